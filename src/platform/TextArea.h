@@ -1,0 +1,37 @@
+#pragma once
+#include "ColorRef.h"
+#include <QString>
+
+// A plain-text area as the logic sees it. Positions are 0-based character offsets in which a line
+// break is CR LF and counts as two positions; a selection is a start and a length. Lines are the
+// displayed (possibly wrapped) lines of the area.
+class TextArea {
+public:
+    virtual ~TextArea() = default;
+
+    virtual int TextLength() const = 0;
+    virtual QString Text() const = 0;                          // the whole text, line breaks as CR LF
+    virtual QString TextRange(int from, int length) const = 0; // a span, clipped to the text
+    virtual void SetText(const QString &text) = 0;             // CR LF, LF or CR line breaks
+
+    virtual int SelStart() const = 0;
+    virtual int SelLength() const = 0;
+    virtual QString SelText() const = 0;
+    virtual void SetSelStart(int position) = 0;  // caret at position, selection empty
+    virtual void SetSelLength(int length) = 0;   // from the start over length, clipped; caret in view
+
+    // First occurrence of needle starting at or after from and ending no later than from + span, or -1.
+    virtual int Find(const QString &needle, int from, int span) const = 0;
+
+    virtual void SetSelectedColor(ColorRef colour) = 0; // colour of the selected characters
+    virtual ColorRef FontColor() const = 0;              // the normal text colour
+    virtual void SetHideSelection(bool hide) = 0;
+
+    virtual int FirstVisibleLine() const = 0;
+    virtual int LineFromChar(int position) const = 0;
+    virtual int LineIndex(int line) const = 0;  // position of the first character of a line
+    virtual int LineCount() const = 0;
+    virtual void ScrollLines(int lines) = 0;    // negative scrolls up
+
+    virtual void ProcessEvents() = 0;           // let pending interface events run
+};

@@ -1,0 +1,28 @@
+#pragma once
+#include "platform/ColorRef.h"
+#include <functional>
+
+class TextArea;
+
+// Steps through a text area one piece (normally one sentence) at a time: selects the next piece
+// behind the selection, colours the spoken piece and keeps it in view. At the end of the text it
+// executes AcStopBoth and puts the caret at 0.
+class SentenceStepper {
+public:
+    static constexpr int SearchWindow = 1000;
+    static constexpr int MaxPieceLength = 1000;
+    static constexpr int ScrollMargin = 10;
+
+    void NextSentence(TextArea &area);
+    void HighlightSentence(TextArea &area);
+    void ClearHighlight(TextArea &area);
+    void ScrollToHighlight(TextArea &area);
+
+    std::function<void()> AcStopBoth;   // stops whichever reading is under way
+    ColorRef HighlightTextColor = MakeColorRef(255, 255, 0);
+    int VisibleLineCount = 0;
+
+    bool DashPending = false;
+    int HighlightStart = 0;
+    int HighlightLength = 0;
+};
