@@ -1,8 +1,91 @@
 #include "app/Application.h"
-#include <QApplication>
+#include "app/TFormHello.h"
+#include "app/TLektavo.h"
+#include "platform/system/SingleInstance.h"
+#include <QEvent>
+#include <QPointer>
+
+LektavoApplication::LektavoApplication(int &argc, char **argv) : QApplication(argc, argv)
+{
+    setOrganizationName(QStringLiteral("Lektavo"));
+    setApplicationName(QStringLiteral("Lektavo"));
+}
+
+bool LektavoApplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        ApplicationEvents1Exception();
+        return false;
+    }
+}
+
+void LektavoApplication::ApplicationEvents1Exception()
+{
+}
+
+namespace {
+// Tells the caller when the main window has first been exposed on the screen.
+class ShownWatcher : public QObject {
+public:
+    ShownWatcher(QWidget *window, std::function<void(QWidget *)> shown)
+        : window(window), shown(std::move(shown))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == window && event->type() == QEvent::Paint && shown) {
+            window->removeEventFilter(this);
+            std::exchange(shown, nullptr)(window);
+        }
+        return false;
+    }
+
+private:
+    QWidget *window;
+    std::function<void(QWidget *)> shown;
+};
+}
+
+int StartLektavo(const StartupEnvironment &environment)
+{
+    SingleInstance instance(environment.socketPath);
+    if (instance.SendToRunning(QStringLiteral("raise")))
+        return 0;
+    if (!instance.Listen() && instance.SendToRunning(QStringLiteral("raise")))
+        return 0;
+
+    QPointer<TFormHello> splash = new TFormHello;
+    if (!splash->FormCreate(environment.speechAvailable)) {
+        delete splash;
+        return 1;
+    }
+    splash->show();
+    splash->repaint();
+    QApplication::processEvents();
+
+    TLektavo window(environment.arguments, splash);
+    QObject::connect(&instance, &SingleInstance::CommandReceived, &window,
+                     [&window](const QString &command) {
+                         if (command == QLatin1String("raise"))
+                             window.BringForward();
+                         else if (command == QLatin1String("activate"))
+                             window.ActivationMessage();
+                     });
+    ShownWatcher watcher(&window, environment.mainWindowShown);
+    return QApplication::exec();
+}
 
 int RunLektavo(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    return 0;
+    LektavoApplication app(argc, argv);
+    StartupEnvironment environment;
+    environment.arguments = app.arguments().mid(1, 1);
+    environment.socketPath = SingleInstance::DefaultSocketPath();
+    environment.speechAvailable = [] { return true; };
+    return StartLektavo(environment);
 }

@@ -1,4 +1,26 @@
 #pragma once
+#include <QApplication>
+#include <QStringList>
+#include <functional>
+
+// Catches whatever escapes an event handler: the interrupted handler ends early, silently, and
+// nothing reaches Qt.
+class LektavoApplication : public QApplication {
+public:
+    LektavoApplication(int &argc, char **argv);
+    bool notify(QObject *receiver, QEvent *event) override;
+    static void ApplicationEvents1Exception();
+};
+
+struct StartupEnvironment {
+    QStringList arguments;                     // the optional document path
+    QString socketPath;                        // where a running instance listens
+    std::function<bool()> speechAvailable;     // the presence check of the speech engines
+    std::function<void(QWidget *)> mainWindowShown;  // for measurements
+};
+
+// Runs the start-up and the event loop; returns the process's exit code.
+int StartLektavo(const StartupEnvironment &environment);
 
 // The program's entry: single instance, splash, presence check, main window, event loop.
 int RunLektavo(int argc, char *argv[]);

@@ -1,0 +1,9 @@
+#pragma once
+#include <QString>
+
+class QWidget;
+
+// A control without a caption is named after its component name for screen readers.
+void NameAfterComponent(QWidget *control);
+// A label or panel whose shown text changes exposes that text as its accessible description.
+void ShowAccessibleText(QWidget *control, const QString &text);

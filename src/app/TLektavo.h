@@ -1,0 +1,57 @@
+#pragma once
+#include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+
+class QCheckBox;
+class QGroupBox;
+class QPlainTextEdit;
+class QTabWidget;
+class QTimer;
+class TFormHello;
+
+// The main window: builds the controls under their component names, composes the controllers of
+// each subsystem and wires their events. Created hidden; TmShowForm shows it.
+class TLektavo : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr auto Caption = "Lektavo 3.19";
+    enum Tab { TsReIndex = 0, TsSrIndex = 1, TsSettingsIndex = 2, TsSoundIndex = 3 };
+
+    explicit TLektavo(QStringList arguments, QPointer<TFormHello> splash = nullptr);
+    ~TLektavo() override;
+
+    void BringForward();       // a second start asked this instance to come forward
+    void ActivationMessage();  // a sibling program asked the window to come forward
+
+    // Start-up state and paths.
+    bool FormStarting = false;
+    bool SuppressTextEvents = false;
+    QString ProgramFolder, LastEditPath, SettingsPath, TempPath, HelpPath;
+    QString InitialCaption;
+    double StartTime = 0;
+
+    // Controls, by their component names.
+    QWidget *PnForm = nullptr;
+    QWidget *PnPageControl = nullptr;
+    QTabWidget *PageControl1 = nullptr;
+    QWidget *TsRe = nullptr, *TsSr = nullptr, *TsSettings = nullptr, *TsSound = nullptr;
+    QWidget *PnRe = nullptr, *PnReTop = nullptr;
+    QPlainTextEdit *Re1 = nullptr, *Re2 = nullptr;
+    QWidget *PnSrBase = nullptr;
+    QWidget *PnSettings = nullptr;
+    QWidget *PnSound = nullptr, *PnSoundLeft = nullptr, *PnSoundRight = nullptr;
+    QGroupBox *GbEnglish = nullptr, *GbRussian = nullptr;
+    QCheckBox *CbAutoActive = nullptr;
+    QTimer *TmShowForm = nullptr;
+
+private:
+    void BuildControls();
+    QWidget *BuildReadingTab();
+    QWidget *BuildSoundTab();
+    void FormCreate();
+    void TmShowFormTimer();
+
+    QStringList arguments;
+    QPointer<TFormHello> splash;
+};

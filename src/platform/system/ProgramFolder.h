@@ -1,0 +1,11 @@
+#pragma once
+#include <QString>
+
+// Where the program keeps "Data.dat", "LastEdit" and its scratch files: the executable's folder when
+// it is writable and not a system folder, otherwise the user's data folder (created when missing).
+// Ends in a slash.
+QString ChooseProgramFolder(const QString &executableFolder, const QString &userDataFolder);
+QString ProgramFolder();
+
+// Writes the "Location" value (organisation and application "Lektavo"); failures are ignored.
+void WriteLocationValue(const QString &programFolder);

@@ -1,0 +1,56 @@
+#include "SingleInstance.h"
+#include <QDir>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <unistd.h>
+
+QString SingleInstance::DefaultSocketPath()
+{
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QDir(QString::fromLocal8Bit(runtime)).exists())
+        return QString::fromLocal8Bit(runtime) + "/lektavo.socket";
+    return QDir::tempPath() + QString("/lektavo-%1.socket").arg(getuid());
+}
+
+SingleInstance::SingleInstance(QString socketPath, QObject *parent)
+    : QObject(parent), socketPath(std::move(socketPath))
+{
+}
+
+bool SingleInstance::SendToRunning(const QString &command, int timeoutMs) const
+{
+    QLocalSocket socket;
+    socket.connectToServer(socketPath);
+    if (!socket.waitForConnected(timeoutMs))
+        return false;
+    socket.write(command.toUtf8() + '\n');
+    const bool sent = socket.waitForBytesWritten(timeoutMs);
+    socket.disconnectFromServer();
+    return sent;
+}
+
+bool SingleInstance::Listen()
+{
+    server = new QLocalServer(this);
+    server->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!server->listen(socketPath)) {
+        if (SendToRunning(QStringLiteral("ping"), 200))
+            return false;
+        QLocalServer::removeServer(socketPath);
+        if (!server->listen(socketPath))
+            return false;
+    }
+    connect(server, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket *client = server->nextPendingConnection()) {
+            connect(client, &QLocalSocket::readyRead, this, [this, client] {
+                while (client->canReadLine()) {
+                    const QString command = QString::fromUtf8(client->readLine()).trimmed();
+                    if (command != QLatin1String("ping"))
+                        emit CommandReceived(command);
+                }
+            });
+            connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
+        }
+    });
+    return true;
+}

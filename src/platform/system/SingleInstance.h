@@ -1,0 +1,28 @@
+#pragma once
+#include <QObject>
+#include <QString>
+
+class QLocalServer;
+
+// One running instance per user. The first instance listens on a local socket; a later start
+// hands its command ("raise": come forward) to it and ends. Sibling programs send "activate".
+class SingleInstance : public QObject {
+    Q_OBJECT
+public:
+    static QString DefaultSocketPath();
+
+    explicit SingleInstance(QString socketPath, QObject *parent = nullptr);
+
+    // Sends a command to the running instance; false when none answers.
+    bool SendToRunning(const QString &command, int timeoutMs = 500) const;
+    // Starts listening; a socket left behind by a crashed instance is removed first.
+    bool Listen();
+
+signals:
+    void CommandReceived(const QString &command);
+
+private:
+
+    QString socketPath;
+    QLocalServer *server = nullptr;
+};
