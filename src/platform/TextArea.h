@@ -31,6 +31,20 @@ public:
     virtual int LineFromChar(int position) const = 0;
     virtual int LineIndex(int line) const = 0;  // position of the first character of a line
     virtual int LineCount() const = 0;
+    // The text of a line without its line break; empty for a line that does not exist.
+    // An implementation may answer faster than this default, which goes through LineIndex.
+    virtual QString LineText(int line) const
+    {
+        const int count = LineCount();
+        if (line < 0 || line >= count)
+            return {};
+        const int from = LineIndex(line);
+        const int to = line + 1 < count ? LineIndex(line + 1) : TextLength();
+        QString text = TextRange(from, to - from);
+        while (text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r')))
+            text.chop(1);
+        return text;
+    }
     virtual void ScrollLines(int lines) = 0;    // negative scrolls up
 
     virtual void ProcessEvents() = 0;           // let pending interface events run
