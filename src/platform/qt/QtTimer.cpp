@@ -1,0 +1,39 @@
+#include "platform/qt/QtTimer.h"
+
+QtTimer::QtTimer(QObject *parent) : QObject(parent)
+{
+    timer.setTimerType(Qt::PreciseTimer);
+    // A single-shot QTimer is already inactive when it emits timeout, as Timer promises.
+    connect(&timer, &QTimer::timeout, this, [this] {
+        if (OnTimer)
+            OnTimer();
+    });
+}
+
+void QtTimer::SetInterval(int milliseconds)
+{
+    timer.setInterval(milliseconds);  // restarts an active timer
+}
+
+int QtTimer::Interval() const
+{
+    return timer.interval();
+}
+
+void QtTimer::SetEnabled(bool enabled)
+{
+    if (!enabled)
+        timer.stop();
+    else if (!timer.isActive())
+        timer.start();
+}
+
+bool QtTimer::Enabled() const
+{
+    return timer.isActive();
+}
+
+void QtTimer::SetSingleShot(bool singleShot)
+{
+    timer.setSingleShot(singleShot);
+}
