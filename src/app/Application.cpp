@@ -1,6 +1,7 @@
 #include "app/Application.h"
 #include "app/TFormHello.h"
 #include "app/TLektavo.h"
+#include "platform/system/ProgramFolder.h"
 #include "platform/system/SingleInstance.h"
 #include <QEvent>
 #include <QPointer>
@@ -68,7 +69,7 @@ int StartLektavo(const StartupEnvironment &environment)
     splash->repaint();
     QApplication::processEvents();
 
-    TLektavo window(environment.arguments, splash);
+    TLektavo window(environment.arguments, environment.programFolder(), splash);
     QObject::connect(&instance, &SingleInstance::CommandReceived, &window,
                      [&window](const QString &command) {
                          if (command == QLatin1String("raise"))
@@ -86,6 +87,7 @@ int RunLektavo(int argc, char *argv[])
     StartupEnvironment environment;
     environment.arguments = app.arguments().mid(1, 1);
     environment.socketPath = SingleInstance::DefaultSocketPath();
+    environment.programFolder = [] { return ProgramFolder(); };
     environment.speechAvailable = [] { return true; };
     return StartLektavo(environment);
 }

@@ -15,6 +15,7 @@ public:
 struct StartupEnvironment {
     QStringList arguments;                     // the optional document path
     QString socketPath;                        // where a running instance listens
+    std::function<QString()> programFolder;    // where the state files live
     std::function<bool()> speechAvailable;     // the presence check of the speech engines
     std::function<void(QWidget *)> mainWindowShown;  // for measurements
 };

@@ -20,8 +20,8 @@ static QWidget *NamedPanel(const char *name, QWidget *parent = nullptr)
     return panel;
 }
 
-TLektavo::TLektavo(QStringList arguments, QPointer<TFormHello> splash)
-    : arguments(std::move(arguments)), splash(std::move(splash))
+TLektavo::TLektavo(QStringList arguments, QString programFolder, QPointer<TFormHello> splash)
+    : ProgramFolder(std::move(programFolder)), arguments(std::move(arguments)), splash(std::move(splash))
 {
     setObjectName("Lektavo");
     setWindowTitle(QString::fromUtf8(Caption));
@@ -138,7 +138,6 @@ void TLektavo::FormCreate()
     FormStarting = true;
     SuppressTextEvents = true;
 
-    ProgramFolder = ::ProgramFolder();
     LastEditPath = ProgramFolder + "LastEdit";
     SettingsPath = ProgramFolder + "Data.dat";
     TempPath = ProgramFolder + "Temp.tmp";

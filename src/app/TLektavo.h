@@ -18,7 +18,8 @@ public:
     static constexpr auto Caption = "Lektavo 3.19";
     enum Tab { TsReIndex = 0, TsSrIndex = 1, TsSettingsIndex = 2, TsSoundIndex = 3 };
 
-    explicit TLektavo(QStringList arguments, QPointer<TFormHello> splash = nullptr);
+    // programFolder: where the state files live, ending in a slash.
+    TLektavo(QStringList arguments, QString programFolder, QPointer<TFormHello> splash = nullptr);
     ~TLektavo() override;
 
     void BringForward();       // a second start asked this instance to come forward

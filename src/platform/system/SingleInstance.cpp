@@ -31,15 +31,15 @@ bool SingleInstance::SendToRunning(const QString &command, int timeoutMs) const
 
 bool SingleInstance::Listen()
 {
+    // Listening with access options replaces a socket file that is there, so look first whether
+    // an instance answers on it.
+    if (SendToRunning(QStringLiteral("ping"), 200))
+        return false;
+    QLocalServer::removeServer(socketPath);
     server = new QLocalServer(this);
     server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server->listen(socketPath)) {
-        if (SendToRunning(QStringLiteral("ping"), 200))
-            return false;
-        QLocalServer::removeServer(socketPath);
-        if (!server->listen(socketPath))
-            return false;
-    }
+    if (!server->listen(socketPath))
+        return false;
     connect(server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket *client = server->nextPendingConnection()) {
             connect(client, &QLocalSocket::readyRead, this, [this, client] {

@@ -1,0 +1,59 @@
+#pragma once
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The program copied alone into a fresh folder and started there with a private runtime, config
+// and data folder, so that tests running side by side never meet.
+class RunningProgram {
+public:
+    RunningProgram()
+    {
+        QDir(root.path()).mkpath("program");
+        QDir(root.path()).mkpath("runtime");
+        QFile::setPermissions(root.filePath("runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                            QFileDevice::ExeOwner);
+        QFile::copy(LEKTAVO_BINARY, Binary());
+    }
+
+    QString Folder() const { return root.filePath("program"); }
+    QString Binary() const { return root.filePath("program/lektavo"); }
+    QString SocketPath() const { return root.filePath("runtime/lektavo.socket"); }
+
+    QProcessEnvironment Environment() const
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_RUNTIME_DIR", root.filePath("runtime"));
+        environment.insert("XDG_CONFIG_HOME", root.filePath("config"));
+        environment.insert("XDG_DATA_HOME", root.filePath("data"));
+        environment.remove("QT_QPA_PLATFORM");
+        return environment;
+    }
+
+    // Starts one process of the program; the caller owns it.
+    QProcess *Start(const QStringList &arguments = {})
+    {
+        auto *process = new QProcess;
+        process->setProcessEnvironment(Environment());
+        process->setWorkingDirectory(Folder());
+        process->start(Binary(), arguments);
+        process->waitForStarted();
+        return process;
+    }
+
+    // Visible windows of a process whose title is the given one.
+    static QStringList WindowsTitled(const QProcess &process, const QString &title)
+    {
+        QProcess search;
+        search.start("xdotool", {"search", "--onlyvisible", "--pid", QString::number(process.processId()),
+                                 "--name", "^" + title + "$"});
+        search.waitForFinished();
+        return QString::fromLatin1(search.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    }
+
+private:
+    QTemporaryDir root;
+};

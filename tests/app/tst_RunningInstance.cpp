@@ -1,0 +1,55 @@
+#include "RunningProgram.h"
+#include <QLocalSocket>
+#include <memory>
+#include <signal.h>
+
+class TestRunningInstance : public QObject {
+    Q_OBJECT
+
+    static bool Listening(const QString &socketPath)
+    {
+        QLocalSocket socket;
+        socket.connectToServer(socketPath);
+        return socket.waitForConnected(200);
+    }
+
+private slots:
+    void aSecondStartEndsAtOnceAndOpensNoWindow()
+    {
+        RunningProgram program;
+        std::unique_ptr<QProcess> first(program.Start());
+        QTRY_VERIFY_WITH_TIMEOUT(Listening(program.SocketPath()), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(RunningProgram::WindowsTitled(*first, "Lektavo 3.19").size(), 1, 10000);
+        const QStringList filesBefore = QDir(program.Folder()).entryList(QDir::Files);
+
+        std::unique_ptr<QProcess> second(program.Start());
+        QVERIFY(second->waitForFinished(5000));
+        QCOMPARE(second->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second->exitCode(), 0);
+
+        QCOMPARE(RunningProgram::WindowsTitled(*first, "Lektavo 3.19").size(), 1);
+        QCOMPARE(QDir(program.Folder()).entryList(QDir::Files), filesBefore);
+        QCOMPARE(first->state(), QProcess::Running);
+        first->terminate();
+        QVERIFY(first->waitForFinished(10000));
+    }
+
+    void aCrashedInstanceDoesNotBlockTheNextStart()
+    {
+        RunningProgram program;
+        std::unique_ptr<QProcess> crashed(program.Start());
+        QTRY_VERIFY_WITH_TIMEOUT(Listening(program.SocketPath()), 10000);
+        ::kill(pid_t(crashed->processId()), SIGKILL);
+        QVERIFY(crashed->waitForFinished(5000));
+        QVERIFY(QFile::exists(program.SocketPath()));
+
+        std::unique_ptr<QProcess> next(program.Start());
+        QTRY_COMPARE_WITH_TIMEOUT(RunningProgram::WindowsTitled(*next, "Lektavo 3.19").size(), 1, 10000);
+        QCOMPARE(next->state(), QProcess::Running);
+        next->terminate();
+        QVERIFY(next->waitForFinished(10000));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRunningInstance)
+#include "tst_RunningInstance.moc"

@@ -1,0 +1,196 @@
+#include "app/Application.h"
+#include "app/Dialogs.h"
+#include "app/TFormHello.h"
+#include "app/TLektavo.h"
+#include "platform/system/ProgramFolder.h"
+#include "platform/system/SingleInstance.h"
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QCheckBox>
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+class ThrowingObject : public QObject {
+public:
+    int events = 0;
+    bool event(QEvent *e) override
+    {
+        if (e->type() == QEvent::User) {
+            ++events;
+            throw std::runtime_error("a handler failed");
+        }
+        return QObject::event(e);
+    }
+};
+
+void LeaveStaleSocket(const QString &path)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    qstrncpy(address.sun_path, QFile::encodeName(path).constData(), sizeof address.sun_path);
+    QCOMPARE(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    ::listen(fd, 1);
+    ::close(fd);  // the file stays behind, as after a crash
+}
+}
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void missingSpeechShowsTheMessageAndWritesNothing()
+    {
+        QTemporaryDir runtime;
+        const QStringList before = QDir(QCoreApplication::applicationDirPath()).entryList();
+        QStringList messages;
+        Dialogs::MessageHook = [&](const QString &text) { messages << text; };
+
+        StartupEnvironment environment;
+        environment.socketPath = runtime.filePath("socket");
+        environment.speechAvailable = [] { return false; };
+        QCOMPARE(StartLektavo(environment), 1);
+
+        QCOMPARE(messages, QStringList{QString::fromUtf8(TFormHello::MissingSpeechMessage)});
+        QCOMPARE(QDir(QCoreApplication::applicationDirPath()).entryList(), before);
+        QVERIFY(QApplication::topLevelWidgets().isEmpty() ||
+                std::none_of(QApplication::topLevelWidgets().begin(), QApplication::topLevelWidgets().end(),
+                             [](QWidget *w) { return w->isVisible(); }));
+        Dialogs::MessageHook = nullptr;
+    }
+
+    void anEngineThatThrowsCountsAsMissing()
+    {
+        QStringList messages;
+        Dialogs::MessageHook = [&](const QString &text) { messages << text; };
+        TFormHello hello;
+        QVERIFY(!hello.FormCreate([]() -> bool { throw std::runtime_error("no engine"); }));
+        QCOMPARE(messages.size(), 1);
+        Dialogs::MessageHook = nullptr;
+    }
+
+    void commandsReachTheRunningInstance()
+    {
+        QTemporaryDir runtime;
+        const QString path = runtime.filePath("socket");
+        SingleInstance first(path);
+        QVERIFY(!first.SendToRunning("raise"));
+        QVERIFY(first.Listen());
+        QSignalSpy received(&first, &SingleInstance::CommandReceived);
+
+        SingleInstance second(path);
+        QVERIFY(second.SendToRunning("raise"));
+        QVERIFY(second.SendToRunning("activate"));
+        QTRY_COMPARE(received.size(), 2);
+        QCOMPARE(received[0][0].toString(), "raise");
+        QCOMPARE(received[1][0].toString(), "activate");
+        QVERIFY(!second.Listen());
+    }
+
+    void aStaleSocketDoesNotBlockTheStart()
+    {
+        QTemporaryDir runtime;
+        const QString path = runtime.filePath("socket");
+        LeaveStaleSocket(path);
+        QVERIFY(QFile::exists(path));
+
+        SingleInstance instance(path);
+        QVERIFY(!instance.SendToRunning("raise"));
+        QVERIFY(instance.Listen());
+        QVERIFY(SingleInstance(path).SendToRunning("raise"));
+    }
+
+    void programFolderIsTheExecutablesUnlessItIsASystemFolder()
+    {
+        QTemporaryDir home, data;
+        QCOMPARE(ChooseProgramFolder(home.path(), data.filePath("Lektavo")), home.path() + "/");
+        QCOMPARE(ChooseProgramFolder("/usr/bin", data.filePath("Lektavo")), data.filePath("Lektavo") + "/");
+        QVERIFY(QDir(data.filePath("Lektavo")).exists());
+        QCOMPARE(ChooseProgramFolder(home.filePath("gone"), data.filePath("L2")), data.filePath("L2") + "/");
+    }
+
+    void anExceptionEscapingAHandlerIsDropped()
+    {
+        ThrowingObject object;
+        QCoreApplication::postEvent(&object, new QEvent(QEvent::User));
+        QCoreApplication::postEvent(&object, new QEvent(QEvent::User));
+        QCoreApplication::processEvents();
+        QCOMPARE(object.events, 2);
+    }
+
+    void theWindowHasFourTabsInOrderAndStartsHidden()
+    {
+        QTemporaryDir folder;
+        TLektavo window({}, folder.path() + '/');
+        QVERIFY(!window.isVisible());
+        QCOMPARE(window.windowTitle(), "Lektavo 3.19");
+        QCOMPARE(window.PageControl1->count(), 4);
+        const QStringList captions{"Говорилка", "Быстрочиталка", "Настройки", "Звук"};
+        for (int i = 0; i < captions.size(); ++i)
+            QCOMPARE(window.PageControl1->tabText(i), captions[i]);
+        QCOMPARE(window.PageControl1->currentWidget(), window.TsRe);
+        QVERIFY(window.Re1->isVisibleTo(&window));
+        QVERIFY(!window.Re2->isVisibleTo(&window));
+        QTRY_VERIFY_WITH_TIMEOUT(window.isVisible(), 2000);
+        QVERIFY(window.SettingsPath.endsWith("/Data.dat"));
+        QVERIFY(window.LastEditPath.endsWith("/LastEdit"));
+    }
+
+    void activationMessageNeedsTheOptionAndTheReadingTab()
+    {
+        QTemporaryDir folder;
+        TLektavo window({}, folder.path() + '/');
+        window.TmShowForm->stop();
+        window.showMinimized();
+        window.ActivationMessage();
+        QVERIFY(window.isMinimized());
+
+        window.CbAutoActive->setChecked(true);
+        window.PageControl1->setCurrentIndex(TLektavo::TsSoundIndex);
+        window.ActivationMessage();
+        QVERIFY(window.isMinimized());
+
+        window.PageControl1->setCurrentIndex(TLektavo::TsReIndex);
+        window.ActivationMessage();
+        QVERIFY(!window.isMinimized());
+    }
+
+    void everyControlHasAnAccessibleName()
+    {
+        QTemporaryDir folder;
+        TLektavo window({}, folder.path() + '/');
+        window.TmShowForm->stop();
+        const auto controls = window.findChildren<QWidget *>();
+        for (QWidget *control : controls) {
+            const bool operable = qobject_cast<QAbstractButton *>(control) ||
+                                  qobject_cast<QAbstractSpinBox *>(control) ||
+                                  qobject_cast<QPlainTextEdit *>(control);
+            if (!operable)
+                continue;
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+            QVERIFY2(accessible && !accessible->text(QAccessible::Name).isEmpty(),
+                     qPrintable(control->objectName()));
+        }
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    LektavoApplication app(argc, argv);
+    TestStartup test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_Startup.moc"
