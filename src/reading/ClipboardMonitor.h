@@ -1,0 +1,42 @@
+#pragma once
+#include <QString>
+
+class Clipboard;
+class ReadingController;
+class ReadingView;
+class TextArea;
+class Timer;
+
+// Watches the clipboard while the reading tab is shown: a new text makes "Буфер" available and,
+// with automatic sending on and the language and length filters passing, is read at once. The
+// other way round, a single word selected in Re1 goes to the clipboard by itself.
+class ClipboardMonitor {
+public:
+    static constexpr int PollInterval = 800;  // milliseconds
+    static constexpr int LongText = 50;       // "Игнорировать длиннее 50"
+
+    ClipboardMonitor(ReadingView &view, ReadingController &controller, TextArea &re1,
+                     Clipboard &clipboard, Timer &tmBuffer);
+    ClipboardMonitor(const ClipboardMonitor &) = delete;
+    ClipboardMonitor &operator=(const ClipboardMonitor &) = delete;
+
+    QString ClipboardSnapshot;  // the clipboard text last taken note of
+
+    // At start-up: a text already in the clipboard is not new, and "Буфер" needs a text.
+    void TakeStartupSnapshot();
+
+    void TmBufferTimer();
+    void Re1SelectionChange();
+    void CbAutoBufferClick();
+    void CbIgnoreLongClick();
+    void RgLangsClick();
+
+private:
+    bool ReadsByItself(const QString &clip) const;
+
+    ReadingView &view;
+    ReadingController &controller;
+    TextArea &re1;
+    Clipboard &clipboard;
+    Timer &tmBuffer;
+};

@@ -1,0 +1,55 @@
+#pragma once
+#include "platform/ColorRef.h"
+#include <QString>
+
+// The six buttons of the reading tab's top bar, shown in pairs in three slots.
+enum class ReadingButton {
+    StartSpeaking,  // "Вслух"
+    StopSpeaking,   // "Стоп" of a text reading
+    StartBuffer,    // "Буфер"
+    StopBuffer,     // "Стоп" of a clipboard reading
+    Pause,          // "Пауза"
+    Resume,         // "Продолжить"
+};
+
+// The items of RgLangs "Что получать из буфера": which new clipboard texts are read by themselves.
+enum RgLangsItem {
+    LangsForeignAndRussian,  // "Иностранный и русский"
+    LangsForeign,            // "Иностранный"
+    LangsRussian,            // "Русский"
+    LangsNothing,            // "Ничего не получать"
+};
+
+// What the reading logic drives and reads back in the window: the buttons (their visible and
+// enabled states are program state), the option controls of the sound tab, the text area's
+// focus and background, and a few facts about the window.
+class ReadingView {
+public:
+    virtual ~ReadingView() = default;
+
+    virtual bool ButtonVisible(ReadingButton button) const = 0;
+    virtual bool ButtonEnabled(ReadingButton button) const = 0;
+    virtual void SetButtonVisible(ReadingButton button, bool visible) = 0;
+    virtual void SetButtonEnabled(ReadingButton button, bool enabled) = 0;
+    virtual void FocusButton(ReadingButton button) = 0;  // skipped when it cannot take the focus
+
+    virtual bool TextAreaFocused() const = 0;  // Re1 is the window's focused control
+    virtual void FocusTextArea() = 0;
+    virtual void SetTextAreaBackground(ColorRef colour) = 0;
+    virtual void RestoreTextAreaBackground() = 0;  // the parent panel's colour again
+
+    virtual int ExtraPauseSeconds() const = 0;  // UpDown1
+    virtual bool LangApartChecked() const = 0;
+    virtual bool AutoBufferChecked() const = 0;
+    virtual bool IgnoreLongChecked() const = 0;
+    virtual int LangsIndex() const = 0;  // an RgLangsItem
+    virtual void SetIgnoreLongEnabled(bool enabled) = 0;
+    virtual void SetForeignVoiceGroupEnabled(bool enabled) = 0;  // GbEnglish, greyed when disabled
+    virtual void SetRussianVoiceGroupCaption(const QString &caption) = 0;
+    virtual void OptionsChanged() = 0;  // an option control changed: its value goes to the record
+
+    virtual void SetSpeedReaderStartEnabled(bool enabled) = 0;
+    virtual bool ReadingTabShown() const = 0;       // "Говорилка" is the active tab
+    virtual bool TextEventsSuppressed() const = 0;  // the window is being built or switching tabs
+    virtual void ProcessEvents() = 0;
+};
