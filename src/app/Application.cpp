@@ -81,13 +81,18 @@ int StartLektavo(const StartupEnvironment &environment)
     return QApplication::exec();
 }
 
-int RunLektavo(int argc, char *argv[])
+StartupEnvironment DefaultStartupEnvironment(const QStringList &arguments)
 {
-    LektavoApplication app(argc, argv);
     StartupEnvironment environment;
-    environment.arguments = app.arguments().mid(1, 1);
+    environment.arguments = arguments.mid(1, 1);
     environment.socketPath = SingleInstance::DefaultSocketPath();
     environment.programFolder = [] { return ProgramFolder(); };
     environment.speechAvailable = [] { return true; };
-    return StartLektavo(environment);
+    return environment;
+}
+
+int RunLektavo(int argc, char *argv[])
+{
+    LektavoApplication app(argc, argv);
+    return StartLektavo(DefaultStartupEnvironment(app.arguments()));
 }

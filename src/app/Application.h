@@ -23,5 +23,8 @@ struct StartupEnvironment {
 // Runs the start-up and the event loop; returns the process's exit code.
 int StartLektavo(const StartupEnvironment &environment);
 
+// The environment of a real start: the user's socket, program folder and speech engines.
+StartupEnvironment DefaultStartupEnvironment(const QStringList &arguments);
+
 // The program's entry: single instance, splash, presence check, main window, event loop.
 int RunLektavo(int argc, char *argv[]);
