@@ -25,4 +25,9 @@ public:
     bool DashPending = false;
     int HighlightStart = 0;
     int HighlightLength = 0;
+
+private:
+    void SelectPiece(TextArea &area, int start);
+    void EndReading(TextArea &area);
+    void CreepToHighlight(TextArea &area);
 };

@@ -1,0 +1,153 @@
+#include "reading/SentenceStepper.h"
+#include "platform/TextArea.h"
+#include <QStringView>
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// A terminator followed by a blank, or an empty line; a piece ends on the second character.
+const std::array<QStringView, 17> SentenceDelimiters = {
+    u". ", u".\t", u".\r", u".\n",
+    u"\" ", u"\"\t", u"\"\r", u"\"\n",
+    u"! ", u"!\t", u"!\r", u"!\n",
+    u"? ", u"?\t", u"?\r", u"?\n",
+    u"\r\n\r\n",
+};
+constexpr QStringView LineBreak = u"\r\n";
+constexpr QStringView Dash = u" --- ";
+constexpr int DashLastHyphen = 3;  // offset of the dash's third hyphen
+constexpr int BlankScanChunk = 1024;
+
+bool IsBlankChar(QChar c) { return c.unicode() <= 32; }
+
+bool IsBlank(const QString &text)
+{
+    return std::all_of(text.begin(), text.end(), IsBlankChar);
+}
+
+// The first non-blank character at or after from, or -1. Reads the text in bounded chunks so a
+// long text is never copied whole.
+int FirstNonBlank(const TextArea &area, int from)
+{
+    for (int position = std::max(from, 0);;) {
+        const QString chunk = area.TextRange(position, BlankScanChunk);
+        if (chunk.isEmpty())
+            return -1;
+        const auto found = std::find_if_not(chunk.begin(), chunk.end(), IsBlankChar);
+        if (found != chunk.end())
+            return position + int(found - chunk.begin());
+        position += int(chunk.size());
+    }
+}
+
+int Find(const TextArea &area, QStringView needle, int from)
+{
+    return area.Find(needle.toString(), from, SentenceStepper::SearchWindow);
+}
+
+} // namespace
+
+void SentenceStepper::NextSentence(TextArea &area)
+{
+    const int start = area.SelStart() + area.SelLength();
+    const int firstWord = FirstNonBlank(area, start);
+    if (firstWord < 0) {
+        EndReading(area);
+        return;
+    }
+    area.SetHideSelection(true);
+    SelectPiece(area, start);
+    if (!IsBlank(area.SelText()))
+        return;
+    // Only blanks up to the piece's end: the reading goes on at the first word behind them.
+    area.SetSelStart(firstWord);
+    NextSentence(area);
+}
+
+void SentenceStepper::SelectPiece(TextArea &area, int start)
+{
+    int end = area.TextLength();
+    for (QStringView delimiter : SentenceDelimiters) {
+        const int p = Find(area, delimiter, start);
+        if (p >= 0 && p + 1 < end)
+            end = p + 1;
+    }
+    if (DashPending) {
+        const int p = Find(area, LineBreak, start);
+        if (p >= 0 && p + 1 < end) {
+            end = p + 1;
+            DashPending = false;
+        }
+    }
+    const int dash = Find(area, Dash, start);
+    if (dash > 0 && dash < end) {
+        end = dash + DashLastHyphen;
+        DashPending = true;
+    }
+    area.SetSelStart(start);
+    area.SetSelLength(std::min(end - start + 1, MaxPieceLength));
+}
+
+void SentenceStepper::EndReading(TextArea &area)
+{
+    if (AcStopBoth)
+        AcStopBoth();
+    area.SetSelStart(0);
+    area.SetSelLength(0);
+}
+
+void SentenceStepper::HighlightSentence(TextArea &area)
+{
+    if (area.SelLength() == 0)
+        return;
+    ClearHighlight(area);
+    HighlightStart = area.SelStart();
+    HighlightLength = area.SelLength();
+    area.SetSelectedColor(HighlightTextColor);
+    area.SetSelStart(HighlightStart + HighlightLength);
+}
+
+void SentenceStepper::ClearHighlight(TextArea &area)
+{
+    if (HighlightLength == 0)
+        return;
+    const int selStart = area.SelStart();
+    const int selLength = area.SelLength();
+    area.SetSelStart(HighlightStart);
+    area.SetSelLength(HighlightLength);
+    area.SetSelectedColor(area.FontColor());
+    area.SetSelStart(selStart);
+    area.SetSelLength(selLength);
+}
+
+void SentenceStepper::ScrollToHighlight(TextArea &area)
+{
+    if (HighlightLength == 0)
+        return;
+    const int first = area.FirstVisibleLine();
+    const int pieceTop = area.LineFromChar(HighlightStart);
+    const int pieceBottom = area.LineFromChar(HighlightStart + HighlightLength);
+    if (pieceTop < first || pieceTop > first + VisibleLineCount + ScrollMargin) {
+        area.ScrollLines(pieceTop - first - 1);
+        return;
+    }
+    if (pieceBottom - first < VisibleLineCount - 1)
+        return;
+    CreepToHighlight(area);
+}
+
+// Moves the view down a line at a time until the piece's first line is the top line or the view
+// cannot scroll further, letting the display repaint between the lines.
+void SentenceStepper::CreepToHighlight(TextArea &area)
+{
+    int previousTop = -1;
+    for (;;) {
+        const int top = area.FirstVisibleLine();
+        if (top == previousTop || area.LineFromChar(HighlightStart) <= top)
+            return;
+        area.ScrollLines(1);
+        area.ProcessEvents();
+        previousTop = top;
+    }
+}

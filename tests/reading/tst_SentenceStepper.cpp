@@ -1,0 +1,187 @@
+#include "testsupport/MemoryTextArea.h"
+#include "testsupport/SteppingCases.h"
+#include "reading/SentenceStepper.h"
+#include <QTest>
+
+namespace {
+
+// Counts how much of the text the logic asks for.
+class CountingTextArea : public MemoryTextArea {
+public:
+    using MemoryTextArea::MemoryTextArea;
+    QString Text() const override
+    {
+        ++WholeTextReads;
+        return MemoryTextArea::Text();
+    }
+    QString TextRange(int from, int length) const override
+    {
+        const QString range = MemoryTextArea::TextRange(from, length);
+        CharactersRead += range.size();
+        return range;
+    }
+    int Find(const QString &needle, int from, int span) const override
+    {
+        CharactersRead += span;
+        return MemoryTextArea::Find(needle, from, span);
+    }
+    mutable int WholeTextReads = 0;
+    mutable qsizetype CharactersRead = 0;
+};
+
+constexpr int TopLine = 100;
+
+} // namespace
+
+class tst_SentenceStepper : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readsPieces_data();
+    void readsPieces();
+    void blankPieceIsSkippedInOneStep();
+    void selectionIsHiddenWhileReading();
+    void stepReadsOnlyItsWindow();
+    void emptySelectionIsNotColoured();
+    void clearHighlightKeepsTheSelection();
+    void scrollsToHighlight_data();
+    void scrollsToHighlight();
+    void creepStopsWhereTheViewCannotScroll();
+    void nothingColouredNothingScrolled();
+};
+
+void tst_SentenceStepper::readsPieces_data()
+{
+    QTest::addColumn<SteppingCase>("steppingCase");
+    for (const SteppingCase &c : SteppingCases())
+        QTest::newRow(qPrintable(c.name)) << c;
+}
+
+void tst_SentenceStepper::readsPieces()
+{
+    QFETCH(SteppingCase, steppingCase);
+    MemoryTextArea area;
+    const SteppingRun run =
+        ReadThrough(area, steppingCase, [&area](int p) { return area.ColourAt(p); });
+    QCOMPARE(run.pieces, steppingCase.pieces);
+    QCOMPARE(run.stops, 1);
+    QCOMPARE(run.selStartAfter, 0);
+    QCOMPARE(run.selLengthAfter, 0);
+    QCOMPARE(run.dashPendingAfter, steppingCase.dashPendingAfter);
+    QCOMPARE(run.highlightFault, QString());
+}
+
+void tst_SentenceStepper::blankPieceIsSkippedInOneStep()
+{
+    MemoryTextArea area(QStringLiteral("Да.\r\n\r\n\r\n\r\nНет."));
+    SentenceStepper stepper;
+    area.SetSelStart(4);
+    stepper.NextSentence(area);
+    QCOMPARE(area.SelText(), QStringLiteral("Нет."));
+    QCOMPARE(area.SelStart(), 11);
+}
+
+void tst_SentenceStepper::selectionIsHiddenWhileReading()
+{
+    MemoryTextArea area(QStringLiteral("Да. Нет."));
+    SentenceStepper stepper;
+    stepper.NextSentence(area);
+    QVERIFY(area.HideSelection);
+}
+
+void tst_SentenceStepper::stepReadsOnlyItsWindow()
+{
+    CountingTextArea area(QStringLiteral("слово ").repeated(500'000));
+    SentenceStepper stepper;
+    area.SetSelStart(area.TextLength() / 2 + 1);
+    stepper.NextSentence(area);
+    stepper.HighlightSentence(area);
+    stepper.NextSentence(area);
+    QCOMPARE(area.SelLength(), SentenceStepper::MaxPieceLength);
+    QCOMPARE(area.WholeTextReads, 0);
+    QVERIFY2(area.CharactersRead < 100'000, qPrintable(QString::number(area.CharactersRead)));
+}
+
+void tst_SentenceStepper::emptySelectionIsNotColoured()
+{
+    MemoryTextArea area(QStringLiteral("Да. Нет."));
+    SentenceStepper stepper;
+    area.SetSelStart(2);
+    stepper.HighlightSentence(area);
+    QCOMPARE(stepper.HighlightLength, 0);
+    QCOMPARE(area.ColourAt(2), area.FontColor());
+    QCOMPARE(area.SelStart(), 2);
+}
+
+void tst_SentenceStepper::clearHighlightKeepsTheSelection()
+{
+    MemoryTextArea area(QStringLiteral("Раз. Два. Три."));
+    SentenceStepper stepper;
+    stepper.NextSentence(area);
+    stepper.HighlightSentence(area);
+    QCOMPARE(area.ColourAt(0), stepper.HighlightTextColor);
+    area.SetSelStart(7);
+    area.SetSelLength(4);
+    stepper.ClearHighlight(area);
+    QCOMPARE(area.ColourAt(0), area.FontColor());
+    QCOMPARE(area.ColourAt(3), area.FontColor());
+    QCOMPARE(area.SelStart(), 7);
+    QCOMPARE(area.SelLength(), 4);
+}
+
+void tst_SentenceStepper::scrollsToHighlight_data()
+{
+    QTest::addColumn<ScrollCase>("scrollCase");
+    for (const ScrollCase &c : ScrollCases())
+        QTest::newRow(qPrintable(c.name)) << c;
+}
+
+void tst_SentenceStepper::scrollsToHighlight()
+{
+    QFETCH(ScrollCase, scrollCase);
+    MemoryTextArea area(NumberedLines(400));
+    area.VisibleLines = 20;
+    const int pieceLine = TopLine + scrollCase.viewsDown * area.VisibleLines + scrollCase.linesDown;
+    ScrollToPiece(area, area.VisibleLines, TopLine, pieceLine, scrollCase.pieceLines);
+    area.Scrolls.removeFirst();  // the one that set the view up
+    switch (scrollCase.result) {
+    case ScrollCase::ViewUnchanged:
+        QCOMPARE(area.FirstVisibleLine(), TopLine);
+        QVERIFY(area.Scrolls.isEmpty());
+        break;
+    case ScrollCase::PieceOnTop:
+        QCOMPARE(area.FirstVisibleLine(), pieceLine);
+        QCOMPARE(area.Scrolls, QList<int>(pieceLine - TopLine, 1));
+        QCOMPARE(area.ProcessEventsCalls, pieceLine - TopLine);
+        break;
+    case ScrollCase::LineBeforePieceOnTop:
+        QCOMPARE(area.FirstVisibleLine(), pieceLine - 1);
+        QCOMPARE(area.Scrolls, QList<int>{pieceLine - 1 - TopLine});
+        break;
+    }
+}
+
+void tst_SentenceStepper::creepStopsWhereTheViewCannotScroll()
+{
+    MemoryTextArea area(NumberedLines(30));
+    area.VisibleLines = 20;
+    ScrollToPiece(area, area.VisibleLines, 10, 28, 2);
+    QCOMPARE(area.FirstVisibleLine(), 10);
+    QCOMPARE(area.ProcessEventsCalls, 1);
+}
+
+void tst_SentenceStepper::nothingColouredNothingScrolled()
+{
+    MemoryTextArea area(NumberedLines(400));
+    SentenceStepper stepper;
+    stepper.VisibleLineCount = area.VisibleLines;
+    area.ScrollLines(50);
+    stepper.ScrollToHighlight(area);
+    stepper.ClearHighlight(area);
+    QCOMPARE(area.FirstVisibleLine(), 50);
+    QCOMPARE(area.Scrolls.size(), 1);
+    QCOMPARE(area.ColourAt(0), area.FontColor());
+}
+
+QTEST_APPLESS_MAIN(tst_SentenceStepper)
+#include "tst_SentenceStepper.moc"

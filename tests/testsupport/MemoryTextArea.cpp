@@ -1,0 +1,89 @@
+#include "MemoryTextArea.h"
+#include <QRegularExpression>
+#include <algorithm>
+
+MemoryTextArea::MemoryTextArea(const QString &text)
+{
+    SetText(text);
+}
+
+int MemoryTextArea::Clip(int position) const
+{
+    return std::clamp(position, 0, TextLength());
+}
+
+QString MemoryTextArea::TextRange(int from, int length) const
+{
+    from = Clip(from);
+    return text.mid(from, std::clamp(length, 0, TextLength() - from));
+}
+
+void MemoryTextArea::SetText(const QString &newText)
+{
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+    text = newText;
+    text.replace(lineBreak, QStringLiteral("\r\n"));
+    lineStarts = {0};
+    for (int p = int(text.indexOf(u"\r\n")); p >= 0; p = int(text.indexOf(u"\r\n", p + 2)))
+        lineStarts.append(p + 2);
+    colours.clear();
+    selStart = selLength = topLine = 0;
+}
+
+void MemoryTextArea::SetSelStart(int position)
+{
+    selStart = Clip(position);
+    selLength = 0;
+}
+
+void MemoryTextArea::SetSelLength(int length)
+{
+    selLength = std::clamp(length, 0, TextLength() - selStart);
+    ScrollCaretIntoView();
+}
+
+void MemoryTextArea::ScrollCaretIntoView()
+{
+    const int caretLine = LineFromChar(selStart + selLength);
+    if (caretLine < topLine)
+        topLine = caretLine;
+    else if (caretLine >= topLine + VisibleLines)
+        topLine = caretLine - VisibleLines + 1;
+}
+
+int MemoryTextArea::Find(const QString &needle, int from, int span) const
+{
+    if (from < 0 || from > TextLength() || span < 0)
+        return -1;
+    const int found = int(QStringView(text).mid(from, span).indexOf(needle));
+    return found < 0 ? -1 : from + found;
+}
+
+void MemoryTextArea::SetSelectedColor(ColorRef colour)
+{
+    if (colours.size() != text.size())
+        colours = QList<ColorRef>(text.size(), DefaultFontColor);
+    std::fill(colours.begin() + selStart, colours.begin() + selStart + selLength, colour);
+}
+
+ColorRef MemoryTextArea::ColourAt(int position) const
+{
+    return position >= 0 && position < colours.size() ? colours[position] : DefaultFontColor;
+}
+
+int MemoryTextArea::LineFromChar(int position) const
+{
+    const auto after = std::upper_bound(lineStarts.begin(), lineStarts.end(), Clip(position));
+    return int(after - lineStarts.begin()) - 1;
+}
+
+int MemoryTextArea::LineIndex(int line) const
+{
+    return line >= 0 && line < lineStarts.size() ? lineStarts[line] : -1;
+}
+
+void MemoryTextArea::ScrollLines(int lines)
+{
+    Scrolls.append(lines);
+    topLine = std::clamp(topLine + lines, 0, std::max(0, LineCount() - VisibleLines));
+}
