@@ -1,0 +1,108 @@
+#include "settings/SettingsStore.h"
+#include "settings/AtomicFile.h"
+#include "settings/TextEncoding.h"
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+void MakeWritable(const QString &path)
+{
+    QFile file(path);
+    if (file.exists())
+        file.setPermissions(file.permissions() | QFile::WriteOwner | QFile::WriteUser);
+}
+
+template <typename Action>
+void IgnoringFailure(Action action)
+{
+    try {
+        action();
+    } catch (...) {
+    }
+}
+
+}  // namespace
+
+SettingsStore::SettingsStore(const QString &programFolder)
+    : folder(QDir(programFolder).absolutePath() + '/')
+{
+}
+
+void SettingsStore::MakeFilesWritable() const
+{
+    for (const QString &path : {LastEditPath(), SettingsPath(), TempPath(), HelpPath()})
+        MakeWritable(path);
+}
+
+void SettingsStore::Restore(const SettingsControls &controls)
+{
+    const auto read = ReadSettings(SettingsPath());
+    loadFailed = !read;
+    record = read ? *read : DefaultSettings();
+    ApplyOptions(record.Options(), controls);
+    ApplyAppearance(record, controls);
+}
+
+std::optional<QString> SettingsStore::LastText() const
+{
+    return ReadLastEdit(LastEditPath());
+}
+
+void SettingsStore::CloseQuery(int selStart, int selLength)
+{
+    record.SetInt(SettingsField::SelStart, selStart);
+    record.SetInt(SettingsField::SelLength, selLength);
+}
+
+bool SettingsStore::SaveAtExit(const SettingsControls &controls)
+{
+    const bool textWritten = !controls.text || WriteLastEdit(LastEditPath(), controls.text());
+
+    for (SettingsField field : {SettingsField::UdLength, SettingsField::UdDelay}) {
+        const auto control = controls.numbers.find(field);
+        if (control != controls.numbers.end() && control->second.get)
+            record.SetControlValue(field, control->second.get());
+    }
+    OptionsRecord options = record.Options();
+    GatherOptions(controls, options);
+    record.SetOptions(options);
+
+    if (controls.stopVoices)
+        IgnoringFailure(controls.stopVoices);
+    for (const auto &panel : controls.soundData)
+        IgnoringFailure([&] { record.SetSoundData(panel.first, panel.second()); });
+
+    if (controls.window.get)
+        StorePlacement(record, controls.window.get());
+    return WriteSettings(SettingsPath(), record) && textWritten;
+}
+
+std::optional<SettingsRecord> SettingsStore::ReadSettings(const QString &path)
+{
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
+        return std::nullopt;
+    return SettingsRecord::FromBytes(file.read(kSettingsRecordSize));
+}
+
+bool SettingsStore::WriteSettings(const QString &path, const SettingsRecord &record)
+{
+    return WriteFileAtomically(path, record.Bytes());
+}
+
+std::optional<QString> SettingsStore::ReadLastEdit(const QString &path)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return DecodeUtf8Or1251(file.readAll());
+}
+
+bool SettingsStore::WriteLastEdit(const QString &path, const QString &text)
+{
+    return WriteFileAtomically(path, text.toUtf8());
+}
