@@ -1,2 +1,5 @@
 lektavo_test(tst_SettingsRecord ${CMAKE_CURRENT_LIST_DIR}/tst_SettingsRecord.cpp)
 lektavo_test(tst_TextEncoding ${CMAKE_CURRENT_LIST_DIR}/tst_TextEncoding.cpp)
+lektavo_test(tst_SettingsControls ${CMAKE_CURRENT_LIST_DIR}/tst_SettingsControls.cpp)
+lektavo_test(tst_WindowPlacement ${CMAKE_CURRENT_LIST_DIR}/tst_WindowPlacement.cpp)
+lektavo_test(tst_SettingsStore ${CMAKE_CURRENT_LIST_DIR}/tst_SettingsStore.cpp)
