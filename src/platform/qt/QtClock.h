@@ -1,0 +1,14 @@
+#pragma once
+#include "platform/Clock.h"
+#include <QElapsedTimer>
+
+// The monotonic clock of the system for pacing, and the local time of day for the clock display.
+class QtClock : public Clock {
+public:
+    QtClock();
+    qint64 MonotonicMs() const override;
+    double TimeOfDay() const override;
+
+private:
+    QElapsedTimer elapsed;
+};

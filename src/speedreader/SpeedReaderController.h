@@ -1,0 +1,127 @@
+#pragma once
+#include "speedreader/SpeedReaderSettings.h"
+#include "speedreader/WordChunker.h"
+#include <QStringList>
+#include <QtGlobal>
+#include <optional>
+#include <functional>
+
+class Clock;
+class SpeedReaderView;
+class TextArea;
+class TextMeasurer;
+class Timer;
+
+// Runs the speed reader: start and stop, the tick that flashes one group after another, pauses,
+// the replay of the last groups, the reading-speed indicator, the "Прочитано" position, the clock
+// and the keys. Ticks keep to a fixed beat: tick n falls due at the start plus n delays, whatever
+// the earlier ticks cost, and the beat starts afresh when the reader starts or the delay changes.
+class SpeedReaderController {
+public:
+    static constexpr int CountingPeriod = 5000;
+    static constexpr int ClockPeriod = 1000;
+
+    SpeedReaderController(TextArea &area, const TextMeasurer &measurer, const Clock &clock,
+                          Timer &timer1, Timer &tmCounting, Timer &tmClock, SpeedReaderView &view);
+    ~SpeedReaderController();
+    SpeedReaderController(const SpeedReaderController &) = delete;
+    SpeedReaderController &operator=(const SpeedReaderController &) = delete;
+
+    void BtStartClick();     // also the action AcButtonStart
+    void BtStopClick();
+    void AcStopReading();
+    void AcFullStop();       // stop and go back to the start of the text
+    void AcStopCounting();   // restart the speed measurement
+    void AcTimerExecute();   // one tick
+    void AcDelay();          // fit the delay to its scale and give the tick its period
+
+    void TmCountingTimer();
+    void TmClockTimer();
+    void PnClockDblClick();
+    void Indicators1Click();
+    // A key previewed by the window; true when the speed reader acted on it.
+    bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+
+    void UdDelayClick(int value);
+    void UdLengthClick(int value);
+    void UdBackClick(int value);
+    void UdWrittenClick(int value);
+    void CbAutoStopClick(bool checked);
+    void CbNonStopClick(bool checked);
+    void PnSRDblClick();     // also the double-click of LbWords and LbSymbols
+    void PnDelayDblClick();
+    void PnLengthDblClick();
+    void PnWrittenDblClick();
+    void Pn22DblClick();
+    void Pn33DblClick();
+    void Pn44DblClick();
+    void Pn55DblClick();
+    void Pn66DblClick();
+
+    // The hand-over of the reading position on a tab switch: entering the speed reader reads on
+    // from the start of the text area's selection; leaving it selects the group shown last.
+    void TakePositionFromTextArea();
+    void GivePositionToTextArea();
+
+    void SetDialogOpen(bool open) { dialogOpen = open; }
+    bool DialogOpen() const { return dialogOpen; }
+
+    // The settings as the settings store reads and writes them; each setter keeps its range.
+    const SpeedReaderSettings &Settings() const { return settings; }
+    void SetDelay(int value);
+    void SetLength(int value);
+    void SetBack(int value);
+    void SetLetters(int value);
+    void SetLongWord(int value);
+    void SetEndOfSentence(int value);
+    void SetComma(int value);
+    void SetAutoStop(bool on);
+    void SetNonStop(bool on);
+    void SetIndicatorsShown(bool shown);
+    // Raised when the user changes a value that is stored at once (UdBack, CbAutoStop, CbNonStop,
+    // Indicators1).
+    std::function<void()> OnOptionChanged;
+
+    bool Running() const { return running; }
+    bool CountingActive() const { return countingStart.has_value(); }
+    int ReplayIndex() const { return replayIndex; }
+    const QStringList &GroupHistory() const { return groupHistory; }
+    void ClearGroupHistory() { groupHistory.clear(); }
+    WordChunker &Chunker() { return chunker; }
+    const WordChunker &Chunker() const { return chunker; }
+
+    double StartTime = 0;  // time of day the clock counts from
+
+private:
+    void Timer1Timer();
+    void ArmNextTick();
+    void RestartBeat();
+    void NextWordGroup();
+    void ShowNextGroup();
+    void Replay();
+    bool Paused() const;
+    void StepDelay(int direction);
+    void TrimHistory();
+    void ShowSettings();
+    void OptionChanged();
+
+    TextArea &area;
+    const Clock &clock;
+    Timer &timer1;
+    Timer &tmCounting;
+    Timer &tmClock;
+    SpeedReaderView &view;
+    WordChunker chunker;
+
+    SpeedReaderSettings settings;
+    bool running = false;
+    bool dialogOpen = false;
+    int replayIndex = -2;
+    QStringList groupHistory;
+    std::optional<qint64> countingStart;  // monotonic ms when the measurement began
+
+    qint64 beatStart = 0;   // monotonic ms of tick 0 of the beat
+    qint64 tickNumber = 0;  // ticks of the beat so far
+    int runNumber = 0;      // grows on every stop, so a tick sees that a stop came in between
+    bool restartingFromTop = false;
+};

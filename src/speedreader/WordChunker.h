@@ -1,0 +1,68 @@
+#pragma once
+#include <QString>
+#include <functional>
+
+class TextArea;
+class TextMeasurer;
+
+// What shapes a group and how long it stays: the values of the speed reader's spin boxes.
+struct ChunkRules {
+    int Length = 1;         // greatest group length in characters; groups of several words from 3 on
+    int Letters = 8;        // a word longer than this is long
+    int LongWord = 0;       // extra ticks for a long word
+    int EndOfSentence = 0;  // extra ticks for a group ending in . ! ?
+    int Comma = 0;          // extra ticks for a group ending in , : ;
+};
+
+// Cuts the lines of a text area into display groups: one word, or a run of words that fits both
+// the length limit and the display width and stops behind a word that closes a sentence or a
+// clause. A word too wide for the display is cut at a half, a third, ... (at its own hyphen when
+// that lies within the piece) and the rest shown by the next call. Words are separated by spaces
+// and tabs only, so punctuation stays with its word.
+class WordChunker {
+public:
+    WordChunker(const TextArea &area, const TextMeasurer &measurer);
+
+    // Takes the next group into CurrentGroup and adds its extra ticks and counts. Returns false,
+    // changing nothing shown, when the text has no word left.
+    bool NextWordGroup();
+
+    // Back to the start of the text, nothing pending.
+    void Rewind();
+    // Moves the reading position to the start of a line; a piece of a cut word is dropped.
+    void MoveTo(int line, int offset = 0);
+
+    ChunkRules Rules;
+    int DisplayWidth = 0;
+
+    int ReadLine = 0;
+    int ReadOffset = 0;
+    int GroupSpan = 0;
+    QString CurrentGroup;
+    QString PendingRemainder;
+    int ExtraTicks = 0;
+    int WordsRead = 0;
+    int SymbolsRead = 0;
+
+    // Told the per cent of the lines read whenever reading enters another line.
+    std::function<void(int percent)> OnLineEntered;
+
+private:
+    struct Word {
+        QString text;
+        int end = 0;       // offset behind the word in line ReadLine
+        int consumed = 0;  // characters passed over from ReadOffset, blanks before the word included
+    };
+
+    bool FindNextWord(Word &word);
+    bool EnterNextLine();
+    void Consume(const Word &word);
+    bool FitToWidth();
+    bool AddClosingExtra(const QString &word);
+    void ExtendGroup();
+    bool Fits(const QString &text) const;
+    QString ReadableLine(int line) const;
+
+    const TextArea &area;
+    const TextMeasurer &measurer;
+};
