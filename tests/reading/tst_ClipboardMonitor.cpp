@@ -1,0 +1,357 @@
+#include "ReadingFixture.h"
+#include <QTest>
+#include <functional>
+
+namespace {
+
+// A text area that reports its selection changes, as the window's text area does.
+class SelectingTextArea : public MemoryTextArea {
+public:
+    using MemoryTextArea::MemoryTextArea;
+    std::function<void()> SelectionChanged;
+    void SetSelStart(int position) override
+    {
+        MemoryTextArea::SetSelStart(position);
+        if (SelectionChanged)
+            SelectionChanged();
+    }
+    void SetSelLength(int length) override
+    {
+        MemoryTextArea::SetSelLength(length);
+        if (SelectionChanged)
+            SelectionChanged();
+    }
+};
+
+struct Monitor : ReadingFixture {
+    explicit Monitor(const QString &text = "Текст. Text.") : ReadingFixture(text1), text1(text)
+    {
+        view.Langs = LangsForeignAndRussian;
+    }
+    SelectingTextArea text1;
+
+    void Copy(const QString &text) { clipboard.Content = text; }
+    void Poll() { clock.Advance(tmBuffer.DueAt() - clock.Now); }
+    bool ReadingClipboard() const
+    {
+        return controller.ReadingActive && !controller.ReadingText && controller.ReadingTarget == &re2;
+    }
+    bool BufferEnabled() const { return view.Buttons[ReadingButton::StartBuffer].enabled; }
+};
+
+} // namespace
+
+class TestClipboardMonitor : public QObject {
+    Q_OBJECT
+
+private slots:
+    void languageFilter_data()
+    {
+        QTest::addColumn<int>("langs");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("read");
+        const QString english = "Hello", russian = "Привет", digits = "2 + 2";
+        QTest::newRow("both: English") << int(LangsForeignAndRussian) << english << true;
+        QTest::newRow("both: Russian") << int(LangsForeignAndRussian) << russian << true;
+        QTest::newRow("both: digits") << int(LangsForeignAndRussian) << digits << true;
+        QTest::newRow("foreign: English") << int(LangsForeign) << english << true;
+        QTest::newRow("foreign: Russian") << int(LangsForeign) << russian << false;
+        QTest::newRow("foreign: digits are not Russian") << int(LangsForeign) << digits << true;
+        QTest::newRow("russian: English") << int(LangsRussian) << english << false;
+        QTest::newRow("russian: Russian") << int(LangsRussian) << russian << true;
+        QTest::newRow("russian: digits") << int(LangsRussian) << digits << false;
+        QTest::newRow("nothing: English") << int(LangsNothing) << english << false;
+        QTest::newRow("nothing: Russian") << int(LangsNothing) << russian << false;
+    }
+
+    void languageFilter()
+    {
+        QFETCH(int, langs);
+        QFETCH(QString, text);
+        QFETCH(bool, read);
+        Monitor m;
+        m.view.Langs = langs;
+        m.view.Buttons[ReadingButton::StartBuffer].enabled = false;
+        m.Copy(text);
+        m.Poll();
+        QVERIFY(m.BufferEnabled());
+        QCOMPARE(m.ReadingClipboard(), read);
+        QCOMPARE(m.Playing().mid(2), read ? text : QString());
+    }
+
+    void lengthFilter_data()
+    {
+        QTest::addColumn<bool>("ignoreLong");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("read");
+        const QString fifty = QString(49, 'a') + ' ', fiftyOne = QString(50, 'a') + ' ';
+        QTest::newRow("50 characters, blank included") << true << fifty << true;
+        QTest::newRow("51 characters") << true << fiftyOne << false;
+        QTest::newRow("51 characters, filter off") << false << fiftyOne << true;
+        QString pictures;
+        for (int i = 0; i < 50; ++i)
+            pictures += QString::fromUcs4(U"\U0001F600");
+        QTest::newRow("50 characters beyond the basic plane") << true << pictures << true;
+    }
+
+    void lengthFilter()
+    {
+        QFETCH(bool, ignoreLong);
+        QFETCH(QString, text);
+        QFETCH(bool, read);
+        Monitor m;
+        m.view.IgnoreLong = ignoreLong;
+        m.Copy(text);
+        m.Poll();
+        QVERIFY(m.BufferEnabled());
+        QCOMPARE(m.ReadingClipboard(), read);
+    }
+
+    void withTheDefaultsACopiedTextOnlyEnablesTheButton()
+    {
+        Monitor m;
+        m.view.Langs = LangsNothing;
+        m.view.Buttons[ReadingButton::StartBuffer].enabled = false;
+        m.Copy("Hello");
+        m.Poll();
+        QVERIFY(m.BufferEnabled());
+        QVERIFY(!m.controller.ReadingActive);
+        m.Copy("   ");
+        m.Poll();
+        QVERIFY(!m.BufferEnabled());
+    }
+
+    void eachChangeIsReadOnce()
+    {
+        Monitor m;
+        QStringList heard;
+        for (const QString &text : QStringList{"Hello.", "Hello.", "Bye.", "Hello."}) {
+            m.Copy(text);
+            m.Poll();
+            heard << m.ReadToTheEnd();
+        }
+        QCOMPARE(heard, (QStringList{"F:Hello.", "F:Bye.", "F:Hello."}));
+    }
+
+    void aTextInTheClipboardAtStartIsNotNew()
+    {
+        Monitor m;
+        m.Copy("Hello");
+        m.monitor.TakeStartupSnapshot();
+        m.Poll();
+        QVERIFY(!m.controller.ReadingActive);
+        QVERIFY(m.BufferEnabled());
+
+        Monitor empty;
+        empty.Copy(" \r\n");
+        empty.monitor.TakeStartupSnapshot();
+        QVERIFY(!empty.BufferEnabled());
+    }
+
+    void theClipboardIsLeftAloneWhileTheWindowIsBusyElsewhere_data()
+    {
+        QTest::addColumn<QString>("busy");
+        QTest::newRow("another tab shown") << "tab";
+        QTest::newRow("text events suppressed") << "suppressed";
+        QTest::newRow("extra pause between pieces") << "pause";
+    }
+
+    void theClipboardIsLeftAloneWhileTheWindowIsBusyElsewhere()
+    {
+        QFETCH(QString, busy);
+        Monitor m;
+        m.view.TabShown = busy != "tab";
+        m.view.Suppressed = busy == "suppressed";
+        if (busy == "pause") {
+            m.tmSleep.SetInterval(30000);
+            m.tmSleep.SetEnabled(true);
+        }
+        m.view.Buttons[ReadingButton::StartBuffer].enabled = false;
+        m.Copy("Hello");
+        m.Poll();
+        m.Poll();
+        QVERIFY(!m.controller.ReadingActive);
+        QVERIFY(!m.BufferEnabled());
+        QCOMPARE(m.monitor.ClipboardSnapshot, QString());
+
+        m.view.TabShown = true;
+        m.view.Suppressed = false;
+        m.tmSleep.SetEnabled(false);
+        m.Poll();
+        QCOMPARE(m.Playing(), "F:Hello");
+    }
+
+    void aTextCopiedDuringATextReadingIsTakenWhenItEnds()
+    {
+        Monitor m("Раз. Два.");
+        m.controller.BtStartSpeakingClick();
+        m.Copy("Hello");
+        m.Poll();
+        QVERIFY(!m.BufferEnabled());
+        QCOMPARE(m.Playing(), "R:Раз. ");
+        QCOMPARE(m.ReadToTheEnd(), (QStringList{"R:Раз. ", "R:Два."}));
+        m.Poll();
+        QCOMPARE(m.Playing(), "F:Hello");
+    }
+
+    void aTextCopiedDuringAClipboardReadingRestartsItOnce()
+    {
+        Monitor m;
+        m.Copy("Раз. Два. Три.");
+        m.Poll();
+        QCOMPARE(m.Playing(), "R:Раз. ");
+        m.Copy("Hello. World.");
+        m.Poll();
+        QCOMPARE(m.Playing(), "F:Hello. ");
+        m.Poll();
+        m.Poll();
+        QCOMPARE(m.foreign.Spoken(), QStringList{"Hello. "});
+        QCOMPARE(m.ReadToTheEnd(), (QStringList{"F:Hello. ", "F:World."}));
+        m.Poll();
+        QVERIFY(!m.controller.ReadingActive);
+    }
+
+    void aTextFailingTheFiltersLeavesAClipboardReadingAlone()
+    {
+        Monitor m;
+        m.Copy("Раз. Два.");
+        m.Poll();
+        m.Copy(QString(60, 'a'));
+        m.Poll();
+        QCOMPARE(m.ReadToTheEnd(), (QStringList{"R:Раз. ", "R:Два."}));
+        m.Poll();
+        QVERIFY(!m.controller.ReadingActive);
+        QVERIFY(m.BufferEnabled());
+    }
+
+    void uncheckingAutomaticSendingTakesNoteOfTheClipboardAgain()
+    {
+        Monitor m;
+        m.Copy("Hello");
+        m.monitor.TakeStartupSnapshot();
+        m.view.AutoBuffer = false;
+        m.monitor.CbAutoBufferClick();
+        QCOMPARE(m.monitor.ClipboardSnapshot, QString());
+        QCOMPARE(m.view.OptionChanges, 1);
+        m.view.Buttons[ReadingButton::StartBuffer].enabled = false;
+        m.Poll();
+        QVERIFY(m.BufferEnabled());
+        QVERIFY(!m.controller.ReadingActive);
+        QCOMPARE(m.monitor.ClipboardSnapshot, "Hello");
+    }
+
+    void checkingItAgainBeforeThePollReadsTheClipboard()
+    {
+        Monitor m;
+        m.Copy("Hello");
+        m.monitor.TakeStartupSnapshot();
+        m.view.AutoBuffer = false;
+        m.monitor.CbAutoBufferClick();
+        m.view.AutoBuffer = true;
+        m.monitor.CbAutoBufferClick();
+        m.Poll();
+        QCOMPARE(m.Playing(), "F:Hello");
+    }
+
+    void optionClicksAreStored()
+    {
+        Monitor m;
+        m.monitor.CbIgnoreLongClick();
+        m.monitor.RgLangsClick();
+        m.controller.UpDown1Click();
+        QCOMPARE(m.view.OptionChanges, 3);
+    }
+
+    void aSelectedWordGoesToTheClipboard_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("condition");
+        QTest::addColumn<bool>("copied");
+        const QString text = "Одно слово\tи\r\nещё  одно";
+        QTest::newRow("a word") << text << 5 << 5 << "" << true;
+        QTest::newRow("a word with blanks around") << text << 4 << 7 << "" << true;
+        QTest::newRow("a tab does not part words") << text << 5 << 7 << "" << true;
+        QTest::newRow("a line break does not part words") << text << 11 << 6 << "" << true;
+        QTest::newRow("two words") << text << 0 << 10 << "" << false;
+        QTest::newRow("blanks") << text << 10 << 1 << "" << false;
+        QTest::newRow("nothing selected") << text << 5 << 0 << "" << false;
+        QTest::newRow("already in the clipboard") << text << 5 << 5 << "in clipboard" << false;
+        QTest::newRow("automatic sending off") << text << 5 << 5 << "off" << false;
+        QTest::newRow("another tab") << text << 5 << 5 << "tab" << false;
+        QTest::newRow("text events suppressed") << text << 5 << 5 << "suppressed" << false;
+        QTest::newRow("during a clipboard reading") << text << 5 << 5 << "clipboard reading" << true;
+    }
+
+    void aSelectedWordGoesToTheClipboard()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, from);
+        QFETCH(int, length);
+        QFETCH(QString, condition);
+        QFETCH(bool, copied);
+        Monitor m(text);
+        m.Copy(condition == "in clipboard" ? text.mid(from, length) : "Раз. Два.");
+        if (condition == "clipboard reading")
+            m.controller.BtStartBufferClick();
+        m.view.AutoBuffer = condition != "off";
+        m.view.TabShown = condition != "tab";
+        m.view.Suppressed = condition == "suppressed";
+        m.clock.Advance(500);
+        m.text1.SelectionChanged = [&] { m.monitor.Re1SelectionChange(); };
+        m.re1.SetSelStart(from);
+        m.re1.SetSelLength(length);
+        QCOMPARE(m.clipboard.Writes, copied ? 1 : 0);
+        if (copied) {
+            QCOMPARE(m.clipboard.Content, text.mid(from, length));
+            QCOMPARE(m.tmBuffer.DueAt(), m.clock.Now + ClipboardMonitor::PollInterval);
+        }
+    }
+
+    void aWordSelectedDuringATextReadingStaysOutOfTheClipboard()
+    {
+        Monitor m("Одно. Два.");
+        m.controller.BtStartSpeakingClick();
+        m.text1.SelectionChanged = [&] { m.monitor.Re1SelectionChange(); };
+        m.re1.SetSelStart(0);
+        m.re1.SetSelLength(4);
+        QCOMPARE(m.clipboard.Writes, 0);
+    }
+
+    void stoppingAReadingDoesNotCopyItsOneWordPiece()
+    {
+        Monitor m("Один. Два.");
+        m.text1.SelectionChanged = [&] { m.monitor.Re1SelectionChange(); };
+        m.controller.BtStartSpeakingClick();
+        m.controller.AcStopSpeakingExecute();
+        m.controller.BtStartSpeakingClick();
+        m.ReadToTheEnd();
+        QCOMPARE(m.clipboard.Writes, 0);
+    }
+
+    void aCopiedWordIsReadWhenTheFiltersAllow_data()
+    {
+        QTest::addColumn<int>("langs");
+        QTest::addColumn<bool>("read");
+        QTest::newRow("russian") << int(LangsRussian) << true;
+        QTest::newRow("foreign") << int(LangsForeign) << false;
+    }
+
+    void aCopiedWordIsReadWhenTheFiltersAllow()
+    {
+        QFETCH(int, langs);
+        QFETCH(bool, read);
+        Monitor m("Одно слово");
+        m.view.Langs = langs;
+        m.text1.SelectionChanged = [&] { m.monitor.Re1SelectionChange(); };
+        m.re1.SetSelStart(5);
+        m.re1.SetSelLength(5);
+        m.Poll();
+        QCOMPARE(m.Playing(), read ? "R:слово" : "");
+        QVERIFY(m.BufferEnabled());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestClipboardMonitor)
+#include "tst_ClipboardMonitor.moc"

@@ -1,0 +1,143 @@
+#include "testsupport/ScriptedEngine.h"
+#include "reading/LanguageDispatch.h"
+#include <QTest>
+
+class TestLanguageDispatch : public QObject {
+    Q_OBJECT
+
+    ScriptedEngine foreign, russian;
+
+    QString VoiceOf(LanguageDispatch &dispatch, const QString &text)
+    {
+        foreign.Calls.clear();
+        russian.Calls.clear();
+        dispatch.SpeakText(text);
+        if (foreign.Spoken() == QStringList{text} && russian.Spoken().isEmpty())
+            return "foreign";
+        if (russian.Spoken() == QStringList{text} && foreign.Spoken().isEmpty())
+            return "russian";
+        return "foreign " + foreign.Spoken().join('|') + " russian " + russian.Spoken().join('|');
+    }
+
+private slots:
+    void init()
+    {
+        foreign = ScriptedEngine();
+        russian = ScriptedEngine();
+    }
+
+    void voiceOfEachPiece_data()
+    {
+        QTest::addColumn<QStringList>("pieces");
+        QTest::addColumn<QStringList>("voices");
+        QTest::newRow("mixed pieces go whole to their first letter's voice")
+            << QStringList{"Hello, мир.", "Мир, hello."} << QStringList{"foreign", "russian"};
+        QTest::newRow("a neutral piece keeps the voice before it")
+            << QStringList{"Hello.", "2 + 2 = 4.", "Пока.", "2 + 2 = 4."}
+            << QStringList{"foreign", "foreign", "russian", "russian"};
+        QTest::newRow("a neutral first piece goes to the Russian voice")
+            << QStringList{"2 + 2 = 4."} << QStringList{"russian"};
+        QTest::newRow("Ё is neutral, the next letter decides")
+            << QStringList{"Ok.", "Ёж"} << QStringList{"foreign", "russian"};
+        QTest::newRow("letters outside both alphabets decide nothing")
+            << QStringList{"Пока.", "Ärger", "Ïëéô ü"} << QStringList{"russian", "foreign", "foreign"};
+        QTest::newRow("a letter after the hundredth character decides nothing")
+            << QStringList{"Да.", QString(100, '-') + "Hello"} << QStringList{"russian", "russian"};
+        QTest::newRow("a letter at the hundredth character decides")
+            << QStringList{"Да.", QString(99, '-') + "Hello"} << QStringList{"russian", "foreign"};
+    }
+
+    void voiceOfEachPiece()
+    {
+        QFETCH(QStringList, pieces);
+        QFETCH(QStringList, voices);
+        LanguageDispatch dispatch(foreign, russian);
+        QStringList got;
+        for (const QString &piece : pieces)
+            got << VoiceOf(dispatch, piece);
+        QCOMPARE(got, voices);
+    }
+
+    void anEmptyTextDecidesNothing()
+    {
+        LanguageDispatch dispatch(foreign, russian);
+        dispatch.ForeignText = true;
+        dispatch.DetectForeign("");
+        QVERIFY(dispatch.ForeignText);
+    }
+
+    void withoutLanguageApartTheRussianVoiceSpeaksAll()
+    {
+        LanguageDispatch dispatch(foreign, russian);
+        dispatch.LangApart = false;
+        QCOMPARE(VoiceOf(dispatch, "Hello world."), "russian");
+        dispatch.LangApart = true;
+        QCOMPARE(VoiceOf(dispatch, "Hello world."), "foreign");
+    }
+
+    void lettersOutsideTheOldCodePageReachTheVoice()
+    {
+        LanguageDispatch dispatch(foreign, russian);
+        dispatch.SpeakText("Україна — ґанок, café");
+        QCOMPARE(russian.Spoken(), QStringList{"Україна — ґанок, café"});
+    }
+
+    void bothVoicesAreSilencedBeforeEachPiece()
+    {
+        LanguageDispatch dispatch(foreign, russian);
+        dispatch.SpeakText("Привет.");
+        QCOMPARE(foreign.Calls, QStringList{"AudioReset"});
+        QCOMPARE(russian.Calls, (QStringList{"AudioReset", "Speak Привет."}));
+    }
+
+    void aFailingResetDoesNotKeepThePieceFromItsVoice()
+    {
+        LanguageDispatch dispatch(foreign, russian);
+        foreign.FailingOperations = {"AudioReset"};
+        russian.FailingOperations = {"AudioReset"};
+        dispatch.SpeakText("Hello.");
+        QCOMPARE(foreign.Spoken(), QStringList{"Hello."});
+    }
+
+    void aFailingSpeakIsReported()
+    {
+        LanguageDispatch dispatch(foreign, russian);
+        russian.FailingOperations = {"Speak"};
+        QVERIFY_THROWS_EXCEPTION(SpeechError, dispatch.SpeakText("Привет."));
+    }
+
+    void pauseAndResumeReachBothVoicesDespiteAFailure()
+    {
+        LanguageDispatch dispatch(foreign, russian);
+        foreign.FailingOperations = {"AudioPause", "AudioResume"};
+        dispatch.PauseVoices();
+        QVERIFY(russian.Paused);
+        dispatch.ResumeVoices();
+        QVERIFY(!russian.Paused);
+    }
+
+    void isRussianText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("russian");
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("blanks, digits and punctuation") << " \t12, 3.!\r\n" << false;
+        QTest::newRow("leading blanks") << "  привет" << true;
+        QTest::newRow("Latin first") << "ok, да" << false;
+        QTest::newRow("Cyrillic first") << "да, ok" << true;
+        QTest::newRow("capital Ё alone") << "Ё" << false;
+        QTest::newRow("the hundred characters count after trimming")
+            << QString(50, ' ') + QString(99, '1') + "я" << true;
+        QTest::newRow("a letter behind the hundredth character") << QString(100, '1') + "я" << false;
+    }
+
+    void isRussianText()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, russian);
+        QCOMPARE(LanguageDispatch::IsRussianText(text), russian);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLanguageDispatch)
+#include "tst_LanguageDispatch.moc"

@@ -1,0 +1,491 @@
+#include "ReadingFixture.h"
+#include <QTest>
+#include <functional>
+#include <memory>
+
+namespace {
+
+constexpr ColorRef Yellow = MakeColorRef(255, 255, 0);
+constexpr ColorRef Black = MemoryTextArea::DefaultFontColor;
+const QString ThreeSentences = QStringLiteral("Привет. Hello world. Пока.");
+
+// A text area that lets the test act at the moment the logic lets pending events run.
+class EventfulTextArea : public MemoryTextArea {
+public:
+    using MemoryTextArea::MemoryTextArea;
+    std::function<void()> PendingEvent;
+    void ProcessEvents() override
+    {
+        MemoryTextArea::ProcessEvents();
+        if (auto event = std::exchange(PendingEvent, nullptr))
+            event();
+    }
+};
+
+struct Reader : ReadingFixture {
+    explicit Reader(const QString &text) : ReadingFixture(text1), text1(text)
+    {
+        clipboard.Content = "в буфере";
+    }
+    EventfulTextArea text1;
+};
+
+} // namespace
+
+class TestReadingController : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startingAndStoppingSetTheButtons_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("reading");
+        QTest::addColumn<bool>("fromText");
+        QTest::addColumn<bool>("targetIsRe1");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("text") << "text" << "Стоп(текст) !Буфер Пауза" << true << true << "Пауза";
+        QTest::newRow("selection") << "selection" << "Стоп(текст) !Буфер Пауза" << true << false << "Пауза";
+        QTest::newRow("clipboard") << "clipboard" << "!Вслух Стоп(буфер) Пауза" << false << false << "Пауза";
+    }
+
+    void startingAndStoppingSetTheButtons()
+    {
+        QFETCH(QString, start);
+        QFETCH(QString, reading);
+        QFETCH(bool, fromText);
+        QFETCH(bool, targetIsRe1);
+        QFETCH(QString, focus);
+        Reader r(ThreeSentences);
+        QCOMPARE(r.view.Bar(), "Вслух Буфер !Пауза");
+        if (start == "selection") {
+            r.re1.SetSelStart(8);
+            r.re1.SetSelLength(13);
+        }
+        if (start == "clipboard") {
+            r.clipboard.Content = "Буфер. Текст.";
+            r.controller.BtStartBufferClick();
+        } else {
+            r.controller.BtStartSpeakingClick();
+        }
+        QCOMPARE(r.view.Bar(), reading);
+        QVERIFY(r.controller.ReadingActive);
+        QCOMPARE(r.controller.ReadingText, fromText);
+        QCOMPARE(r.controller.ReadingTarget, targetIsRe1 ? &r.re1 : static_cast<TextArea *>(&r.re2));
+        QCOMPARE(r.view.Focused, focus);
+        QCOMPARE(r.view.BackgroundHighlighted, targetIsRe1);
+
+        r.controller.BtPauseClick();
+        QCOMPARE(r.view.Bar(), QString(reading).replace("Пауза", "Продолжить"));
+        QCOMPARE(r.view.Focused, "Продолжить");
+        r.controller.BtResumeClick();
+        QCOMPARE(r.view.Bar(), reading);
+        QCOMPARE(r.view.Focused, "Пауза");
+
+        if (fromText)
+            r.controller.AcStopSpeakingExecute();
+        else
+            r.controller.AcStopBufferExecute();
+        QCOMPARE(r.view.Bar(), "Вслух Буфер !Пауза");
+        QVERIFY(!r.controller.ReadingActive);
+        QVERIFY(!r.controller.ReadingText);
+        QVERIFY(!r.view.BackgroundHighlighted);
+        QCOMPARE(r.view.Focused, fromText ? "Вслух" : "Буфер");
+        QCOMPARE(r.Playing(), QString());
+    }
+
+    void stopEnablesOnlyWhatHasSomethingToRead_data()
+    {
+        QTest::addColumn<bool>("clipboardReading");
+        QTest::newRow("text reading") << false;
+        QTest::newRow("clipboard reading") << true;
+    }
+
+    void stopEnablesOnlyWhatHasSomethingToRead()
+    {
+        QFETCH(bool, clipboardReading);
+        Reader r(ThreeSentences);
+        r.clipboard.Content = "Буфер.";
+        if (clipboardReading)
+            r.controller.BtStartBufferClick();
+        else
+            r.controller.BtStartSpeakingClick();
+        r.clipboard.Content = " \r\n";
+        r.re1.SetText("  \t");
+        r.controller.AcStopBothExecute();
+        QCOMPARE(r.view.Bar(), "!Вслух !Буфер !Пауза");
+    }
+
+    void readsTheWholeTextPieceByPieceOnTheVoiceOfItsLanguage()
+    {
+        Reader r("Привет. Hello world. 42. Пока. 7.");
+        r.re1.SetHideSelection(false);
+        r.controller.BtStartSpeakingClick();
+        QCOMPARE(r.view.Background, ReadingController::DefaultHighlightBackColor);
+        QCOMPARE(r.ReadToTheEnd(),
+                 (QStringList{"R:Привет. ", "F:Hello world. ", "F:42. ", "R:Пока. ", "R:7."}));
+        QVERIFY(!r.controller.ReadingActive);
+        QCOMPARE(r.view.Bar(), "Вслух Буфер !Пауза");
+        QCOMPARE(r.re1.SelStart(), 0);
+        QCOMPARE(r.re1.SelLength(), 0);
+        for (int i = 0; i < r.re1.TextLength(); ++i)
+            QCOMPARE(r.text1.ColourAt(i), Black);
+        QVERIFY(!r.view.BackgroundHighlighted);
+        QVERIFY(!r.text1.HideSelection);
+    }
+
+    void onlyThePieceBeingSpokenIsColoured()
+    {
+        Reader r(ThreeSentences);
+        r.controller.BtStartSpeakingClick();
+        r.FinishPiece();
+        QCOMPARE(r.Playing(), "F:Hello world. ");
+        const int start = int(ThreeSentences.indexOf("Hello"));
+        for (int i = 0; i < r.re1.TextLength(); ++i)
+            QCOMPARE(r.text1.ColourAt(i), i >= start && i < start + 13 ? Yellow : Black);
+        QCOMPARE(r.re1.SelStart(), start + 13);
+        QCOMPARE(r.re1.SelLength(), 0);
+    }
+
+    void aSelectionIsReadFromTheHiddenAreaAndLeavesTheTextUntouched()
+    {
+        Reader r("Один. Два. Три.");
+        r.re1.SetSelStart(6);
+        r.re1.SetSelLength(9);
+        r.controller.BtStartSpeakingClick();
+        QCOMPARE(r.re2.Text(), "Два. Три.");
+        QCOMPARE(r.ReadToTheEnd(), (QStringList{"R:Два. ", "R:Три."}));
+        QCOMPARE(r.re1.Text(), "Один. Два. Три.");
+        QCOMPARE(r.re1.SelStart(), 6);
+        QCOMPARE(r.re1.SelLength(), 9);
+        for (int i = 0; i < r.re1.TextLength(); ++i)
+            QCOMPARE(r.text1.ColourAt(i), Black);
+        QVERIFY(!r.view.BackgroundHighlighted);
+        QCOMPARE(r.view.Bar(), "Вслух Буфер !Пауза");
+        QCOMPARE(r.view.Focused, "Буфер");
+    }
+
+    void aSelectionOfBlanksReadsOnFromBehindIt()
+    {
+        Reader r("Один.   Два.");
+        r.re1.SetSelStart(5);
+        r.re1.SetSelLength(2);
+        r.controller.BtStartSpeakingClick();
+        QCOMPARE(r.controller.ReadingTarget, &r.re1);
+        QCOMPARE(r.ReadToTheEnd(), QStringList{"R: Два."});
+    }
+
+    void stopLeavesTheCaretBehindTheSpokenPieceAndTheNextStartGoesOn()
+    {
+        Reader r(ThreeSentences);
+        r.controller.BtStartSpeakingClick();
+        r.FinishPiece();
+        QCOMPARE(r.Playing(), "F:Hello world. ");
+        r.controller.AcStopSpeakingExecute();
+        QCOMPARE(r.Playing(), QString());
+        QCOMPARE(r.re1.SelStart(), int(ThreeSentences.indexOf("Пока")));
+        QCOMPARE(r.re1.SelLength(), 0);
+        QCOMPARE(r.text1.ColourAt(int(ThreeSentences.indexOf("Hello"))), Black);
+        r.controller.BtStartSpeakingClick();
+        QCOMPARE(r.ReadToTheEnd(), QStringList{"R:Пока."});
+    }
+
+    void theExtraPauseHoldsTheNextPieceForItsSeconds()
+    {
+        Reader r(ThreeSentences);
+        r.view.ExtraPause = 3;
+        r.controller.BtStartSpeakingClick();
+        r.FinishPiece();
+        r.clock.Advance(2999);
+        QCOMPARE(r.Playing(), QString());
+        QVERIFY(r.controller.ExtraPauseRunning());
+        r.clock.Advance(1);
+        QCOMPARE(r.Playing(), "F:Hello world. ");
+        QVERIFY(!r.controller.ExtraPauseRunning());
+
+        r.view.ExtraPause = 1;  // applies from the next end of a piece on
+        r.FinishPiece();
+        r.clock.Advance(999);
+        QCOMPARE(r.Playing(), QString());
+        r.clock.Advance(1);
+        QCOMPARE(r.Playing(), "R:Пока.");
+    }
+
+    void withoutExtraPauseTheNextPieceFollowsAtOnce()
+    {
+        Reader r(ThreeSentences);
+        r.controller.BtStartSpeakingClick();
+        r.FinishPiece();
+        QCOMPARE(r.Playing(), "F:Hello world. ");
+        QVERIFY(!r.controller.ExtraPauseRunning());
+    }
+
+    void pauseSilencesBothVoicesAndTheEndOfAPieceWaits()
+    {
+        Reader r(ThreeSentences);
+        r.controller.BtStartSpeakingClick();
+        r.controller.BtPauseClick();
+        QCOMPARE(r.foreign.Calls.last(), "AudioPause");
+        QCOMPARE(r.russian.Calls.last(), "AudioPause");
+        r.controller.BtResumeClick();
+        QCOMPARE(r.foreign.Calls.last(), "AudioResume");
+        QCOMPARE(r.russian.Calls.last(), "AudioResume");
+        QCOMPARE(r.Playing(), "R:Привет. ");
+        r.FinishPiece();
+        QCOMPARE(r.Playing(), "F:Hello world. ");
+    }
+
+    void aPieceThatEndsWhilePausedIsFollowedOnResume()
+    {
+        Reader r(ThreeSentences);
+        r.controller.BtStartSpeakingClick();
+        r.controller.BtPauseClick();
+        r.FinishPiece();
+        QCOMPARE(r.Playing(), QString());
+        QVERIFY(r.controller.ReadingActive);
+        r.controller.BtResumeClick();
+        QCOMPARE(r.Playing(), "F:Hello world. ");
+        r.FinishPiece();
+        QCOMPARE(r.Playing(), "R:Пока.");
+    }
+
+    void pauseDuringTheExtraPauseDoesNotHoldTheNextPiece()
+    {
+        Reader r(ThreeSentences);
+        r.view.ExtraPause = 2;
+        r.controller.BtStartSpeakingClick();
+        r.FinishPiece();
+        r.controller.BtPauseClick();
+        r.clock.Advance(2000);
+        QCOMPARE(r.Playing(), "F:Hello world. ");
+        QVERIFY(r.controller.ReadingPaused);
+        QCOMPARE(r.view.Bar(), "Стоп(текст) !Буфер Продолжить");
+    }
+
+    void mouseClicksIntoTheText_data()
+    {
+        QTest::addColumn<bool>("left");
+        QTest::addColumn<bool>("stops");
+        QTest::newRow("left click stops") << true << true;
+        QTest::newRow("right click does not") << false << false;
+    }
+
+    void mouseClicksIntoTheText()
+    {
+        QFETCH(bool, left);
+        QFETCH(bool, stops);
+        Reader r(ThreeSentences);
+        r.controller.BtStartSpeakingClick();
+        r.stepper.DashPending = true;
+        r.controller.Re1MouseDown(left);
+        QVERIFY(!r.stepper.DashPending);
+        QCOMPARE(r.controller.ReadingActive, !stops);
+        QCOMPARE(r.Playing().isEmpty(), stops);
+    }
+
+    void aLeftClickDuringAClipboardReadingStopsAtTheNextPiece()
+    {
+        Reader r(ThreeSentences);
+        r.clipboard.Content = "Раз. Два.";
+        r.controller.BtStartBufferClick();
+        r.controller.Re1MouseDown(true);
+        QCOMPARE(r.Playing(), "R:Раз. ");
+        r.FinishPiece();
+        QCOMPARE(r.Playing(), QString());
+        QVERIFY(!r.controller.ReadingActive);
+        QCOMPARE(r.view.Bar(), "Вслух Буфер !Пауза");
+    }
+
+    void aClickCountsOnlyUntilTheTextLosesTheFocus()
+    {
+        Reader r(ThreeSentences);
+        r.clipboard.Content = "Раз. Два.";
+        r.controller.BtStartBufferClick();
+        r.controller.Re1MouseDown(true);
+        r.controller.Re1Exit();
+        r.FinishPiece();
+        QCOMPARE(r.Playing(), "R:Два.");
+    }
+
+    void backquotesAreNeverSpoken()
+    {
+        Reader r("Это `код`.\r\n\r\n``\r\n\r\n```\r\nДальше `.");
+        r.controller.BtStartSpeakingClick();
+        const QStringList pieces = r.ReadToTheEnd();
+        QVERIFY(!pieces.isEmpty());
+        QCOMPARE(pieces.first(), "R:Это код.\r");
+        for (const QString &piece : pieces) {
+            QVERIFY2(!piece.contains('`'), qPrintable(piece));
+            QVERIFY2(!piece.mid(2).trimmed().isEmpty(), "a silent piece would never report its end");
+        }
+        QVERIFY(pieces.last().contains("Дальше"));
+        QVERIFY(!r.controller.ReadingActive);
+    }
+
+    void anEmptyClipboardEndsTheReadingAtOnce_data()
+    {
+        QTest::addColumn<QString>("clipboard");
+        QTest::newRow("empty") << "";
+        QTest::newRow("blanks") << " \t\r\n";
+    }
+
+    void anEmptyClipboardEndsTheReadingAtOnce()
+    {
+        QFETCH(QString, clipboard);
+        Reader r(ThreeSentences);
+        r.clipboard.Content = clipboard;
+        r.controller.BtStartBufferClick();
+        QVERIFY(!r.controller.ReadingActive);
+        QCOMPARE(r.Playing(), QString());
+        QCOMPARE(r.view.Bar(), "Вслух !Буфер !Пауза");
+    }
+
+    void aClipboardTextIsReadTrimmed()
+    {
+        Reader r(ThreeSentences);
+        r.clipboard.Content = "\r\n  Text.  \r\n";
+        r.controller.BtStartBufferClick();
+        QCOMPARE(r.re2.Text(), "Text.");
+        QCOMPARE(r.ReadToTheEnd(), QStringList{"F:Text."});
+    }
+
+    void stopWhileIdleOnlySilencesTheVoices()
+    {
+        Reader r(ThreeSentences);
+        r.view.Buttons[ReadingButton::StartSpeaking].enabled = false;
+        r.tmSleep.SetEnabled(true);
+        const QString bar = r.view.Bar();
+        r.controller.AcStopSpeakingExecute();
+        QCOMPARE(r.view.Bar(), bar);
+        QCOMPARE(r.foreign.Calls, QStringList{"AudioReset"});
+        QCOMPARE(r.russian.Calls, QStringList{"AudioReset"});
+        QVERIFY(!r.tmSleep.Enabled());
+    }
+
+    void aStopHandledWhileTheViewScrollsKeepsThePieceSilent()
+    {
+        Reader r(ManyLines());
+        PrepareCreep(r);
+        r.text1.PendingEvent = [&] { r.controller.AcStopSpeakingExecute(); };
+        r.controller.BtStartSpeakingClick();
+        QVERIFY(r.text1.ProcessEventsCalls > 0);
+        QCOMPARE(r.Playing(), QString());
+        QVERIFY(!r.controller.ReadingActive);
+    }
+
+    void aRestartWhileTheViewScrollsSpeaksOnlyTheNewPiece()
+    {
+        Reader r(ManyLines());
+        PrepareCreep(r);
+        r.text1.PendingEvent = [&] {
+            r.controller.AcStopSpeakingExecute();
+            r.re1.SetSelStart(0);
+            r.controller.BtStartSpeakingClick();
+        };
+        r.controller.BtStartSpeakingClick();
+        QCOMPARE(r.russian.Spoken(), QStringList{"Строка 0.\r"});
+        QVERIFY(r.controller.ReadingActive);
+    }
+
+    void aFailingVoiceLeavesTheReadingForTheStopButton()
+    {
+        Reader r(ThreeSentences);
+        r.russian.FailingOperations = {"Speak"};
+        QVERIFY_THROWS_EXCEPTION(SpeechError, r.controller.BtStartSpeakingClick());
+        QVERIFY(r.controller.ReadingActive);
+        r.russian.FailingOperations = {"AudioReset"};
+        r.foreign.FailingOperations = {"AudioReset"};
+        r.controller.AcStopSpeakingExecute();
+        QVERIFY(!r.controller.ReadingActive);
+        QCOMPARE(r.view.Bar(), "Вслух Буфер !Пауза");
+    }
+
+    void textChangesEnableTheStartButtons()
+    {
+        Reader r("");
+        r.controller.Re1Change();
+        QVERIFY(!r.view.Buttons[ReadingButton::StartSpeaking].enabled);
+        QVERIFY(!r.view.SpeedReaderStartEnabled);
+        QCOMPARE(r.view.Focused, "Re1");
+        r.re1.SetText("Слово");
+        r.controller.Re1Change();
+        QVERIFY(r.view.Buttons[ReadingButton::StartSpeaking].enabled);
+        QVERIFY(r.view.SpeedReaderStartEnabled);
+
+        r.controller.BtStartSpeakingClick();
+        r.controller.Re1Change();
+        QCOMPARE(r.view.Focused, "Пауза");
+    }
+
+    void focusingTheTextClearsTheDashState()
+    {
+        Reader r(ThreeSentences);
+        r.stepper.DashPending = true;
+        r.controller.Re1Enter();
+        QVERIFY(!r.stepper.DashPending);
+    }
+
+    void tellingLanguagesApartSwitchesTheForeignVoice()
+    {
+        Reader r("Hello.");
+        r.view.LangApart = false;
+        r.controller.CbLangApartClick();
+        QVERIFY(!r.view.ForeignGroupEnabled);
+        QCOMPARE(r.view.RussianGroupCaption, "Английский и Русский");
+        QCOMPARE(r.view.OptionChanges, 1);
+        QCOMPARE(r.view.ProcessEventsCalls, 1);
+        r.controller.BtStartSpeakingClick();
+        QCOMPARE(r.Playing(), "R:Hello.");
+        r.controller.AcStopSpeakingExecute();
+
+        r.view.LangApart = true;
+        r.controller.CbLangApartClick();
+        QVERIFY(r.view.ForeignGroupEnabled);
+        QCOMPARE(r.view.RussianGroupCaption, "Русский");
+        r.re1.SetSelStart(0);
+        r.controller.BtStartSpeakingClick();
+        QCOMPARE(r.Playing(), "F:Hello.");
+    }
+
+    void theLengthFilterIsOfferedOnlyWhileSomethingIsRead_data()
+    {
+        QTest::addColumn<int>("langs");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("foreign and russian") << int(LangsForeignAndRussian) << true;
+        QTest::newRow("russian") << int(LangsRussian) << true;
+        QTest::newRow("nothing") << int(LangsNothing) << false;
+    }
+
+    void theLengthFilterIsOfferedOnlyWhileSomethingIsRead()
+    {
+        QFETCH(int, langs);
+        QFETCH(bool, enabled);
+        Reader r("");
+        r.view.Langs = langs;
+        r.view.IgnoreLongEnabled = !enabled;
+        r.controller.AcSoundEnablesExecute();
+        QCOMPARE(r.view.IgnoreLongEnabled, enabled);
+        r.view.IgnoreLongEnabled = !enabled;
+        r.monitor.RgLangsClick();
+        QCOMPARE(r.view.IgnoreLongEnabled, enabled);
+    }
+
+private:
+    static QString ManyLines()
+    {
+        QStringList lines;
+        for (int i = 0; i < 12; ++i)
+            lines << QString("Строка %1.").arg(i);
+        return lines.join("\r\n");
+    }
+
+    // The third line is the last of a three-line view: its piece makes the view creep.
+    static void PrepareCreep(Reader &r)
+    {
+        r.stepper.VisibleLineCount = 3;
+        r.text1.VisibleLines = 3;
+        r.re1.SetSelStart(r.re1.LineIndex(2));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestReadingController)
+#include "tst_ReadingController.moc"
