@@ -35,14 +35,6 @@ private slots:
         }
     }
 
-    void integersAreLittleEndian()
-    {
-        SoundData data;
-        data.VoiceSettings[7].VolumePosition = 0x01020304;
-        const QByteArray bytes = data.ToBytes();
-        QCOMPARE(bytes.mid(12 + 12 * 7, 4), QByteArray("\x04\x03\x02\x01", 4));
-    }
-
     void roundTripKeepsEveryField()
     {
         const SoundData data = Sample();

@@ -231,15 +231,6 @@ private slots:
         QCOMPARE(p.panel.Data().VoiceSettings[1].VolumePosition, 90);
     }
 
-    void sliderEntryStopsTheVoiceDespiteFailures()
-    {
-        Panel p;
-        p.engine.FailingOperations = {"AudioReset"};
-        p.panel.SbSpeedEnter();
-        p.panel.SbPitchEnter();
-        QCOMPARE(Count(p.engine.Calls, "AudioReset"), 2);
-    }
-
     void manufacturerCheckLowersTheSpeedRange()
     {
         Panel p({MakeVoice("V", English, "P", "at&t")});
