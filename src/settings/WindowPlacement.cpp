@@ -41,11 +41,12 @@ bool WindowBounds::Intersects(const WindowBounds &other) const
 WindowPlacement StartPlacement(SettingsRecord &record, const WindowBounds &desktop)
 {
     WindowBounds bounds = StoredBounds(record);
-    if (bounds.left == 0 || bounds.top == 0 || bounds.width == 0 || bounds.height == 0
-        || !bounds.Intersects(desktop))
+    if (bounds.left == 0 || bounds.top == 0 || bounds.width == 0 || bounds.height == 0)
         return kDesignedPlacement;
     bounds.width = std::min(bounds.width, desktop.width);
     bounds.height = std::min(bounds.height, desktop.height);
+    if (!bounds.Intersects(desktop))
+        return kDesignedPlacement;
     const WindowPlacement placement{bounds, StoredState(record), StoredBorder(record)};
     if (placement.FullScreen()) {
         const bool wasMaximised = record.Flag(SettingsField::MaximisedBeforeFullScreen);

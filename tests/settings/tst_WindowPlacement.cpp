@@ -40,6 +40,7 @@ private slots:
         QTest::newRow("no height") << 100 << 120 << 700 << 0;
         QTest::newRow("off the desktop") << -32000 << -32000 << 700 << 400;
         QTest::newRow("negative size") << 100 << 120 << -700 << 400;
+        QTest::newRow("off the desktop once shrunk to it") << -2000 << 100 << 5000 << 400;
     }
     void aZeroEdgeOrSizeGivesTheDesignedPlacement()
     {
