@@ -1,0 +1,148 @@
+#include "EspeakPlayer.h"
+#include "AudioOutput.h"
+#include "EspeakSynthesizer.h"
+#include "SilenceTrimmer.h"
+#include "platform/TDirectSS.h"
+#include <QPointer>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int SilenceThreshold = 64;
+constexpr int LeadingSilenceMs = 2;
+constexpr int TrailingSilenceMs = 5;
+constexpr int SlowestRate = 80;
+constexpr int FastestRate = 450;
+constexpr double RussianRateFactor = 0.85;
+
+std::shared_ptr<std::atomic_bool> NewFlag()
+{
+    return std::make_shared<std::atomic_bool>(false);
+}
+
+}  // namespace
+
+EspeakPlayer::EspeakPlayer()
+    : output_(new AudioOutput(EspeakSynthesizer::Instance().SampleRate())), cancelled_(NewFlag())
+{
+    connect(output_, &AudioOutput::Drained, this, &EspeakPlayer::OnDrained);
+    connect(output_, &AudioOutput::Failed, this, &EspeakPlayer::OnFailed);
+}
+
+EspeakPlayer::~EspeakPlayer()
+{
+    EspeakSynthesizer::Instance().CancelAndWait(cancelled_);
+    output_->Dispose();
+}
+
+int EspeakPlayer::EspeakRate(int rate, const QString &language)
+{
+    const QString tag = language.toLower();
+    const bool russian = tag == "ru" || tag.startsWith("ru-");
+    const double factor = russian ? RussianRateFactor : 1.0;
+    return std::clamp(int(std::lround(rate * factor)), SlowestRate, FastestRate);
+}
+
+void EspeakPlayer::Speak(const QByteArray &voice, const QString &language, const QString &text,
+                         int rate, int pitch)
+{
+    if (!EspeakSynthesizer::Instance().Available())
+        throw SpeechError("the espeak-ng library or its data is missing");
+    if (!failure_.isEmpty()) {
+        const QString failure = failure_;
+        failure_.clear();
+        throw SpeechError(failure.toStdString());
+    }
+    waiting_.push_back({++lastId_, voice, language, text, rate, pitch});
+    if (current_ == 0)
+        StartNext();
+}
+
+void EspeakPlayer::StartNext()
+{
+    if (waiting_.empty())
+        return;
+    const Utterance next = waiting_.front();
+    waiting_.pop_front();
+    current_ = next.id;
+    output_->Begin(next.id);
+
+    auto &synthesizer = EspeakSynthesizer::Instance();
+    auto trimmer = std::make_shared<SilenceTrimmer>(synthesizer.SampleRate(), SilenceThreshold,
+                                                    LeadingSilenceMs, TrailingSilenceMs);
+    AudioOutput *output = output_;
+    const quint64 id = next.id;
+    EspeakSynthesizer::Job job;
+    job.voice = next.voice;
+    job.rate = EspeakRate(next.rate, next.language);
+    job.pitch = next.pitch;
+    job.text = next.text;
+    job.cancelled = cancelled_;
+    job.samples = [output, trimmer, id](const short *samples, int count) {
+        const std::vector<short> playable = trimmer->Push(samples, count);
+        if (!playable.empty())
+            output->Append(id, playable.data(), int(playable.size()));
+    };
+    job.finished = [output, trimmer, id](bool ok) {
+        const std::vector<short> tail = trimmer->Finish();
+        if (!tail.empty())
+            output->Append(id, tail.data(), int(tail.size()));
+        if (ok)
+            output->Finish(id);
+        else
+            emit output->Failed(id, "espeak-ng could not speak with this voice", false);
+    };
+    synthesizer.Synthesize(std::move(job));
+}
+
+void EspeakPlayer::OnDrained(quint64 utterance)
+{
+    if (utterance != current_)
+        return;
+    current_ = 0;
+    if (Finished)
+        Finished();
+    if (current_ == 0)
+        StartNext();
+}
+
+void EspeakPlayer::OnFailed(quint64 utterance, const QString &reason, bool sounded)
+{
+    if (utterance != current_)
+        return;
+    current_ = 0;
+    failure_ = reason;
+    if (sounded && Finished)
+        Finished();
+    if (current_ == 0)
+        StartNext();
+}
+
+void EspeakPlayer::Pause()
+{
+    if (current_ != 0)
+        output_->Pause();
+}
+
+void EspeakPlayer::Resume()
+{
+    if (current_ != 0)
+        output_->Resume();
+}
+
+void EspeakPlayer::Reset()
+{
+    waiting_.clear();
+    if (current_ == 0)
+        return;
+    current_ = 0;
+    EspeakSynthesizer::Instance().CancelAndWait(cancelled_);
+    cancelled_ = NewFlag();
+    output_->Stop();
+}
+
+void EspeakPlayer::SetVolume(double linear)
+{
+    output_->SetVolume(linear);
+}

@@ -1,0 +1,125 @@
+#include "EspeakSynthesizer.h"
+#include <espeak-ng/speak_lib.h>
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr int CallbackBufferMs = 20;
+
+QString MainLanguage(const char *languages)
+{
+    // A list of entries, each one priority byte and a NUL-terminated tag; the first is the main one.
+    return languages && languages[0] ? QString::fromLatin1(languages + 1) : QString();
+}
+
+}  // namespace
+
+EspeakSynthesizer &EspeakSynthesizer::Instance()
+{
+    static EspeakSynthesizer instance;
+    return instance;
+}
+
+EspeakSynthesizer::EspeakSynthesizer() : worker_([this] { Run(); })
+{
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return initialized_; });
+}
+
+EspeakSynthesizer::~EspeakSynthesizer()
+{
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+        for (const Job &job : jobs_)
+            *job.cancelled = true;
+    }
+    changed_.notify_all();
+    worker_.join();
+}
+
+void EspeakSynthesizer::Initialize()
+{
+    const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, CallbackBufferMs, nullptr,
+                                       espeakINITIALIZE_DONT_EXIT);
+    QList<Voice> voices;
+    if (rate > 0) {
+        espeak_SetSynthCallback([](short *samples, int count, espeak_EVENT *events) {
+            return OnSynthesized(samples, count, events);
+        });
+        for (const espeak_VOICE **voice = espeak_ListVoices(nullptr); voice && *voice; ++voice)
+            voices.append({QString::fromUtf8((*voice)->name), QByteArray((*voice)->identifier),
+                           MainLanguage((*voice)->languages)});
+    }
+    std::lock_guard lock(mutex_);
+    sampleRate_ = std::max(rate, 0);
+    voices_ = voices;
+    initialized_ = true;
+}
+
+void EspeakSynthesizer::Run()
+{
+    Initialize();
+    changed_.notify_all();
+    for (;;) {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
+        if (stopping_)
+            break;
+        Job job = std::move(jobs_.front());
+        jobs_.pop_front();
+        running_ = &job;
+        lock.unlock();
+        Perform(job);
+        lock.lock();
+        running_ = nullptr;
+        changed_.notify_all();
+    }
+    if (sampleRate_ > 0)
+        espeak_Terminate();
+}
+
+void EspeakSynthesizer::Perform(Job &job)
+{
+    if (*job.cancelled)
+        return;
+    bool ok = sampleRate_ > 0 && espeak_SetVoiceByName(job.voice.constData()) == EE_OK;
+    if (ok) {
+        espeak_SetParameter(espeakRATE, job.rate, 0);
+        espeak_SetParameter(espeakPITCH, job.pitch, 0);
+        espeak_SetParameter(espeakVOLUME, 100, 0);
+        const QByteArray text = job.text.toUtf8();
+        ok = espeak_Synth(text.constData(), size_t(text.size()) + 1, 0, POS_CHARACTER, 0,
+                          espeakCHARS_UTF8, nullptr, &job) == EE_OK;
+    }
+    if (!*job.cancelled)
+        job.finished(ok);
+}
+
+int EspeakSynthesizer::OnSynthesized(short *samples, int count, void *events)
+{
+    auto *job = static_cast<Job *>(static_cast<espeak_EVENT *>(events)->user_data);
+    if (*job->cancelled)
+        return 1;
+    if (samples && count > 0)
+        job->samples(samples, count);
+    return 0;
+}
+
+void EspeakSynthesizer::Synthesize(Job job)
+{
+    {
+        std::lock_guard lock(mutex_);
+        jobs_.push_back(std::move(job));
+    }
+    changed_.notify_all();
+}
+
+void EspeakSynthesizer::CancelAndWait(const std::shared_ptr<std::atomic_bool> &cancelled)
+{
+    *cancelled = true;
+    std::unique_lock lock(mutex_);
+    std::erase_if(jobs_, [&](const Job &job) { return job.cancelled == cancelled; });
+    changed_.wait(lock, [&] { return !running_ || running_->cancelled != cancelled; });
+}

@@ -1,0 +1,58 @@
+#pragma once
+#include "SpeechVoice.h"
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+// The process's one owner of libespeak-ng. The library keeps global state, so every call into it
+// runs on this object's worker thread; jobs are synthesised one after the other, each into PCM
+// (mono, signed 16 bit, SampleRate() Hz) handed to the job's own callbacks on the worker thread.
+class EspeakSynthesizer {
+public:
+    using Voice = EspeakVoiceEntry;
+
+    struct Job {
+        QByteArray voice;  // a Voice::identifier
+        int rate = 175;    // words per minute
+        int pitch = 50;    // 0..100
+        QString text;
+        std::shared_ptr<std::atomic_bool> cancelled;  // set to stop the job after its current buffer
+        std::function<void(const short *samples, int count)> samples;
+        std::function<void(bool ok)> finished;  // ok is false when the voice could not be loaded
+    };
+
+    static EspeakSynthesizer &Instance();
+    ~EspeakSynthesizer();
+
+    bool Available() const { return sampleRate_ > 0; }  // false when the library or its data is missing
+    int SampleRate() const { return sampleRate_; }
+    const QList<Voice> &Voices() const { return voices_; }
+
+    void Synthesize(Job job);
+    // Cancels the jobs that carry this flag and returns once none of them runs any more.
+    void CancelAndWait(const std::shared_ptr<std::atomic_bool> &cancelled);
+
+private:
+    EspeakSynthesizer();
+    void Run();
+    void Initialize();
+    void Perform(Job &job);
+    static int OnSynthesized(short *samples, int count, void *events);
+
+    std::thread worker_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::deque<Job> jobs_;
+    const Job *running_ = nullptr;
+    bool stopping_ = false;
+    bool initialized_ = false;
+    int sampleRate_ = 0;
+    QList<Voice> voices_;
+};

@@ -1,0 +1,50 @@
+#include "SilenceTrimmer.h"
+#include <algorithm>
+#include <cstddef>
+#include <cstdlib>
+
+SilenceTrimmer::SilenceTrimmer(int sampleRate, int threshold, int leadingMs, int trailingMs)
+    : threshold_(threshold),
+      leadingSamples_(std::size_t(sampleRate) * leadingMs / 1000),
+      trailingSamples_(std::size_t(sampleRate) * trailingMs / 1000)
+{
+}
+
+std::vector<short> SilenceTrimmer::Push(const short *samples, int count)
+{
+    int lastLoud = count - 1;
+    while (lastLoud >= 0 && std::abs(samples[lastLoud]) < threshold_)
+        --lastLoud;
+
+    std::vector<short> playable;
+    if (lastLoud < 0) {
+        held_.insert(held_.end(), samples, samples + count);
+        if (!heardSound_ && held_.size() > leadingSamples_)
+            held_.erase(held_.begin(), held_.end() - std::ptrdiff_t(leadingSamples_));
+        return playable;
+    }
+    if (!heardSound_) {
+        int firstLoud = 0;
+        while (std::abs(samples[firstLoud]) < threshold_)
+            ++firstLoud;
+        held_.insert(held_.end(), samples, samples + firstLoud);
+        if (held_.size() > leadingSamples_)
+            held_.erase(held_.begin(), held_.end() - std::ptrdiff_t(leadingSamples_));
+        samples += firstLoud;
+        count -= firstLoud;
+        lastLoud -= firstLoud;
+        heardSound_ = true;
+    }
+    playable.swap(held_);
+    playable.insert(playable.end(), samples, samples + lastLoud + 1);
+    held_.assign(samples + lastLoud + 1, samples + count);
+    return playable;
+}
+
+std::vector<short> SilenceTrimmer::Finish()
+{
+    const std::size_t keep = heardSound_ ? trailingSamples_ : leadingSamples_;
+    std::vector<short> tail(held_.begin(), held_.begin() + std::ptrdiff_t(std::min(keep, held_.size())));
+    held_.clear();
+    return tail;
+}

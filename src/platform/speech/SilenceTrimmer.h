@@ -1,0 +1,22 @@
+#pragma once
+#include <cstddef>
+#include <vector>
+
+// Cuts the silence before the first sound and behind the last sound of one utterance, as its
+// samples stream in: a quiet stretch is held back until sound follows it (a pause inside the
+// utterance, passed on whole) or the utterance ends (the trailing silence, cut to a short tail).
+// Short edges of silence are kept so that the sound starts and ends on a quiet sample.
+class SilenceTrimmer {
+public:
+    SilenceTrimmer(int sampleRate, int threshold, int leadingMs, int trailingMs);
+
+    std::vector<short> Push(const short *samples, int count);  // what may be played now
+    std::vector<short> Finish();                                // the tail of the utterance
+
+private:
+    int threshold_;
+    std::size_t leadingSamples_;
+    std::size_t trailingSamples_;
+    bool heardSound_ = false;
+    std::vector<short> held_;  // the quiet samples since the last sound
+};

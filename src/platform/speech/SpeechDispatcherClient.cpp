@@ -1,0 +1,268 @@
+#include "SpeechDispatcherClient.h"
+#include "platform/TDirectSS.h"
+#include <libspeechd.h>
+#include <QHash>
+#include <QPointer>
+#include <condition_variable>
+#include <csignal>
+#include <mutex>
+#include <poll.h>
+#include <thread>
+
+namespace {
+
+constexpr int WatchdogIntervalMs = 250;
+const char *const ClientName = "lektavo";
+
+// libspeechd calls back on its own thread with nothing but the client id: this map leads from it
+// to the client.
+std::mutex clientsMutex;
+QHash<size_t, QPointer<SpeechDispatcherClient>> &Clients()
+{
+    static QHash<size_t, QPointer<SpeechDispatcherClient>> clients;
+    return clients;
+}
+
+SPDConnection *OpenConnection(const char *connectionName, QString *error)
+{
+    // A write to a service that went away must fail, not end the program.
+    std::signal(SIGPIPE, SIG_IGN);
+    char *failure = nullptr;
+    SPDConnection *connection = spd_open2(ClientName, connectionName, nullptr, SPD_MODE_THREADED,
+                                          nullptr, 1, &failure);
+    if (!connection && error)
+        *error = failure ? QString::fromUtf8(failure) : QString("speech-dispatcher is not running");
+    free(failure);
+    return connection;
+}
+
+QList<ServiceVoiceEntry> ModuleVoices(SPDConnection *connection, const char *module)
+{
+    QList<ServiceVoiceEntry> entries;
+    if (spd_set_output_module(connection, module) != 0)
+        return entries;
+    SPDVoice **voices = spd_list_synthesis_voices(connection);
+    for (SPDVoice **voice = voices; voice && *voice; ++voice)
+        entries.append({QString::fromUtf8((*voice)->name), QString::fromUtf8((*voice)->language),
+                        QString::fromUtf8((*voice)->variant)});
+    free_spd_voices(voices);
+    return entries;
+}
+
+QList<SpeechVoice> ListServiceVoices(const QList<SpeechVoice> &embedded)
+{
+    QList<SpeechVoice> list;
+    SPDConnection *connection = OpenConnection("voices", nullptr);
+    if (!connection)
+        return list;
+    char **modules = spd_list_modules(connection);
+    QStringList names;
+    for (char **module = modules; module && *module; ++module)
+        names << QString::fromUtf8(*module);
+    free_spd_modules(modules);
+    names.sort();
+    for (const QString &module : names) {
+        if (module == "dummy")
+            continue;
+        if (module.startsWith("espeak-ng") && !module.contains("mbrola"))
+            list += EspeakModuleVoiceList(module, embedded);
+        else
+            list += ServiceVoiceList(module, ModuleVoices(connection, module.toUtf8().constData()));
+    }
+    spd_close(connection);
+    return list;
+}
+
+}  // namespace
+
+std::optional<QList<SpeechVoice>> QueryServiceVoices(const QList<SpeechVoice> &embedded,
+                                                     int timeLimitMs)
+{
+    struct Query {
+        std::mutex mutex;
+        std::condition_variable done;
+        std::optional<QList<SpeechVoice>> voices;
+    };
+    auto query = std::make_shared<Query>();
+    // A service that hangs keeps only this thread waiting, never the start of the program.
+    std::thread([query, embedded] {
+        QList<SpeechVoice> voices = ListServiceVoices(embedded);
+        std::lock_guard lock(query->mutex);
+        query->voices = std::move(voices);
+        query->done.notify_all();
+    }).detach();
+    std::unique_lock lock(query->mutex);
+    query->done.wait_for(lock, std::chrono::milliseconds(timeLimitMs),
+                         [&] { return query->voices.has_value(); });
+    return query->voices;
+}
+
+SpeechDispatcherClient::SpeechDispatcherClient()
+{
+    watchdog_.setInterval(WatchdogIntervalMs);
+    connect(&watchdog_, &QTimer::timeout, this, &SpeechDispatcherClient::CheckConnection);
+}
+
+SpeechDispatcherClient::~SpeechDispatcherClient()
+{
+    Disconnect();
+}
+
+void SpeechDispatcherClient::Connect()
+{
+    if (connection_ && !ConnectionLost())
+        return;
+    Disconnect();
+    QString error;
+    connection_ = OpenConnection("voice", &error);
+    if (!connection_)
+        throw SpeechError(error.toStdString());
+    clientId_ = spd_get_client_id(connection_);
+    {
+        std::lock_guard lock(clientsMutex);
+        Clients().insert(size_t(clientId_), this);
+    }
+    auto callback = [](size_t message, size_t client, SPDNotificationType type) {
+        OnServiceEvent(message, client, int(type));
+    };
+    connection_->callback_end = callback;
+    connection_->callback_cancel = callback;
+    spd_set_notification_on(connection_, SPD_END);
+    spd_set_notification_on(connection_, SPD_CANCEL);
+}
+
+void SpeechDispatcherClient::Disconnect()
+{
+    if (!connection_)
+        return;
+    {
+        std::lock_guard lock(clientsMutex);
+        Clients().remove(size_t(clientId_));
+    }
+    spd_close(connection_);
+    connection_ = nullptr;
+    module_.clear();
+    voice_.clear();
+}
+
+bool SpeechDispatcherClient::ConnectionLost() const
+{
+    pollfd socket{connection_->socket, POLLRDHUP, 0};
+    return poll(&socket, 1, 0) > 0
+           && (socket.revents & (POLLRDHUP | POLLHUP | POLLERR | POLLNVAL)) != 0;
+}
+
+void SpeechDispatcherClient::OnServiceEvent(size_t message, size_t client, int type)
+{
+    std::lock_guard lock(clientsMutex);
+    const QPointer<SpeechDispatcherClient> target = Clients().value(client);
+    if (!target)
+        return;
+    QMetaObject::invokeMethod(target, [target, message, type] {
+        if (!target)
+            return;
+        if (type == SPD_EVENT_END)
+            target->OnEnd(int(message));
+        else if (type == SPD_EVENT_CANCEL)
+            target->OnCancel(int(message));
+    }, Qt::QueuedConnection);
+}
+
+void SpeechDispatcherClient::Speak(const SpeechVoice &voice, const QString &text, int rate,
+                                   int pitch, int volume)
+{
+    Say({0, voice, text, rate, pitch, volume});
+}
+
+void SpeechDispatcherClient::Say(Utterance utterance)
+{
+    if (utterance.text.trimmed().isEmpty()) {
+        utterance.message = -(++blankMessages_);
+        const int message = utterance.message;
+        speaking_.append(utterance);
+        QMetaObject::invokeMethod(this, [this, message] { OnEnd(message); }, Qt::QueuedConnection);
+        return;
+    }
+    Connect();
+    const SpeechVoice &voice = utterance.voice;
+    if (module_ != voice.module || voice_ != voice.synthesisName) {
+        if (spd_set_output_module(connection_, voice.module.constData()) != 0
+            || spd_set_synthesis_voice(connection_, voice.synthesisName.constData()) != 0)
+            throw SpeechError("speech-dispatcher refused the voice " + voice.modeName.toStdString());
+        module_ = voice.module;
+        voice_ = voice.synthesisName;
+    }
+    spd_set_voice_rate(connection_, utterance.rate);
+    spd_set_voice_pitch(connection_, utterance.pitch);
+    spd_set_volume(connection_, utterance.volume);
+    utterance.message = spd_say(connection_, SPD_MESSAGE, utterance.text.toUtf8().constData());
+    if (utterance.message <= 0)
+        throw SpeechError("speech-dispatcher did not take the text");
+    speaking_.append(utterance);
+    watchdog_.start();
+}
+
+void SpeechDispatcherClient::OnEnd(int message)
+{
+    for (qsizetype i = 0; i < speaking_.size(); ++i) {
+        if (speaking_[i].message == message) {
+            speaking_.remove(i);
+            if (speaking_.isEmpty())
+                watchdog_.stop();
+            if (Finished)
+                Finished();
+            return;
+        }
+    }
+}
+
+void SpeechDispatcherClient::OnCancel(int message)
+{
+    speaking_.removeIf([message](const Utterance &utterance) { return utterance.message == message; });
+    if (speaking_.isEmpty())
+        watchdog_.stop();
+}
+
+void SpeechDispatcherClient::CheckConnection()
+{
+    if (speaking_.isEmpty()) {
+        watchdog_.stop();
+        return;
+    }
+    if (!connection_ || !ConnectionLost())
+        return;
+    speaking_.clear();
+    watchdog_.stop();
+    Disconnect();
+    if (Finished)
+        Finished();
+}
+
+void SpeechDispatcherClient::Pause()
+{
+    if (speaking_.isEmpty())
+        return;
+    paused_ += speaking_;
+    speaking_.clear();
+    watchdog_.stop();
+    if (connection_)
+        spd_cancel(connection_);
+}
+
+void SpeechDispatcherClient::Resume()
+{
+    const QList<Utterance> paused = std::exchange(paused_, {});
+    for (const Utterance &utterance : paused)
+        Say(utterance);
+}
+
+void SpeechDispatcherClient::Reset()
+{
+    paused_.clear();
+    if (speaking_.isEmpty())
+        return;
+    speaking_.clear();
+    watchdog_.stop();
+    if (connection_ && !ConnectionLost())
+        spd_cancel(connection_);
+}

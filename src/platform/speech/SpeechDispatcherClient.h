@@ -1,0 +1,60 @@
+#pragma once
+#include "SpeechVoice.h"
+#include <QObject>
+#include <QTimer>
+#include <functional>
+#include <optional>
+
+#include <libspeechd.h>
+
+// Speaks through speech-dispatcher, one connection per client. Messages go at message priority,
+// so that they queue and each ends with exactly one END or CANCEL; END, handed to this object's
+// thread, raises Finished for the utterance it belongs to, CANCEL raises nothing. Pausing in the
+// service wedges or loses messages, so a pause cancels the utterances and a resume speaks them
+// again. A service that goes away ends the utterance under way as if it had been spoken.
+class SpeechDispatcherClient : public QObject {
+    Q_OBJECT
+public:
+    SpeechDispatcherClient();
+    ~SpeechDispatcherClient() override;
+
+    // rate, pitch and volume on the service's scale, -100..100; throws SpeechError
+    void Speak(const SpeechVoice &voice, const QString &text, int rate, int pitch, int volume);
+    void Pause();
+    void Resume();
+    void Reset();
+
+    std::function<void()> Finished;
+
+private:
+    struct Utterance {
+        int message = 0;  // the service's message id; negative for a text with nothing to say
+        SpeechVoice voice;
+        QString text;
+        int rate = 0;
+        int pitch = 0;
+        int volume = 0;
+    };
+
+    void Connect();
+    void Disconnect();
+    bool ConnectionLost() const;
+    void Say(Utterance utterance);
+    void OnEnd(int message);
+    void OnCancel(int message);
+    void CheckConnection();
+    static void OnServiceEvent(size_t message, size_t client, int type);
+
+    SPDConnection *connection_ = nullptr;
+    int clientId_ = 0;
+    QList<Utterance> speaking_;  // handed to the service, oldest first
+    QList<Utterance> paused_;
+    QTimer watchdog_;
+    int blankMessages_ = 0;
+    QByteArray module_, voice_;
+};
+
+// Asks the service for its voices; nothing when it does not answer within the time limit.
+// The espeak-ng module is not asked: it has the embedded engine's voices under the same names.
+std::optional<QList<SpeechVoice>> QueryServiceVoices(const QList<SpeechVoice> &embedded,
+                                                     int timeLimitMs);

@@ -1,0 +1,192 @@
+#include "SpeechEngine.h"
+#include "EspeakPlayer.h"
+#include "EspeakSynthesizer.h"
+#include "SpeechDispatcherClient.h"
+#include <algorithm>
+
+namespace {
+
+// How long the start-up waits for speech-dispatcher to list its voices.
+constexpr int ServiceTimeLimitMs = 1500;
+
+// Ranges under which the panels' default positions (speed 12, pitch 12, volume 90 of 100) give a
+// natural voice: about 177 words a minute, the voice's own pitch, nearly full volume.
+const SpeechEngine::Scales EmbeddedScales{{140, 450, 177}, {44, 94, 50}, {0, 100, 90}};
+const SpeechEngine::Scales ServiceScales{{-12, 88, 0}, {-12, 88, 0}, {-100, 100, 80}};
+
+QList<SpeechVoice> EnumerateVoices()
+{
+    EspeakSynthesizer &synthesizer = EspeakSynthesizer::Instance();
+    const QList<SpeechVoice> embedded = EmbeddedVoiceList(synthesizer.Voices());
+    QList<SpeechVoice> voices = embedded;
+    voices += QueryServiceVoices(embedded, ServiceTimeLimitMs).value_or(QList<SpeechVoice>());
+    return voices;
+}
+
+}  // namespace
+
+const QList<SpeechVoice> &InstalledVoices()
+{
+    static const QList<SpeechVoice> voices = EnumerateVoices();
+    return voices;
+}
+
+bool SpeechAvailable()
+{
+    return !InstalledVoices().isEmpty();
+}
+
+const SpeechEngine::Scales &SpeechEngine::ScalesOf(SpeechVoice::Backend backend)
+{
+    return backend == SpeechVoice::Backend::Embedded ? EmbeddedScales : ServiceScales;
+}
+
+SpeechEngine::SpeechEngine() : voices_(InstalledVoices())
+{
+    if (!voices_.isEmpty())
+        selected_ = 1;
+    const Scales &scales = SelectedScales();
+    speed_ = scales.speed.natural;
+    pitch_ = scales.pitch.natural;
+    volumeLeft_ = volumeRight_ = scales.volume.natural;
+}
+
+SpeechEngine::~SpeechEngine() = default;
+
+const SpeechVoice &SpeechEngine::VoiceAt(int engine) const
+{
+    if (engine < 1 || engine > voices_.size())
+        throw SpeechError("there is no voice number " + std::to_string(engine));
+    return voices_[engine - 1];
+}
+
+const SpeechVoice &SpeechEngine::Selected() const
+{
+    return VoiceAt(selected_);
+}
+
+const SpeechEngine::Scales &SpeechEngine::SelectedScales() const
+{
+    if (selected_ == 0)
+        return EmbeddedScales;
+    return ScalesOf(Selected().backend);
+}
+
+EspeakPlayer &SpeechEngine::Embedded()
+{
+    if (!embedded_) {
+        embedded_ = std::make_unique<EspeakPlayer>();
+        embedded_->Finished = [this] { RaiseAudioStop(); };
+        ApplyVolume();
+    }
+    return *embedded_;
+}
+
+SpeechDispatcherClient &SpeechEngine::Service()
+{
+    if (!service_) {
+        service_ = std::make_unique<SpeechDispatcherClient>();
+        service_->Finished = [this] { RaiseAudioStop(); };
+    }
+    return *service_;
+}
+
+void SpeechEngine::RaiseAudioStop()
+{
+    if (OnAudioStop)
+        OnAudioStop(this, 0, 0);
+}
+
+int SpeechEngine::EngineCount() { return int(voices_.size()); }
+QString SpeechEngine::ModeName(int engine) { return VoiceAt(engine).modeName; }
+QString SpeechEngine::MfgName(int engine) { return VoiceAt(engine).mfgName; }
+QString SpeechEngine::ProductName(int engine) { return VoiceAt(engine).productName; }
+QString SpeechEngine::SpeakerName(int engine) { return VoiceAt(engine).speakerName; }
+int SpeechEngine::LanguageId(int engine) { return VoiceAt(engine).languageId; }
+
+void SpeechEngine::Select(int engine)
+{
+    VoiceAt(engine);
+    selected_ = engine;
+    const Scales &scales = SelectedScales();
+    speed_ = std::clamp(speed_, scales.speed.min, scales.speed.max);
+    pitch_ = std::clamp(pitch_, scales.pitch.min, scales.pitch.max);
+    volumeLeft_ = std::clamp(volumeLeft_, scales.volume.min, scales.volume.max);
+    volumeRight_ = std::clamp(volumeRight_, scales.volume.min, scales.volume.max);
+    ApplyVolume();
+}
+
+void SpeechEngine::Speak(const QString &text)
+{
+    const SpeechVoice &voice = Selected();
+    if (voice.backend == SpeechVoice::Backend::Embedded)
+        Embedded().Speak(voice.synthesisName, voice.language, text, speed_, pitch_);
+    else
+        Service().Speak(voice, text, speed_, pitch_, volumeLeft_);
+}
+
+void SpeechEngine::AudioPause()
+{
+    if (embedded_)
+        embedded_->Pause();
+    if (service_)
+        service_->Pause();
+}
+
+void SpeechEngine::AudioResume()
+{
+    if (embedded_)
+        embedded_->Resume();
+    if (service_)
+        service_->Resume();
+}
+
+void SpeechEngine::AudioReset()
+{
+    if (embedded_)
+        embedded_->Reset();
+    if (service_)
+        service_->Reset();
+}
+
+void SpeechEngine::ApplyVolume()
+{
+    if (embedded_ && selected_ != 0 && Selected().backend == SpeechVoice::Backend::Embedded) {
+        const Scale &volume = EmbeddedScales.volume;
+        embedded_->SetVolume(double(volumeLeft_ - volume.min) / (volume.max - volume.min));
+    }
+}
+
+int SpeechEngine::Speed() { return speed_; }
+int SpeechEngine::Pitch() { return pitch_; }
+int SpeechEngine::VolumeLeft() { return volumeLeft_; }
+int SpeechEngine::VolumeRight() { return volumeRight_; }
+
+void SpeechEngine::SetSpeed(int value)
+{
+    speed_ = std::clamp(value, MinSpeed(), MaxSpeed());
+}
+
+void SpeechEngine::SetPitch(int value)
+{
+    pitch_ = std::clamp(value, MinPitch(), MaxPitch());
+}
+
+void SpeechEngine::SetVolumeLeft(int value)
+{
+    volumeLeft_ = std::clamp(value, MinVolumeLeft(), MaxVolumeLeft());
+    ApplyVolume();
+}
+
+// The output is mono: the right channel is kept for the caller but the left one sets the level.
+void SpeechEngine::SetVolumeRight(int value)
+{
+    volumeRight_ = std::clamp(value, MinVolumeLeft(), MaxVolumeLeft());
+}
+
+int SpeechEngine::MinSpeed() { return SelectedScales().speed.min; }
+int SpeechEngine::MaxSpeed() { return SelectedScales().speed.max; }
+int SpeechEngine::MinPitch() { return SelectedScales().pitch.min; }
+int SpeechEngine::MaxPitch() { return SelectedScales().pitch.max; }
+int SpeechEngine::MinVolumeLeft() { return SelectedScales().volume.min; }
+int SpeechEngine::MaxVolumeLeft() { return SelectedScales().volume.max; }

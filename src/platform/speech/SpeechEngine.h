@@ -1,0 +1,77 @@
+#pragma once
+#include "SpeechVoice.h"
+#include "platform/TDirectSS.h"
+#include <memory>
+
+class EspeakPlayer;
+class SpeechDispatcherClient;
+
+// The program's speech engine: the embedded espeak-ng voices first, then the voices of
+// speech-dispatcher when it answered at start-up. Each voice panel owns an instance; the voice
+// list is read once per run and shared. Engine 1 is selected until Select says otherwise.
+// Speed, pitch and volume keep their values across Select and apply from the next Speak (volume
+// of an embedded voice at once); values outside the selected voice's range are brought into it.
+class SpeechEngine : public TDirectSS {
+public:
+    SpeechEngine();
+    ~SpeechEngine() override;
+
+    int EngineCount() override;
+    QString ModeName(int engine) override;
+    QString MfgName(int engine) override;
+    QString ProductName(int engine) override;
+    QString SpeakerName(int engine) override;
+    int LanguageId(int engine) override;
+
+    void Select(int engine) override;
+    void Speak(const QString &text) override;
+    void AudioPause() override;
+    void AudioResume() override;
+    void AudioReset() override;
+
+    int Speed() override;
+    void SetSpeed(int value) override;
+    int Pitch() override;
+    void SetPitch(int value) override;
+    int VolumeLeft() override;
+    void SetVolumeLeft(int value) override;
+    int VolumeRight() override;
+    void SetVolumeRight(int value) override;
+
+    int MinSpeed() override;
+    int MaxSpeed() override;
+    int MinPitch() override;
+    int MaxPitch() override;
+    int MinVolumeLeft() override;
+    int MaxVolumeLeft() override;
+
+    struct Scale {
+        int min, max, natural;
+    };
+    struct Scales {
+        Scale speed, pitch, volume;
+    };
+    static const Scales &ScalesOf(SpeechVoice::Backend backend);
+
+private:
+    const SpeechVoice &VoiceAt(int engine) const;
+    const SpeechVoice &Selected() const;
+    const Scales &SelectedScales() const;
+    EspeakPlayer &Embedded();
+    SpeechDispatcherClient &Service();
+    void RaiseAudioStop();
+    void ApplyVolume();
+
+    QList<SpeechVoice> voices_;
+    int selected_ = 0;
+    int speed_ = 0, pitch_ = 0, volumeLeft_ = 0, volumeRight_ = 0;
+    std::unique_ptr<EspeakPlayer> embedded_;
+    std::unique_ptr<SpeechDispatcherClient> service_;
+};
+
+// The installed voices, embedded then service, enumerated on the first call and kept for the run.
+const QList<SpeechVoice> &InstalledVoices();
+
+// Whether any engine can speak: the embedded one has its data, or the service offers a voice.
+// The start-up refuses to go on without one.
+bool SpeechAvailable();
