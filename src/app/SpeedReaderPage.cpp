@@ -1,0 +1,187 @@
+#include "SpeedReaderPage.h"
+#include "Accessibility.h"
+#include "DoubleClickFrame.h"
+#include "GroupDisplay.h"
+#include "SpeedReaderSettingsPage.h"
+#include "speedreader/SpeedReaderController.h"
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton *Button(const char *name, const QString &caption, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setFocusPolicy(Qt::NoFocus);
+    parent->layout()->addWidget(button);
+    return button;
+}
+
+// A captioned number field of the bar: the panel with its caption, the spin box and its edit.
+QSpinBox *NumberPanel(DoubleClickFrame *&panel, const char *panelName, const char *spinName,
+                      const char *editName, const QString &caption, const QString &hint,
+                      QWidget *bar)
+{
+    panel = new DoubleClickFrame(panelName, bar);
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setToolTip(hint);
+    panel->setAccessibleName(caption.trimmed());
+    auto *spin = new QSpinBox(panel);
+    spin->setObjectName(spinName);
+    spin->setKeyboardTracking(false);
+    spin->setToolTip(hint);
+    spin->findChild<QLineEdit *>()->setObjectName(editName);
+    NameAfterComponent(spin);
+    auto *layout = new QHBoxLayout(panel);
+    layout->setContentsMargins(2, 0, 2, 0);
+    layout->addWidget(spin);
+    layout->addWidget(new QLabel(caption, panel));
+    bar->layout()->addWidget(panel);
+    return spin;
+}
+
+void ShowValue(QSpinBox *spin, int value)
+{
+    const QSignalBlocker blocker(spin);
+    spin->setValue(value);
+}
+
+QTabWidget *TabControlOf(QWidget *widget)
+{
+    for (QWidget *w = widget; w; w = w->parentWidget())
+        if (auto *tabs = qobject_cast<QTabWidget *>(w))
+            return tabs;
+    return nullptr;
+}
+
+} // namespace
+
+SpeedReaderPage::SpeedReaderPage(QWidget *pnSrBase, SpeedReaderSettingsPage &settingsPage)
+    : PnSrBase(pnSrBase), settingsPage(settingsPage)
+{
+    PnTopButtons = new QWidget(pnSrBase);
+    PnTopButtons->setObjectName("PnTopButtons");
+    PnTopButtons->setFixedHeight(36);
+    auto *bar = new QHBoxLayout(PnTopButtons);
+    bar->setContentsMargins(4, 2, 4, 2);
+    BtStart = Button("BtStart", QStringLiteral("Старт"), PnTopButtons);
+    BtStop = Button("BtStop", QStringLiteral("Стоп"), PnTopButtons);
+    BtStop->hide();
+    UdDelay = NumberPanel(PnDelay, "PnDelay", "UdDelay", "EdDelay", QStringLiteral(" Задержка"),
+                          QStringLiteral("+/- Задержка -> 200"), PnTopButtons);
+    UdDelay->setRange(SpeedReaderSettings::MinDelay, SpeedReaderSettings::MaxDelay);
+    UdLength = NumberPanel(PnLength, "PnLength", "UdLength", "EdLength", QStringLiteral(" Длина"),
+                           QStringLiteral("Длина -> 1"), PnTopButtons);
+    UdLength->setRange(SpeedReaderSettings::MinLength, SpeedReaderSettings::MaxLength);
+    UdWritten = NumberPanel(PnWritten, "PnWritten", "UdWritten", "EdWritten",
+                            QStringLiteral(" Прочитано"), QStringLiteral("Прочитано  -> 0"),
+                            PnTopButtons);
+    UdWritten->setRange(0, SpeedReaderSettings::MaxWritten);
+    UdWritten->setWrapping(true);
+    bar->addStretch();
+
+    PnSR = new GroupDisplay(pnSrBase);
+    LbWords = PnSR->LbWords;
+    LbSymbols = PnSR->LbSymbols;
+    measurer.emplace(PnSR);
+
+    auto *layout = new QVBoxLayout(pnSrBase);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(PnTopButtons);
+    layout->addWidget(PnSR, 1);
+}
+
+void SpeedReaderPage::Attach(SpeedReaderController &c)
+{
+    using C = SpeedReaderController;
+    QObject::connect(BtStart, &QPushButton::clicked, &connections, [&c] { c.BtStartClick(); });
+    QObject::connect(BtStop, &QPushButton::clicked, &connections, [&c] { c.BtStopClick(); });
+    const auto onValue = [&](QSpinBox *spin, void (C::*handler)(int)) {
+        QObject::connect(spin, &QSpinBox::valueChanged, &connections,
+                         [&c, handler](int value) { (c.*handler)(value); });
+    };
+    onValue(UdDelay, &C::UdDelayClick);
+    onValue(UdLength, &C::UdLengthClick);
+    onValue(UdWritten, &C::UdWrittenClick);
+    PnSR->OnDoubleClick = [&c] { c.PnSRDblClick(); };
+    PnDelay->OnDoubleClick = [&c] { c.PnDelayDblClick(); };
+    PnLength->OnDoubleClick = [&c] { c.PnLengthDblClick(); };
+    PnWritten->OnDoubleClick = [&c] { c.PnWrittenDblClick(); };
+    ShowSettings(c.Settings());
+    ShowIndicators(c.Settings().IndicatorsShown);
+}
+
+void SpeedReaderPage::SetDisplayFont(const QFont &font, const QColor &colour)
+{
+    PnSR->SetFontAndColour(font, colour);
+}
+
+void SpeedReaderPage::ShowGroup(const QString &group)
+{
+    PnSR->SetGroup(group);
+}
+
+void SpeedReaderPage::ShowRunning(bool running)
+{
+    BtStop->setVisible(running);
+    BtStart->setVisible(!running);
+}
+
+void SpeedReaderPage::ShowRates(const QString &words, const QString &symbols)
+{
+    PnSR->SetRates(words, symbols);
+}
+
+void SpeedReaderPage::ShowIndicators(bool shown)
+{
+    LbWords->setVisible(shown);
+    LbSymbols->setVisible(shown);
+}
+
+void SpeedReaderPage::ShowClock(const QString &text)
+{
+    settingsPage.ShowClock(text);
+}
+
+void SpeedReaderPage::ShowSettings(const SpeedReaderSettings &settings)
+{
+    ShowValue(UdDelay, settings.Delay);
+    UdDelay->setSingleStep(settings.DelayStep);
+    ShowValue(UdLength, settings.Length);
+    ShowValue(UdWritten, settings.Written);
+    settingsPage.ShowSettings(settings);
+}
+
+void SpeedReaderPage::FocusTabControl()
+{
+    if (QTabWidget *tabs = TabControlOf(PnSrBase))
+        tabs->setFocus();
+}
+
+int SpeedReaderPage::DisplayWidth() const
+{
+    return PnSR->contentsRect().width();
+}
+
+bool SpeedReaderPage::SpeedReaderTabShown() const
+{
+    QTabWidget *tabs = TabControlOf(PnSrBase);
+    if (!tabs)
+        return PnSrBase->isVisible();
+    const QWidget *current = tabs->currentWidget();
+    return current && (current == PnSrBase || current->isAncestorOf(PnSrBase));
+}
+
+bool SpeedReaderPage::ApplicationActive() const
+{
+    return QGuiApplication::applicationState() == Qt::ApplicationActive;
+}

@@ -1,0 +1,170 @@
+#include "SpeedReaderSettingsPage.h"
+#include "Accessibility.h"
+#include "DoubleClickFrame.h"
+#include "speedreader/SpeedReaderController.h"
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+
+QWidget *Column(const char *name, QWidget *parent)
+{
+    auto *column = new QWidget(parent);
+    column->setObjectName(name);
+    auto *layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    return column;
+}
+
+DoubleClickFrame *Row(const char *name, QWidget *column, const QString &hint)
+{
+    auto *row = new DoubleClickFrame(name, column);
+    row->setFrameShape(QFrame::StyledPanel);
+    row->setToolTip(hint);
+    new QHBoxLayout(row);
+    column->layout()->addWidget(row);
+    return row;
+}
+
+QSpinBox *RowWithSpinBox(DoubleClickFrame *row, const char *spinName, const QString &caption,
+                         int minimum, int maximum)
+{
+    auto *label = new QLabel(caption, row);
+    row->setAccessibleName(caption.trimmed());
+    auto *spin = new QSpinBox(row);
+    spin->setObjectName(spinName);
+    spin->setRange(minimum, maximum);
+    spin->setKeyboardTracking(false);
+    spin->setToolTip(row->toolTip());
+    NameAfterComponent(spin);
+    row->layout()->addWidget(label);
+    row->layout()->addWidget(spin);
+    static_cast<QHBoxLayout *>(row->layout())->addStretch();
+    return spin;
+}
+
+QCheckBox *RowWithCheckBox(DoubleClickFrame *row, const char *name, const QString &caption)
+{
+    auto *box = new QCheckBox(caption, row);
+    box->setObjectName(name);
+    row->setAccessibleName(caption);
+    row->layout()->addWidget(box);
+    return box;
+}
+
+void ShowValue(QSpinBox *spin, int value)
+{
+    const QSignalBlocker blocker(spin);
+    spin->setValue(value);
+}
+
+void ShowCheck(QCheckBox *box, bool checked)
+{
+    const QSignalBlocker blocker(box);
+    box->setChecked(checked);
+}
+
+} // namespace
+
+SpeedReaderSettingsPage::SpeedReaderSettingsPage(QWidget *pnSettings) : PnSettings(pnSettings)
+{
+    auto *heading = new QWidget(pnSettings);
+    heading->setObjectName("PnSettingsTop");
+    auto *title = new QLabel(QStringLiteral("Настройки Быстрочиталки"), heading);
+    QFont titleFont = title->font();
+    titleFont.setBold(true);
+    title->setFont(titleFont);
+    PnClock = new DoubleClickFrame("PnClock", heading);
+    LbClock = new QLabel(QStringLiteral("0:00:00   "), PnClock);
+    (new QHBoxLayout(PnClock))->addWidget(LbClock);
+    PnClock->layout()->setContentsMargins(0, 0, 0, 0);
+    NameAfterComponent(PnClock);
+    ShowClock(LbClock->text());
+    auto *headingLayout = new QHBoxLayout(heading);
+    headingLayout->addWidget(title);
+    headingLayout->addWidget(PnClock);
+    headingLayout->addStretch();
+
+    PnSettingsLeft = Column("PnSettingsLeft", pnSettings);
+    PnSettingRight = Column("PnSettingRight", pnSettings);
+    Pn22 = Row("Pn22", PnSettingsLeft, QStringLiteral("-> 8"));
+    UdLetters = RowWithSpinBox(Pn22, "UdLetters",
+                               QStringLiteral("Считать слово длинным, если оно длиннее чем:"),
+                               SpeedReaderSettings::MinLetters, SpeedReaderSettings::MaxLetters);
+    Pn33 = Row("Pn33", PnSettingsLeft, QStringLiteral("Дополнительная задержка на длинном слове"));
+    UdLongWord = RowWithSpinBox(Pn33, "UdLongWord", QStringLiteral("  Длинное слово"), 0,
+                                SpeedReaderSettings::MaxExtraTicks);
+    Pn44 = Row("Pn44", PnSettingsLeft,
+               QStringLiteral("Дополнительная задержка в конце предложения"));
+    UdEndOfSentence = RowWithSpinBox(Pn44, "UdEndOfSentence", QStringLiteral("  Конец предложения"),
+                                     0, SpeedReaderSettings::MaxExtraTicks);
+    Pn55 = Row("Pn55", PnSettingsLeft,
+               QStringLiteral("Дополнительная задержка на знаках припинания"));
+    UdComma = RowWithSpinBox(Pn55, "UdComma", QStringLiteral("  Запятая, двоеточие, тсз"), 0,
+                             SpeedReaderSettings::MaxExtraTicks);
+    Pn66 = Row("Pn66", PnSettingRight, QStringLiteral("-> 20"));
+    UdBack = RowWithSpinBox(Pn66, "UdBack", QStringLiteral("Стрелка вверх - возврат"), 0,
+                            SpeedReaderSettings::MaxBack);
+    UdBack->findChild<QLineEdit *>()->setObjectName("Edit3");
+    Pn77 = Row("Pn77", PnSettingRight, QString());
+    CbAutoStop = RowWithCheckBox(Pn77, "CbAutoStop", QStringLiteral("Пауза при неактивности"));
+    Pn99 = Row("Pn99", PnSettingRight, QString());
+    CbNonStop = RowWithCheckBox(Pn99, "CbNonStop", QStringLiteral("Читать бесконечно"));
+    for (QWidget *column : {PnSettingsLeft, PnSettingRight})
+        static_cast<QVBoxLayout *>(column->layout())->addStretch();
+
+    auto *columns = new QHBoxLayout;
+    columns->addWidget(PnSettingsLeft, 1);
+    columns->addWidget(PnSettingRight, 1);
+    auto *layout = new QVBoxLayout(pnSettings);
+    layout->addWidget(heading);
+    layout->addLayout(columns, 1);
+}
+
+void SpeedReaderSettingsPage::Attach(SpeedReaderController &c)
+{
+    using C = SpeedReaderController;
+    const auto onValue = [&](QSpinBox *spin, void (C::*handler)(int)) {
+        QObject::connect(spin, &QSpinBox::valueChanged, &connections,
+                         [&c, handler](int value) { (c.*handler)(value); });
+    };
+    onValue(UdLetters, &C::SetLetters);
+    onValue(UdLongWord, &C::SetLongWord);
+    onValue(UdEndOfSentence, &C::SetEndOfSentence);
+    onValue(UdComma, &C::SetComma);
+    onValue(UdBack, &C::UdBackClick);
+    QObject::connect(CbAutoStop, &QCheckBox::toggled, &connections,
+                     [&c](bool checked) { c.CbAutoStopClick(checked); });
+    QObject::connect(CbNonStop, &QCheckBox::toggled, &connections,
+                     [&c](bool checked) { c.CbNonStopClick(checked); });
+
+    PnClock->OnDoubleClick = [&c] { c.PnClockDblClick(); };
+    Pn22->OnDoubleClick = [&c] { c.Pn22DblClick(); };
+    Pn33->OnDoubleClick = [&c] { c.Pn33DblClick(); };
+    Pn44->OnDoubleClick = [&c] { c.Pn44DblClick(); };
+    Pn55->OnDoubleClick = [&c] { c.Pn55DblClick(); };
+    Pn66->OnDoubleClick = [&c] { c.Pn66DblClick(); };
+    ShowSettings(c.Settings());
+}
+
+void SpeedReaderSettingsPage::ShowSettings(const SpeedReaderSettings &settings)
+{
+    ShowValue(UdLetters, settings.Letters);
+    ShowValue(UdLongWord, settings.LongWord);
+    ShowValue(UdEndOfSentence, settings.EndOfSentence);
+    ShowValue(UdComma, settings.Comma);
+    ShowValue(UdBack, settings.Back);
+    ShowCheck(CbAutoStop, settings.AutoStop);
+    ShowCheck(CbNonStop, settings.NonStop);
+}
+
+void SpeedReaderSettingsPage::ShowClock(const QString &text)
+{
+    LbClock->setText(text);
+    ShowAccessibleText(PnClock, text);
+}

@@ -1,0 +1,34 @@
+#pragma once
+#include <QObject>
+#include <QString>
+
+class DoubleClickFrame;
+class QCheckBox;
+class QLabel;
+class QSpinBox;
+class QWidget;
+class SpeedReaderController;
+struct SpeedReaderSettings;
+
+// The "Настройки" tab, built into PnSettings: the heading with the clock PnClock, the left column
+// (Pn22 … Pn55: long words, the extra ticks) and the right one (Pn66 replay size, Pn77
+// "Пауза при неактивности", Pn99 "Читать бесконечно"). Changes go to the controller.
+class SpeedReaderSettingsPage {
+public:
+    explicit SpeedReaderSettingsPage(QWidget *pnSettings);
+    void Attach(SpeedReaderController &controller);
+
+    void ShowSettings(const SpeedReaderSettings &settings);
+    void ShowClock(const QString &text);
+
+    QWidget *PnSettings;
+    DoubleClickFrame *PnClock;
+    QLabel *LbClock;
+    QWidget *PnSettingsLeft, *PnSettingRight;
+    DoubleClickFrame *Pn22, *Pn33, *Pn44, *Pn55, *Pn66, *Pn77, *Pn99;
+    QSpinBox *UdLetters, *UdLongWord, *UdEndOfSentence, *UdComma, *UdBack;
+    QCheckBox *CbAutoStop, *CbNonStop;
+
+private:
+    QObject connections;  // the connections to the controller end with the page
+};

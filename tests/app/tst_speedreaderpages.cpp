@@ -1,0 +1,150 @@
+#include "app/DoubleClickFrame.h"
+#include "app/GroupDisplay.h"
+#include "app/SpeedReader.h"
+#include "platform/qt/QtClock.h"
+#include "testsupport/MemoryTextArea.h"
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+struct Window {
+    explicit Window(const QString &text) : area(text)
+    {
+        tabs.addTab(new QWidget, QStringLiteral("Говорилка"));
+        tabs.addTab(pnSrBase, QStringLiteral("Быстрочиталка"));
+        tabs.addTab(pnSettings, QStringLiteral("Настройки"));
+        tabs.setCurrentIndex(1);
+        tabs.resize(700, 400);
+        tabs.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tabs));
+    }
+
+    template <typename T> T *Find(const char *name)
+    {
+        return tabs.findChild<T *>(QString::fromLatin1(name));
+    }
+
+    QTabWidget tabs;
+    QWidget *pnSrBase = new QWidget;
+    QWidget *pnSettings = new QWidget;
+    MemoryTextArea area;
+    QtClock clock;
+    SpeedReader reader{pnSrBase, pnSettings, area, clock};
+};
+
+} // namespace
+
+class TestSpeedReaderPages : public QObject {
+    Q_OBJECT
+private slots:
+    void controlsCarryTheirNamesCaptionsAndHints()
+    {
+        Window w("");
+        struct Expected {
+            const char *name;
+            QString hint;
+        };
+        for (const Expected &e : {
+                 Expected{"PnDelay", "+/- Задержка -> 200"}, Expected{"PnLength", "Длина -> 1"},
+                 Expected{"PnWritten", "Прочитано  -> 0"}, Expected{"Pn22", "-> 8"},
+                 Expected{"Pn33", "Дополнительная задержка на длинном слове"},
+                 Expected{"Pn44", "Дополнительная задержка в конце предложения"},
+                 Expected{"Pn55", "Дополнительная задержка на знаках припинания"},
+                 Expected{"Pn66", "-> 20"}}) {
+            auto *panel = w.Find<DoubleClickFrame>(e.name);
+            QVERIFY2(panel, e.name);
+            QCOMPARE(panel->toolTip(), e.hint);
+        }
+        for (const char *name : {"UdDelay", "UdLength", "UdWritten", "UdLetters", "UdLongWord",
+                                 "UdEndOfSentence", "UdComma", "UdBack"})
+            QCOMPARE(w.Find<QSpinBox>(name)->accessibleName(), QString::fromLatin1(name));
+        for (const char *name : {"EdDelay", "EdLength", "EdWritten", "Edit3"})
+            QVERIFY2(w.Find<QLineEdit>(name), name);
+        QCOMPARE(w.Find<QPushButton>("BtStart")->text(), QString("Старт"));
+        QVERIFY(!w.Find<QPushButton>("BtStop")->isVisible());
+        QCOMPARE(w.Find<QCheckBox>("CbAutoStop")->text(), QString("Пауза при неактивности"));
+        QCOMPARE(w.Find<QCheckBox>("CbNonStop")->text(), QString("Читать бесконечно"));
+        QCOMPARE(w.Find<QWidget>("PnClock")->accessibleDescription(), QString("0:00:00   "));
+        QCOMPARE(w.Find<QLabel>("LbWords")->text(), QString("0 "));
+        QCOMPARE(w.Find<QSpinBox>("UdDelay")->value(), 200);
+        QCOMPARE(w.Find<QSpinBox>("UdLetters")->value(), 8);
+        QCOMPARE(w.Find<QSpinBox>("UdBack")->value(), 20);
+        QVERIFY(w.Find<QSpinBox>("UdWritten")->wrapping());
+    }
+
+    void startAndStopFromTheButtons()
+    {
+        Window w("Первое второе");
+        QTest::mouseClick(w.Find<QPushButton>("BtStart"), Qt::LeftButton);
+        auto *display = w.Find<GroupDisplay>("PnSR");
+        QCOMPARE(display->accessibleDescription(), QString("Первое"));
+        QVERIFY(w.Find<QPushButton>("BtStop")->isVisible());
+        QVERIFY(!w.Find<QPushButton>("BtStart")->isVisible());
+        QTest::mouseClick(w.Find<QPushButton>("BtStop"), Qt::LeftButton);
+        QCOMPARE(display->accessibleDescription(), QString());
+        QVERIFY(w.Find<QPushButton>("BtStart")->isVisible());
+        QTest::mouseDClick(w.Find<QLabel>("LbSymbols"), Qt::LeftButton);
+        QVERIFY(w.reader.Controller().Running());
+    }
+
+    void ticksPauseWhileAnotherTabIsShown()
+    {
+        Window w("Первое второе");
+        w.tabs.setCurrentIndex(0);
+        w.reader.Controller().BtStartClick();
+        QCOMPARE(w.Find<GroupDisplay>("PnSR")->Group(), QString());
+        w.tabs.setCurrentIndex(1);
+        QTRY_COMPARE(w.Find<GroupDisplay>("PnSR")->Group(), QString("Первое"));
+    }
+
+    void fieldsAndDoubleClicksReachTheReader()
+    {
+        Window w("");
+        SpeedReaderController &c = w.reader.Controller();
+        auto *delay = w.Find<QSpinBox>("UdDelay");
+        delay->setValue(10000);
+        delay->stepBy(1);
+        QCOMPARE(delay->value(), 11000);
+        QCOMPARE(delay->singleStep(), 1000);
+        QCOMPARE(c.Settings().Delay, 11000);
+        QTest::mouseDClick(w.Find<QWidget>("PnDelay"), Qt::LeftButton);
+        QCOMPARE(delay->value(), 200);
+
+        w.Find<QSpinBox>("UdLongWord")->setValue(3);
+        QCOMPARE(c.Settings().LongWord, 3);
+        auto *pn33 = w.Find<QWidget>("Pn33");
+        QTest::mouseDClick(pn33->findChild<QLabel *>(), Qt::LeftButton);
+        QCOMPARE(c.Settings().LongWord, 0);
+        QCOMPARE(w.Find<QSpinBox>("UdLongWord")->value(), 0);
+
+        int stored = 0;
+        c.OnOptionChanged = [&] { ++stored; };
+        QTest::mouseClick(w.Find<QCheckBox>("CbNonStop"), Qt::LeftButton);
+        QVERIFY(c.Settings().NonStop);
+        QCOMPARE(stored, 1);
+    }
+
+    void groupsAreCutToTheDisplayFont()
+    {
+        Window w(QString(60, u'ш'));
+        QFont large = w.Find<GroupDisplay>("PnSR")->font();
+        large.setPointSize(36);
+        w.reader.Page().SetDisplayFont(large, Qt::white);
+        w.reader.Controller().BtStartClick();
+        const QString shown = w.Find<GroupDisplay>("PnSR")->Group();
+        QVERIFY(shown.endsWith('-'));
+        QVERIFY(QFontMetrics(large).horizontalAdvance(shown) <= w.reader.Page().DisplayWidth());
+        QCOMPARE(w.Find<QLabel>("LbWords")->palette().color(QPalette::WindowText),
+                 QColor(Qt::white));
+    }
+};
+
+QTEST_MAIN(TestSpeedReaderPages)
+#include "tst_speedreaderpages.moc"
