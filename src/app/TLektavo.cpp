@@ -1,8 +1,11 @@
 #include "TLektavo.h"
 #include "Accessibility.h"
 #include "TFormHello.h"
+#include "TSound.h"
+#include "platform/speech/SpeechEngine.h"
 #include "platform/system/ForceForeground.h"
 #include "platform/system/ProgramFolder.h"
+#include "voices/LoadSound.h"
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -117,10 +120,12 @@ QWidget *TLektavo::BuildSoundTab()
 
     GbEnglish = new QGroupBox(QStringLiteral("Английский"), PnSoundRight);
     GbEnglish->setObjectName("GbEnglish");
-    new QVBoxLayout(GbEnglish);
+    Sound1 = new TSound("Sound1", std::make_unique<SpeechEngine>(), GbEnglish);
+    (new QVBoxLayout(GbEnglish))->addWidget(Sound1);
     GbRussian = new QGroupBox(QStringLiteral("Русский"), PnSoundRight);
     GbRussian->setObjectName("GbRussian");
-    new QVBoxLayout(GbRussian);
+    Sound2 = new TSound("Sound2", std::make_unique<SpeechEngine>(), GbRussian);
+    (new QVBoxLayout(GbRussian))->addWidget(Sound2);
     auto *right = new QVBoxLayout(PnSoundRight);
     right->addWidget(GbEnglish);
     right->addWidget(GbRussian);
@@ -143,12 +148,20 @@ void TLektavo::FormCreate()
     TempPath = ProgramFolder + "Temp.tmp";
     HelpPath = ProgramFolder + "Help.html";
     InitialCaption = windowTitle();
+    AcLoadSoundExecute();
 
     FormStarting = false;
     SuppressTextEvents = false;
     StartTime = QTime::currentTime().msecsSinceStartOfDay() / 86400000.0;
     WriteLocationValue(ProgramFolder);
     TmShowForm->start();
+}
+
+// The settings file is not read yet: both voice panels take the first-run choice, English voices
+// in Sound1 and Russian voices in Sound2.
+void TLektavo::AcLoadSoundExecute()
+{
+    LoadSound(Sound1->Panel(), Sound2->Panel(), true, {}, {});
 }
 
 void TLektavo::TmShowFormTimer()

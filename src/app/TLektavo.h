@@ -9,6 +9,7 @@ class QPlainTextEdit;
 class QTabWidget;
 class QTimer;
 class TFormHello;
+class TSound;
 
 // The main window: builds the controls under their component names, composes the controllers of
 // each subsystem and wires their events. Created hidden; TmShowForm shows it.
@@ -43,6 +44,7 @@ public:
     QWidget *PnSettings = nullptr;
     QWidget *PnSound = nullptr, *PnSoundLeft = nullptr, *PnSoundRight = nullptr;
     QGroupBox *GbEnglish = nullptr, *GbRussian = nullptr;
+    TSound *Sound1 = nullptr, *Sound2 = nullptr;
     QCheckBox *CbAutoActive = nullptr;
     QTimer *TmShowForm = nullptr;
 
@@ -51,6 +53,7 @@ private:
     QWidget *BuildReadingTab();
     QWidget *BuildSoundTab();
     void FormCreate();
+    void AcLoadSoundExecute();
     void TmShowFormTimer();
 
     QStringList arguments;
