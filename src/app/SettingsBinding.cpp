@@ -1,0 +1,111 @@
+#include "app/SettingsBinding.h"
+#include "app/TLektavo.h"
+#include "app/TSound.h"
+#include "platform/TDirectSS.h"
+#include "platform/TextArea.h"
+#include "platform/qt/QtAppearance.h"
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QScreen>
+
+namespace {
+
+void SetBackground(QWidget *widget, ColorRef colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, ToQColor(colour, palette));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+// Re1 takes its parent PnRe's colour.
+void SetTextBackground(TLektavo &window, ColorRef colour)
+{
+    SetBackground(window.PnRe, colour);
+    QPalette palette = window.Re1->palette();
+    palette.setColor(QPalette::Base, ToQColor(colour, palette));
+    window.Re1->setPalette(palette);
+}
+
+void SetTextFont(TLektavo &window, const FontDescription &font)
+{
+    window.Re1->setFont(ToQFont(font));
+    QPalette palette = window.Re1->palette();
+    palette.setColor(QPalette::Text, ToQColor(font.colour, palette));
+    window.Re1->setPalette(palette);
+}
+
+SettingsControls::Number CheckBox(QCheckBox *box)
+{
+    return {[box] { return box->isChecked() ? 1 : 0; }, [box](int value) { box->setChecked(value != 0); }};
+}
+
+void StopSpeaking(TSound *panel)
+{
+    try {
+        panel->Ds().AudioReset();
+    } catch (...) {
+    }
+}
+
+}  // namespace
+
+SettingsControls BindSettingsControls(TLektavo &window, TextArea &re1)
+{
+    SettingsControls controls;
+    controls.window = {[&window] { return PlacementOf(window); },
+                       [&window](const WindowPlacement &placement) { Place(window, placement); }, DesktopBounds};
+    controls.text = [&re1] { return re1.Text(); };
+    controls.fonts[SettingsField::TextFont] = [&window](const FontDescription &font) { SetTextFont(window, font); };
+    controls.colours[SettingsField::TextBackground] = [&window](ColorRef colour) { SetTextBackground(window, colour); };
+    controls.colours[SettingsField::DisplayBackground] = [&window](ColorRef colour) {
+        SetBackground(window.PnSrBase, colour);
+    };
+    controls.options[OptionField::CbAutoActive] = CheckBox(window.CbAutoActive);
+    controls.soundData[SettingsField::Sound1] = [&window] { return window.Sound1->Panel().Data().ToBytes(); };
+    controls.soundData[SettingsField::Sound2] = [&window] { return window.Sound2->Panel().Data().ToBytes(); };
+    controls.stopVoices = [&window] {
+        StopSpeaking(window.Sound1);
+        StopSpeaking(window.Sound2);
+    };
+    return controls;
+}
+
+WindowPlacement PlacementOf(const QWidget &window)
+{
+    const QRect normal = window.normalGeometry().isValid() ? window.normalGeometry() : window.geometry();
+    const Qt::WindowStates state = window.windowState();
+    WindowPlacement placement{{normal.x(), normal.y(), normal.width(), normal.height()}};
+    if (state & Qt::WindowFullScreen) {
+        placement.state = WindowState::Maximised;
+        placement.border = BorderStyle::None;
+    } else if (state & Qt::WindowMaximized) {
+        placement.state = WindowState::Maximised;
+    } else if (state & Qt::WindowMinimized) {
+        placement.state = WindowState::Minimised;
+    }
+    return placement;
+}
+
+void Place(QWidget &window, const WindowPlacement &placement)
+{
+    const WindowBounds &b = placement.bounds;
+    window.setGeometry(b.left, b.top, b.width, b.height);
+    if (placement.FullScreen())
+        window.setWindowState(Qt::WindowFullScreen);
+    else if (placement.state == WindowState::Maximised)
+        window.setWindowState(Qt::WindowMaximized);
+    else if (placement.state == WindowState::Minimised)
+        window.setWindowState(Qt::WindowMinimized);
+    else
+        window.setWindowState(Qt::WindowNoState);
+}
+
+WindowBounds DesktopBounds()
+{
+    QRect area;
+    for (const QScreen *screen : QGuiApplication::screens())
+        area |= screen->availableGeometry();
+    return {area.x(), area.y(), area.width(), area.height()};
+}
