@@ -200,6 +200,11 @@ void AudioOutput::Feed()
         chunk = pending_.left(room);
         pending_.remove(0, chunk.size());
         allWritten = finished_ && pending_.isEmpty();
+        // The stream starts playing only once its buffer has been filled: a shorter utterance
+        // is padded with silence.
+        const qsizetype shortOf = sink_->bufferSize() - written_ - chunk.size();
+        if (allWritten && written_ + chunk.size() > 0 && shortOf > 0)
+            chunk.append(QByteArray(std::min(shortOf, room - chunk.size()), '\0'));
     }
     if (!chunk.isEmpty())
         written_ += device_->write(chunk);

@@ -14,7 +14,7 @@ constexpr int LeadingSilenceMs = 2;
 constexpr int TrailingSilenceMs = 5;
 constexpr int SlowestRate = 80;
 constexpr int FastestRate = 450;
-constexpr double RussianRateFactor = 0.85;
+constexpr double RussianRateFactor = 0.93;
 
 std::shared_ptr<std::atomic_bool> NewFlag()
 {

@@ -10,8 +10,8 @@ namespace {
 constexpr int ServiceTimeLimitMs = 1500;
 
 // Ranges under which the panels' default positions (speed 12, pitch 12, volume 90 of 100) give a
-// natural voice: about 177 words a minute, the voice's own pitch, nearly full volume.
-const SpeechEngine::Scales EmbeddedScales{{140, 450, 177}, {44, 94, 50}, {0, 100, 90}};
+// natural voice: about 180 words a minute, the voice's own pitch, nearly full volume.
+const SpeechEngine::Scales EmbeddedScales{{135, 440, 171}, {44, 94, 50}, {0, 100, 90}};
 const SpeechEngine::Scales ServiceScales{{-12, 88, 0}, {-12, 88, 0}, {-100, 100, 80}};
 
 QList<SpeechVoice> EnumerateVoices()
@@ -104,15 +104,19 @@ QString SpeechEngine::ProductName(int engine) { return VoiceAt(engine).productNa
 QString SpeechEngine::SpeakerName(int engine) { return VoiceAt(engine).speakerName; }
 int SpeechEngine::LanguageId(int engine) { return VoiceAt(engine).languageId; }
 
+// Values on one backend's scale mean nothing on the other's: a voice of the other backend starts
+// from its natural values.
 void SpeechEngine::Select(int engine)
 {
-    VoiceAt(engine);
+    const SpeechVoice::Backend backend = VoiceAt(engine).backend;
+    const bool sameScales = selected_ != 0 && Selected().backend == backend;
     selected_ = engine;
-    const Scales &scales = SelectedScales();
-    speed_ = std::clamp(speed_, scales.speed.min, scales.speed.max);
-    pitch_ = std::clamp(pitch_, scales.pitch.min, scales.pitch.max);
-    volumeLeft_ = std::clamp(volumeLeft_, scales.volume.min, scales.volume.max);
-    volumeRight_ = std::clamp(volumeRight_, scales.volume.min, scales.volume.max);
+    if (!sameScales) {
+        const Scales &scales = SelectedScales();
+        speed_ = scales.speed.natural;
+        pitch_ = scales.pitch.natural;
+        volumeLeft_ = volumeRight_ = scales.volume.natural;
+    }
     ApplyVolume();
 }
 

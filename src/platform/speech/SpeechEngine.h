@@ -9,8 +9,9 @@ class SpeechDispatcherClient;
 // The program's speech engine: the embedded espeak-ng voices first, then the voices of
 // speech-dispatcher when it answered at start-up. Each voice panel owns an instance; the voice
 // list is read once per run and shared. Engine 1 is selected until Select says otherwise.
-// Speed, pitch and volume keep their values across Select and apply from the next Speak (volume
-// of an embedded voice at once); values outside the selected voice's range are brought into it.
+// Speed, pitch and volume keep their values across Select between voices of one backend and apply
+// from the next Speak (volume of an embedded voice at once); values outside the selected voice's
+// range are brought into it.
 class SpeechEngine : public TDirectSS {
 public:
     SpeechEngine();

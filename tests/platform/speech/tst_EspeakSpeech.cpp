@@ -1,0 +1,202 @@
+#include "SpeechTestSupport.h"
+#include <QtTest>
+#include <memory>
+
+using Clock = MonitorRecorder::Clock;
+
+namespace {
+
+const QString LongEnglish = "This sentence is long enough to be paused in the middle, and then it "
+                            "goes on speaking from the very word where it was held, to its end.";
+
+}  // namespace
+
+class tst_EspeakSpeech : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<MonitorRecorder> recorder_;
+    std::unique_ptr<SpeechEngine> engine_;
+    int stops_ = 0;
+    Clock::time_point lastStop_;
+
+    void UseVoice(int languageId)
+    {
+        const int engine = FindVoice(SpeechVoice::Backend::Embedded, languageId);
+        QVERIFY2(engine > 0, "no embedded voice of this language");
+        engine_->Select(engine);
+    }
+
+    // The sound of one utterance spoken to its end without interruption, in seconds.
+    double PlainDuration(const QString &text)
+    {
+        const int before = stops_;
+        const Clock::time_point start = Clock::now();
+        engine_->Speak(text);
+        if (!QTest::qWaitFor([&] { return stops_ > before; }, 20000))
+            return -1;
+        RunEvents(100);
+        const auto sounds = SoundsBetween(*recorder_, start, Clock::now());
+        return sounds.empty() ? 0 : Seconds(sounds.back().end - sounds.front().begin);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        recorder_ = std::make_unique<MonitorRecorder>();
+        QVERIFY2(recorder_->WaitUntilRecording(), "the null sink's monitor cannot be recorded");
+        QVERIFY(SpeechAvailable());
+    }
+
+    void init()
+    {
+        engine_ = std::make_unique<SpeechEngine>();
+        stops_ = 0;
+        engine_->OnAudioStop = [this](TDirectSS *sender, quint32, quint32) {
+            QCOMPARE(sender, engine_.get());
+            ++stops_;
+            lastStop_ = Clock::now();
+        };
+    }
+
+    void cleanup() { engine_.reset(); }
+
+    void voiceListStartsWithRussianAndEnglish()
+    {
+        QVERIFY(engine_->EngineCount() > 100);
+        QCOMPARE(engine_->LanguageId(1), 1049);
+        QCOMPARE(engine_->ModeName(1), QString("Russian"));
+        QVERIFY(FindVoice(SpeechVoice::Backend::Embedded, 1033) > 1);
+        QVERIFY(FindVoice(SpeechVoice::Backend::Embedded, 2057) > 1);
+        QVERIFY(FindVoice(SpeechVoice::Backend::Embedded, 1033)
+                < FindVoice(SpeechVoice::Backend::Embedded, 1031));
+        SpeechEngine second;
+        QCOMPARE(second.EngineCount(), engine_->EngineCount());
+        QCOMPARE(second.ModeName(engine_->EngineCount()), engine_->ModeName(engine_->EngineCount()));
+        QVERIFY_THROWS_EXCEPTION(SpeechError, engine_->Select(engine_->EngineCount() + 1));
+        QVERIFY_THROWS_EXCEPTION(SpeechError, engine_->ModeName(0));
+    }
+
+    void speaksOnceToTheEnd_data()
+    {
+        QTest::addColumn<int>("languageId");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Russian") << 1049 << "Привет! Так я говорю по-русски, медленно и ясно.";
+        QTest::newRow("English") << 1033 << "That's how I speak English, slowly and clearly.";
+    }
+
+    void speaksOnceToTheEnd()
+    {
+        QFETCH(int, languageId);
+        QFETCH(QString, text);
+        UseVoice(languageId);
+        const Clock::time_point start = Clock::now();
+        engine_->Speak(text);
+        QCOMPARE(stops_, 0);  // the stop comes later, as an event
+        QTRY_COMPARE_WITH_TIMEOUT(stops_, 1, 20000);
+        RunEvents(600);
+        QCOMPARE(stops_, 1);
+
+        const auto sounds = SoundsBetween(*recorder_, start, Clock::now());
+        QVERIFY(!sounds.empty());
+        QVERIFY2(Seconds(sounds.back().end - sounds.front().begin) > 1.5, "too little was played");
+        // Nothing is played after the stop was reported.
+        QVERIFY(SoundsBetween(*recorder_, lastStop_ + std::chrono::milliseconds(30), Clock::now()).empty());
+    }
+
+    void resetSilencesAndRaisesNoStop()
+    {
+        UseVoice(1033);
+        const std::size_t from = recorder_->SampleCount();
+        engine_->Speak(LongEnglish);
+        QVERIFY(WaitForSound(*recorder_, from));
+        engine_->AudioReset();
+        const Clock::time_point reset = Clock::now();
+        RunEvents(1500);
+        QCOMPARE(stops_, 0);
+        QVERIFY(SoundsBetween(*recorder_, reset + std::chrono::milliseconds(100), Clock::now()).empty());
+
+        engine_->Speak("Again.");
+        QTRY_COMPARE_WITH_TIMEOUT(stops_, 1, 10000);
+    }
+
+    void pauseHoldsAndResumeGoesOnFromThere()
+    {
+        UseVoice(1033);
+        const double whole = PlainDuration(LongEnglish);
+        QVERIFY(whole > 3);
+        stops_ = 0;
+
+        const Clock::time_point start = Clock::now();
+        engine_->Speak(LongEnglish);
+        QVERIFY(WaitForSound(*recorder_, recorder_->SampleAt(start)));
+        RunEvents(1000);
+        engine_->AudioPause();
+        const Clock::time_point paused = Clock::now();
+        RunEvents(1500);
+        QVERIFY(SoundsBetween(*recorder_, paused + std::chrono::milliseconds(100), Clock::now()).empty());
+        QCOMPARE(stops_, 0);
+        const Clock::time_point resumed = Clock::now();
+        engine_->AudioResume();
+        QTRY_COMPARE_WITH_TIMEOUT(stops_, 1, 20000);
+        RunEvents(300);
+
+        const auto sounds = SoundsBetween(*recorder_, start, Clock::now());
+        QVERIFY(!sounds.empty());
+        const double held = std::chrono::duration<double>(resumed - paused).count();
+        const double played = Seconds(sounds.back().end - sounds.front().begin) - held;
+        // Restarting the sentence would add the second that was already spoken.
+        QVERIFY2(std::abs(played - whole) < 0.3,
+                 qPrintable(QString("%1 s played, %2 s whole").arg(played).arg(whole)));
+    }
+
+    void everyUtteranceStopsOnce()
+    {
+        UseVoice(1049);
+        QStringList spoken;
+        const QStringList texts{"Первое.", "Второе.", "Третье."};
+        engine_->OnAudioStop = [&](TDirectSS *, quint32, quint32) {
+            ++stops_;
+            if (stops_ < texts.size()) {
+                spoken << texts[stops_];
+                engine_->Speak(texts[stops_]);
+            }
+        };
+        spoken << texts[0];
+        engine_->Speak(texts[0]);
+        QTRY_COMPARE_WITH_TIMEOUT(stops_, 3, 20000);
+
+        engine_->Speak("Один.");
+        engine_->Speak("Два.");
+        QTRY_COMPARE_WITH_TIMEOUT(stops_, 5, 20000);
+        RunEvents(500);
+        QCOMPARE(stops_, 5);
+        QCOMPARE(spoken, texts);
+    }
+
+    void textWithNothingToSayStillEnds()
+    {
+        engine_->Speak("   ");
+        QTRY_COMPARE_WITH_TIMEOUT(stops_, 1, 5000);
+        engine_->Speak("");
+        QTRY_COMPARE_WITH_TIMEOUT(stops_, 2, 5000);
+    }
+
+    void volumeAndRanges()
+    {
+        UseVoice(1033);
+        QVERIFY(engine_->MinSpeed() < engine_->MaxSpeed());
+        QVERIFY(engine_->MinPitch() < engine_->MaxPitch());
+        engine_->SetSpeed(engine_->MaxSpeed() + 1000);
+        QCOMPARE(engine_->Speed(), engine_->MaxSpeed());
+
+        engine_->SetVolumeLeft(engine_->MinVolumeLeft());
+        const Clock::time_point start = Clock::now();
+        engine_->Speak("Nobody hears this.");
+        QTRY_COMPARE_WITH_TIMEOUT(stops_, 1, 10000);
+        RunEvents(100);
+        QVERIFY(SoundsBetween(*recorder_, start, Clock::now()).empty());
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_EspeakSpeech)
+#include "tst_EspeakSpeech.moc"
