@@ -1,0 +1,26 @@
+#pragma once
+#include "reading/ReadingView.h"
+
+class QPushButton;
+class QWidget;
+class ReadingController;
+
+// The buttons of the reading tab's top bar PnReTop, in three slots that each show one of a pair:
+// "Вслух" or "Стоп" (text), "Буфер" or "Стоп" (clipboard), "Пауза" or "Продолжить".
+class ReadingBar {
+public:
+    // The find field, when there is one, goes between the first two slots: at this index of
+    // PnReTop's layout.
+    static constexpr int FindFieldIndex = 2;
+
+    // Appends the buttons to PnReTop's box layout (a row when it has none yet), the stop buttons
+    // and "Продолжить" hidden and "Пауза" disabled.
+    explicit ReadingBar(QWidget *pnReTop);
+
+    QPushButton *Button(ReadingButton button) const;
+    void ConnectTo(ReadingController &controller);
+
+    QPushButton *BtStartSpeaking, *BtStopSpeaking;
+    QPushButton *BtStartBuffer, *BtStopBuffer;
+    QPushButton *BtPause, *BtResume;
+};

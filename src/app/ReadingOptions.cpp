@@ -1,0 +1,109 @@
+#include "app/ReadingOptions.h"
+#include "reading/ClipboardMonitor.h"
+#include "reading/ReadingController.h"
+#include "reading/ReadingView.h"
+#include <QButtonGroup>
+#include <algorithm>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+
+QGroupBox *NewGroup(QWidget *parent, const char *name, const QString &title = {})
+{
+    auto *group = new QGroupBox(title, parent);
+    group->setObjectName(name);
+    group->setAccessibleName(title.isEmpty() ? QString::fromLatin1(name) : title);
+    new QVBoxLayout(group);
+    parent->layout()->addWidget(group);
+    return group;
+}
+
+QCheckBox *NewCheckBox(QGroupBox *group, const char *name, const QString &caption, const QString &hint)
+{
+    auto *box = new QCheckBox(caption, group);
+    box->setObjectName(name);
+    box->setAccessibleName(caption.trimmed());
+    box->setToolTip(hint);
+    box->setChecked(true);
+    group->layout()->addWidget(box);
+    return box;
+}
+
+} // namespace
+
+ReadingOptions::ReadingOptions(QWidget *parent) : QWidget(parent)
+{
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+
+    Gb222 = NewGroup(this, "Gb222");
+    auto *pauseRow = new QHBoxLayout;
+    UpDown1 = new QSpinBox(Gb222);
+    UpDown1->setObjectName("UpDown1");
+    UpDown1->setRange(0, 30);
+    UpDown1->setValue(DefaultExtraPause);
+    UpDown1->setToolTip(QStringLiteral("Дополнительная пауза в конце каждого предложения"));
+    UpDown1->setAccessibleName(QStringLiteral("Дополнит. задержка"));
+    Edit4 = UpDown1->findChild<QLineEdit *>();
+    Edit4->setObjectName("Edit4");
+    Edit4->setReadOnly(true);  // the arrows and keys step it; nothing is typed
+    auto *caption = new QLabel(QStringLiteral("  Дополнит. задержка"), Gb222);
+    caption->setBuddy(UpDown1);
+    pauseRow->addWidget(UpDown1);
+    pauseRow->addWidget(caption, 1);
+    static_cast<QVBoxLayout *>(Gb222->layout())->addLayout(pauseRow);
+
+    Gb2222 = NewGroup(this, "Gb2222");
+    CbLangApart = NewCheckBox(Gb2222, "CbLangApart", QStringLiteral("Различать языки"),
+                              QStringLiteral("Читать английский и русский разными голосами"));
+
+    Gb22222 = NewGroup(this, "Gb22222");
+    CbAutoBuffer = NewCheckBox(Gb22222, "CbAutoBuffer", QStringLiteral("Посылать в буфер "),
+                               QStringLiteral("Одно выделенное слово автоматически посылать в буфер"));
+    CbIgnoreLong = NewCheckBox(Gb22222, "CbIgnoreLong", QStringLiteral("Игнорировать длиннее 50"),
+                               QStringLiteral("Не получать из буфера длинные тексты"));
+    CbIgnoreLong->setEnabled(false);  // RgLangs starts at "Ничего не получать"
+
+    RgLangs = NewGroup(this, "RgLangs", QStringLiteral("Что получать из буфера"));
+    langsItems = new QButtonGroup(RgLangs);
+    const QString captions[] = {QStringLiteral("Иностранный и русский"), QStringLiteral("Иностранный"),
+                                QStringLiteral("Русский"), QStringLiteral("Ничего не получать")};
+    for (int i = 0; i < 4; ++i) {
+        auto *item = new QRadioButton(captions[i], RgLangs);
+        item->setObjectName(QStringLiteral("RgLangsItem%1").arg(i));
+        item->setAccessibleName(captions[i]);
+        langsItems->addButton(item, i);
+        RgLangs->layout()->addWidget(item);
+    }
+    langsItems->button(LangsNothing)->setChecked(true);
+}
+
+int ReadingOptions::LangsIndex() const
+{
+    return langsItems->checkedId();
+}
+
+// An index beyond the last item chooses the last, "Ничего не получать".
+void ReadingOptions::SetLangsIndex(int index)
+{
+    langsItems->button(std::clamp(index, 0, int(LangsNothing)))->setChecked(true);
+}
+
+void ReadingOptions::ConnectTo(ReadingController &controller, ClipboardMonitor &monitor)
+{
+    connect(UpDown1, &QSpinBox::valueChanged, this, [&controller] { controller.UpDown1Click(); });
+    connect(CbLangApart, &QCheckBox::toggled, this, [&controller] { controller.CbLangApartClick(); });
+    connect(CbAutoBuffer, &QCheckBox::toggled, this, [&monitor] { monitor.CbAutoBufferClick(); });
+    connect(CbIgnoreLong, &QCheckBox::toggled, this, [&monitor] { monitor.CbIgnoreLongClick(); });
+    connect(langsItems, &QButtonGroup::idToggled, this, [&monitor](int, bool checked) {
+        if (checked)
+            monitor.RgLangsClick();
+    });
+}

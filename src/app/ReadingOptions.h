@@ -1,0 +1,34 @@
+#pragma once
+#include <QWidget>
+
+class ClipboardMonitor;
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QLineEdit;
+class QSpinBox;
+class ReadingController;
+
+// The reading options in the sound tab's left column PnSoundLeft: the extra pause between
+// sentences, telling the languages apart, and what the clipboard monitor reads by itself.
+// A change, by the user or by code, runs the control's click handler.
+class ReadingOptions : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int DefaultExtraPause = 1;
+
+    explicit ReadingOptions(QWidget *parent = nullptr);
+
+    int LangsIndex() const;  // the checked item of RgLangs
+    void SetLangsIndex(int index);
+    void ConnectTo(ReadingController &controller, ClipboardMonitor &monitor);
+
+    QGroupBox *Gb222, *Gb2222, *Gb22222;
+    QSpinBox *UpDown1;
+    QLineEdit *Edit4;  // shows UpDown1's seconds
+    QCheckBox *CbLangApart, *CbAutoBuffer, *CbIgnoreLong;
+    QGroupBox *RgLangs;
+
+private:
+    QButtonGroup *langsItems;
+};

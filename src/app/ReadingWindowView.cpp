@@ -1,0 +1,199 @@
+#include "app/ReadingWindowView.h"
+#include "app/ReadingBar.h"
+#include "app/ReadingOptions.h"
+#include "platform/qt/QtAppearance.h"
+#include "reading/ClipboardMonitor.h"
+#include "reading/ReadingController.h"
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+
+namespace {
+
+constexpr QColor GreyCaption(128, 128, 128);
+
+// Focus that comes and goes with the whole window or a popup menu is not the text area's own.
+bool OwnFocusChange(const QEvent *event)
+{
+    const auto reason = static_cast<const QFocusEvent *>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+} // namespace
+
+ReadingWindowView::ReadingWindowView(ReadingBar &bar, ReadingOptions &options, QPlainTextEdit *re1,
+                                     QObject *parent)
+    : QObject(parent), bar(bar), options(options), re1(re1)
+{
+}
+
+void ReadingWindowView::ForwardTextAreaEvents(ReadingController &reading, ClipboardMonitor &monitor)
+{
+    controller = &reading;
+    re1->installEventFilter(this);
+    re1->viewport()->installEventFilter(this);
+    connect(re1, &QPlainTextEdit::textChanged, this, [&reading] { reading.Re1Change(); });
+    connect(re1, &QPlainTextEdit::selectionChanged, this, [&monitor] { monitor.Re1SelectionChange(); });
+}
+
+bool ReadingWindowView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (!controller)
+        return false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (watched == re1->viewport())
+            controller->Re1MouseDown(static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton);
+        break;
+    case QEvent::FocusIn:
+        if (watched == re1 && OwnFocusChange(event))
+            controller->Re1Enter();
+        break;
+    case QEvent::FocusOut:
+        if (watched == re1 && OwnFocusChange(event))
+            controller->Re1Exit();
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+bool ReadingWindowView::ButtonVisible(ReadingButton button) const
+{
+    return !bar.Button(button)->isHidden();
+}
+
+bool ReadingWindowView::ButtonEnabled(ReadingButton button) const
+{
+    QPushButton *b = bar.Button(button);
+    return b->isEnabledTo(b->parentWidget());
+}
+
+void ReadingWindowView::SetButtonVisible(ReadingButton button, bool visible)
+{
+    bar.Button(button)->setVisible(visible);
+}
+
+void ReadingWindowView::SetButtonEnabled(ReadingButton button, bool enabled)
+{
+    bar.Button(button)->setEnabled(enabled);
+}
+
+void ReadingWindowView::FocusButton(ReadingButton button)
+{
+    QPushButton *b = bar.Button(button);
+    if (!b->isHidden() && b->isEnabled())
+        b->setFocus(Qt::OtherFocusReason);
+}
+
+bool ReadingWindowView::TextAreaFocused() const
+{
+    return re1->window()->focusWidget() == re1;
+}
+
+void ReadingWindowView::FocusTextArea()
+{
+    re1->setFocus(Qt::OtherFocusReason);
+}
+
+void ReadingWindowView::SetTextAreaBackground(ColorRef colour)
+{
+    QPalette palette = re1->palette();
+    palette.setColor(QPalette::Base, ToQColor(colour, palette));
+    re1->setPalette(palette);
+}
+
+void ReadingWindowView::RestoreTextAreaBackground()
+{
+    QPalette palette = re1->palette();
+    palette.setColor(QPalette::Base, re1->parentWidget()->palette().color(QPalette::Window));
+    re1->setPalette(palette);
+}
+
+int ReadingWindowView::ExtraPauseSeconds() const
+{
+    return options.UpDown1->value();
+}
+
+bool ReadingWindowView::LangApartChecked() const
+{
+    return options.CbLangApart->isChecked();
+}
+
+bool ReadingWindowView::AutoBufferChecked() const
+{
+    return options.CbAutoBuffer->isChecked();
+}
+
+bool ReadingWindowView::IgnoreLongChecked() const
+{
+    return options.CbIgnoreLong->isChecked();
+}
+
+int ReadingWindowView::LangsIndex() const
+{
+    return options.LangsIndex();
+}
+
+void ReadingWindowView::SetIgnoreLongEnabled(bool enabled)
+{
+    options.CbIgnoreLong->setEnabled(enabled);
+}
+
+void ReadingWindowView::SetForeignVoiceGroupEnabled(bool enabled)
+{
+    if (!ForeignVoiceGroup)
+        return;
+    ForeignVoiceGroup->setEnabled(enabled);
+    if (enabled) {
+        ForeignVoiceGroup->setPalette(QPalette());  // the parent's colours again
+        return;
+    }
+    QPalette grey = ForeignVoiceGroup->palette();
+    grey.setColor(QPalette::WindowText, GreyCaption);
+    grey.setColor(QPalette::Disabled, QPalette::WindowText, GreyCaption);
+    ForeignVoiceGroup->setPalette(grey);
+}
+
+void ReadingWindowView::SetRussianVoiceGroupCaption(const QString &caption)
+{
+    if (!RussianVoiceGroup)
+        return;
+    RussianVoiceGroup->setTitle(caption);
+    RussianVoiceGroup->setAccessibleName(caption);
+}
+
+void ReadingWindowView::OptionsChanged()
+{
+    if (StoreOptions)
+        StoreOptions();
+}
+
+void ReadingWindowView::SetSpeedReaderStartEnabled(bool enabled)
+{
+    if (SpeedReaderStart)
+        SpeedReaderStart->setEnabled(enabled);
+}
+
+bool ReadingWindowView::ReadingTabShown() const
+{
+    return !Pages || Pages->currentIndex() == ReadingPage;
+}
+
+bool ReadingWindowView::TextEventsSuppressed() const
+{
+    return Suppressed && Suppressed();
+}
+
+void ReadingWindowView::ProcessEvents()
+{
+    QCoreApplication::processEvents();
+}
