@@ -1,5 +1,6 @@
 #include "reading/SentenceStepper.h"
 #include "platform/TextArea.h"
+#include "reading/BlankText.h"
 #include <QStringView>
 #include <algorithm>
 #include <array>
@@ -18,13 +19,6 @@ constexpr QStringView LineBreak = u"\r\n";
 constexpr QStringView Dash = u" --- ";
 constexpr int DashLastHyphen = 3;  // offset of the dash's third hyphen
 constexpr int BlankScanChunk = 1024;
-
-bool IsBlankChar(QChar c) { return c.unicode() <= 32; }
-
-bool IsBlank(const QString &text)
-{
-    return std::all_of(text.begin(), text.end(), IsBlankChar);
-}
 
 // The first non-blank character at or after from, or -1. Reads the text in bounded chunks so a
 // long text is never copied whole.
@@ -58,7 +52,7 @@ void SentenceStepper::NextSentence(TextArea &area)
     }
     area.SetHideSelection(true);
     SelectPiece(area, start);
-    if (!IsBlank(area.SelText()))
+    if (!IsBlankText(area.SelText()))
         return;
     // Only blanks up to the piece's end: the reading goes on at the first word behind them.
     area.SetSelStart(firstWord);

@@ -95,6 +95,10 @@ QList<SteppingCase> SteppingCases()
     cases.append({"delimiter beyond the search window", farSentence, 0, 0, false,
                   {farSentence.left(1000), farSentence.mid(1000, 202), u"Да."_s}});
 
+    const QString longBlank = u" \t\r\n"_s.repeated(800);
+    cases.append({"long run of blanks", u"Да. "_s + longBlank + u"Нет."_s, 0, 0, false,
+                  {u"Да. "_s, u"Нет."_s}});
+
     SteppingCase big;
     big.name = "3 MB without delimiter";
     big.text = WordsWithoutDelimiter(3'000'000, 70);

@@ -1,0 +1,273 @@
+#include "platform/qt/QtTextArea.h"
+#include <QCoreApplication>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <algorithm>
+
+namespace {
+
+const QString LogicLineBreak = QStringLiteral("\r\n");
+
+QString WithLogicLineBreaks(QString text)
+{
+    return text.replace(QChar::ParagraphSeparator, LogicLineBreak);
+}
+
+QColor ToQColor(ColorRef colour)
+{
+    return QColor(ColorRefRed(colour), ColorRefGreen(colour), ColorRefBlue(colour));
+}
+
+ColorRef ToColorRef(const QColor &colour)
+{
+    return MakeColorRef(colour.red(), colour.green(), colour.blue());
+}
+
+QTextEdit::ExtraSelection Coloured(QTextCursor cursor, int from, int to, const QBrush &colour)
+{
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    QTextEdit::ExtraSelection selection;
+    selection.cursor = cursor;
+    selection.format.setForeground(colour);
+    return selection;
+}
+
+} // namespace
+
+QtTextArea::QtTextArea(QPlainTextEdit *edit)
+    : edit(edit)
+{
+    contentsWatch = QObject::connect(edit->document(), &QTextDocument::contentsChange, edit,
+                                     [this] { remembered = RememberedSelection(); });
+}
+
+QtTextArea::~QtTextArea()
+{
+    QObject::disconnect(contentsWatch);
+}
+
+QTextDocument *QtTextArea::Document() const
+{
+    return edit->document();
+}
+
+int QtTextArea::TextLength() const
+{
+    return Document()->characterCount() - 1 + Document()->blockCount() - 1;
+}
+
+int QtTextArea::Clip(int position) const
+{
+    return std::clamp(position, 0, TextLength());
+}
+
+// The paragraph that holds a logic position: the last one whose logic start (its widget
+// position plus its number) is not behind it. The paragraph at the logic position read as a
+// widget position is this one or a later one; the paragraph at that position less the later one's
+// number is this one or an earlier one. A binary search between the two settles it.
+int QtTextArea::BlockNumberAt(int position) const
+{
+    const QTextDocument *document = Document();
+    const int lastWidgetPosition = document->characterCount() - 1;
+    int high = document->findBlock(std::min(position, lastWidgetPosition)).blockNumber();
+    int low = document->findBlock(std::max(0, position - high)).blockNumber();
+    while (low < high) {
+        const int middle = (low + high + 1) / 2;
+        if (document->findBlockByNumber(middle).position() + middle <= position)
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    return low;
+}
+
+int QtTextArea::WidgetPosition(int position) const
+{
+    position = Clip(position);
+    const int number = BlockNumberAt(position);
+    const QTextBlock block = Document()->findBlockByNumber(number);
+    const int offset = position - (block.position() + number);
+    return block.position() + std::min(offset, block.length() - 1);
+}
+
+int QtTextArea::LogicPosition(int widgetPosition) const
+{
+    widgetPosition = std::clamp(widgetPosition, 0, Document()->characterCount() - 1);
+    return widgetPosition + Document()->findBlock(widgetPosition).blockNumber();
+}
+
+QString QtTextArea::Text() const
+{
+    return WithLogicLineBreaks(Document()->toRawText());
+}
+
+QString QtTextArea::TextRange(int from, int length) const
+{
+    from = Clip(from);
+    const int to = from + std::clamp(length, 0, TextLength() - from);
+    if (to == from)
+        return QString();
+    const int widgetFrom = WidgetPosition(from);
+    const int widgetTo = WidgetPosition(to);
+    QTextCursor cursor(Document());
+    cursor.setPosition(widgetFrom);
+    cursor.setPosition(widgetTo, QTextCursor::KeepAnchor);
+    QString range = WithLogicLineBreaks(cursor.selectedText());
+    if (LogicPosition(widgetFrom) != from)  // starts between CR and LF
+        range.remove(0, 1);
+    if (LogicPosition(widgetTo) != to)      // ends between CR and LF
+        range += u'\r';
+    return range;
+}
+
+void QtTextArea::SetText(const QString &text)
+{
+    QString paragraphs = text;
+    paragraphs.replace(LogicLineBreak, QStringLiteral("\n")).replace(u'\r', u'\n');
+    edit->setExtraSelections({});
+    edit->setPlainText(paragraphs);
+}
+
+QtTextArea::LogicSelection QtTextArea::Selection() const
+{
+    const QTextCursor cursor = edit->textCursor();
+    if (cursor.anchor() == remembered.anchor && cursor.position() == remembered.position)
+        return remembered.logic;
+    const int start = LogicPosition(cursor.selectionStart());
+    return {start, LogicPosition(cursor.selectionEnd()) - start};
+}
+
+QString QtTextArea::SelText() const
+{
+    const LogicSelection selection = Selection();
+    return TextRange(selection.start, selection.length);
+}
+
+void QtTextArea::Select(int start, int length)
+{
+    const int anchor = WidgetPosition(start);
+    const int position = WidgetPosition(start + length);
+    QTextCursor cursor = edit->textCursor();
+    cursor.setPosition(anchor);
+    cursor.setPosition(position, QTextCursor::KeepAnchor);
+    edit->setTextCursor(cursor);
+    remembered = {{start, length}, anchor, position};
+}
+
+void QtTextArea::SetSelStart(int position)
+{
+    Select(Clip(position), 0);
+}
+
+void QtTextArea::SetSelLength(int length)
+{
+    const int start = Selection().start;
+    Select(start, std::clamp(length, 0, TextLength() - start));  // the widget shows the caret
+}
+
+int QtTextArea::Find(const QString &needle, int from, int span) const
+{
+    if (from < 0 || from > TextLength() || span < 0)
+        return -1;
+    const int found = int(TextRange(from, span).indexOf(needle));
+    return found < 0 ? -1 : from + found;
+}
+
+// Colours the widget's selection: the parts of earlier colourings that it covers are dropped, and
+// the font colour leaves the range uncoloured.
+void QtTextArea::SetSelectedColor(ColorRef colour)
+{
+    const QTextCursor cursor = edit->textCursor();
+    const int from = cursor.selectionStart();
+    const int to = cursor.selectionEnd();
+    QList<QTextEdit::ExtraSelection> colourings;
+    for (const QTextEdit::ExtraSelection &colouring : edit->extraSelections()) {
+        const int start = colouring.cursor.selectionStart();
+        const int end = colouring.cursor.selectionEnd();
+        if (end <= from || start >= to) {
+            colourings.append(colouring);
+            continue;
+        }
+        if (start < from)
+            colourings.append(Coloured(colouring.cursor, start, from, colouring.format.foreground()));
+        if (end > to)
+            colourings.append(Coloured(colouring.cursor, to, end, colouring.format.foreground()));
+    }
+    if (from < to && colour != FontColor())
+        colourings.append(Coloured(cursor, from, to, ToQColor(colour)));
+    edit->setExtraSelections(colourings);
+}
+
+ColorRef QtTextArea::FontColor() const
+{
+    return ToColorRef(edit->palette().color(QPalette::Text));
+}
+
+// The widget draws its selection with the inactive colours while it lacks the focus.
+void QtTextArea::SetHideSelection(bool hide)
+{
+    if (hiddenSelection == int(hide))
+        return;
+    hiddenSelection = int(hide);
+    QPalette palette = edit->palette();
+    if (hide) {
+        palette.setColor(QPalette::Inactive, QPalette::Highlight, Qt::transparent);
+        palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                         palette.color(QPalette::Inactive, QPalette::Text));
+    } else {
+        palette.setColor(QPalette::Inactive, QPalette::Highlight,
+                         palette.color(QPalette::Active, QPalette::Highlight));
+        palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                         palette.color(QPalette::Active, QPalette::HighlightedText));
+    }
+    edit->setPalette(palette);
+}
+
+int QtTextArea::FirstVisibleLine() const
+{
+    return edit->verticalScrollBar()->value();
+}
+
+int QtTextArea::LineFromChar(int position) const
+{
+    const int widgetPosition = WidgetPosition(position);
+    const QTextBlock block = Document()->findBlock(widgetPosition);
+    const QTextLayout *layout = block.layout();
+    if (!layout || layout->lineCount() == 0)
+        return block.firstLineNumber();
+    const QTextLine line = layout->lineForTextPosition(widgetPosition - block.position());
+    return block.firstLineNumber() + (line.isValid() ? line.lineNumber() : layout->lineCount() - 1);
+}
+
+int QtTextArea::LineIndex(int line) const
+{
+    if (line < 0 || line >= LineCount())
+        return -1;
+    const QTextBlock block = Document()->findBlockByLineNumber(line);
+    const QTextLayout *layout = block.layout();
+    const int lineInBlock = line - block.firstLineNumber();
+    const int offset = layout && lineInBlock < layout->lineCount()
+                           ? layout->lineAt(lineInBlock).textStart()
+                           : 0;
+    return LogicPosition(block.position() + offset);
+}
+
+int QtTextArea::LineCount() const
+{
+    return Document()->lineCount();
+}
+
+void QtTextArea::ScrollLines(int lines)
+{
+    QScrollBar *bar = edit->verticalScrollBar();
+    bar->setValue(bar->value() + lines);
+}
+
+void QtTextArea::ProcessEvents()
+{
+    QCoreApplication::processEvents();
+}

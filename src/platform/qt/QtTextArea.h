@@ -1,0 +1,70 @@
+#pragma once
+#include "platform/TextArea.h"
+#include <QMetaObject>
+
+class QPlainTextEdit;
+class QTextDocument;
+
+// The text area over a QPlainTextEdit, which it does not own. The widget keeps one separator
+// between paragraphs where the logic counts CR LF: a logic position is the widget's position plus
+// the number of its paragraph; the position between CR and LF shows as the paragraph's end and
+// reads back unchanged as long as nobody moves the widget's cursor. Coloured pieces are extra
+// selections, so colouring neither edits the document nor fills its undo stack.
+class QtTextArea : public TextArea {
+public:
+    explicit QtTextArea(QPlainTextEdit *edit);
+    ~QtTextArea() override;
+    QtTextArea(const QtTextArea &) = delete;
+    QtTextArea &operator=(const QtTextArea &) = delete;
+
+    int TextLength() const override;
+    QString Text() const override;
+    QString TextRange(int from, int length) const override;
+    void SetText(const QString &text) override;
+
+    int SelStart() const override { return Selection().start; }
+    int SelLength() const override { return Selection().length; }
+    QString SelText() const override;
+    void SetSelStart(int position) override;
+    void SetSelLength(int length) override;
+
+    int Find(const QString &needle, int from, int span) const override;
+
+    void SetSelectedColor(ColorRef colour) override;
+    ColorRef FontColor() const override;
+    void SetHideSelection(bool hide) override;
+
+    int FirstVisibleLine() const override;
+    int LineFromChar(int position) const override;
+    int LineIndex(int line) const override;
+    int LineCount() const override;
+    void ScrollLines(int lines) override;
+
+    void ProcessEvents() override;
+
+    int WidgetPosition(int position) const;       // logic position to the widget's
+    int LogicPosition(int widgetPosition) const;  // and back
+
+private:
+    struct LogicSelection {
+        int start = 0;
+        int length = 0;
+    };
+    // The selection the logic set last, with the widget cursor it gave.
+    struct RememberedSelection {
+        LogicSelection logic;
+        int anchor = -1;
+        int position = -1;
+    };
+
+    QTextDocument *Document() const;
+    int Clip(int position) const;
+    int BlockNumberAt(int position) const;
+    LogicSelection Selection() const;
+    void Select(int start, int length);
+
+    QPlainTextEdit *edit;
+    QMetaObject::Connection contentsWatch;
+    RememberedSelection remembered;
+    int hiddenSelection = -1;  // -1 until SetHideSelection, then 0 or 1
+};

@@ -1,0 +1,333 @@
+#include "platform/qt/QtTextArea.h"
+#include "reading/SentenceStepper.h"
+#include "testsupport/SteppingCases.h"
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+ColorRef ColourAt(const QPlainTextEdit &edit, const QtTextArea &area, int position)
+{
+    const int widgetPosition = area.WidgetPosition(position);
+    for (const QTextEdit::ExtraSelection &colouring : edit.extraSelections()) {
+        if (colouring.cursor.selectionStart() <= widgetPosition
+            && widgetPosition < colouring.cursor.selectionEnd()) {
+            const QColor c = colouring.format.foreground().color();
+            return MakeColorRef(c.red(), c.green(), c.blue());
+        }
+    }
+    return area.FontColor();
+}
+
+bool IsLineFeedOfLineBreak(const QString &text, int position)
+{
+    return position > 0 && position < text.size() && text[position] == u'\n'
+           && text[position - 1] == u'\r';
+}
+
+// A window with the text area and a button that holds the focus.
+struct ShownArea {
+    QWidget window;
+    QPlainTextEdit *edit = new QPlainTextEdit;
+    QPushButton *button = new QPushButton(QStringLiteral("Вслух"));
+    QtTextArea area{edit};
+
+    explicit ShownArea(QPlainTextEdit::LineWrapMode wrap)
+    {
+        auto *layout = new QVBoxLayout(&window);
+        layout->addWidget(edit);
+        layout->addWidget(button);
+        edit->setLineWrapMode(wrap);
+        window.resize(400, 340);
+        window.show();
+        button->setFocus();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    }
+    int VisibleLines() const
+    {
+        return edit->viewport()->height() / edit->fontMetrics().lineSpacing();
+    }
+};
+
+} // namespace
+
+class tst_QtTextArea : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readsPieces_data();
+    void readsPieces();
+    void positionsRoundTrip_data();
+    void positionsRoundTrip();
+    void userSelectionReadsInLogicPositions();
+    void editForgetsTheRememberedSelection();
+    void findCountsLogicPositions();
+    void setTextTakesEveryLineBreak();
+    void colouringLeavesTheDocumentUntouched();
+    void colouringReplacesEarlierColouring();
+    void hiddenSelectionIsNotDrawnWithoutFocus();
+    void wrappedLinesMapBothWays();
+    void selectingScrollsTheCaretIntoView();
+    void scrollsToHighlight_data();
+    void scrollsToHighlight();
+    void creepStopsAtTheEndOfTheText();
+};
+
+void tst_QtTextArea::readsPieces_data()
+{
+    QTest::addColumn<SteppingCase>("steppingCase");
+    for (const SteppingCase &c : SteppingCases())
+        QTest::newRow(qPrintable(c.name)) << c;
+}
+
+void tst_QtTextArea::readsPieces()
+{
+    QFETCH(SteppingCase, steppingCase);
+    QPlainTextEdit edit;
+    QtTextArea area(&edit);
+    const SteppingRun run = ReadThrough(area, steppingCase, [&](int p) {
+        return ColourAt(edit, area, p);
+    });
+    QCOMPARE(run.pieces, steppingCase.pieces);
+    QCOMPARE(run.stops, 1);
+    QCOMPARE(run.selStartAfter, 0);
+    QCOMPARE(run.selLengthAfter, 0);
+    QCOMPARE(run.dashPendingAfter, steppingCase.dashPendingAfter);
+    QCOMPARE(run.highlightFault, QString());
+    QVERIFY(!edit.document()->isModified());
+    QCOMPARE(edit.document()->availableUndoSteps(), 0);
+}
+
+void tst_QtTextArea::positionsRoundTrip_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("one line") << u"Да"_s;
+    QTest::newRow("line break only") << u"\r\n"_s;
+    QTest::newRow("empty lines around")
+        << u"\r\n\r\nПервая\r\n\r\n\r\nвторая\u00A0строка\tи\u2028ещё\r\n"_s;
+    QTest::newRow("lines") << u"ab\r\ncd\r\n\r\nef"_s;
+}
+
+void tst_QtTextArea::positionsRoundTrip()
+{
+    QFETCH(QString, text);
+    QPlainTextEdit edit;
+    QtTextArea area(&edit);
+    area.SetText(text);
+    QCOMPARE(area.Text(), text);
+    QCOMPARE(area.TextLength(), int(text.size()));
+    const int length = int(text.size());
+    for (int p = 0; p <= length; ++p) {
+        const int widget = area.WidgetPosition(p);
+        const int expectedBack = IsLineFeedOfLineBreak(text, p) ? p - 1 : p;
+        QCOMPARE(area.LogicPosition(widget), expectedBack);
+        for (int n = 0; n <= length - p + 1; ++n) {
+            QCOMPARE(area.TextRange(p, n), text.mid(p, n));
+            area.SetSelStart(p);
+            area.SetSelLength(n);
+            QCOMPARE(area.SelStart(), p);
+            QCOMPARE(area.SelLength(), std::min(n, length - p));
+            QCOMPARE(area.SelText(), text.mid(p, n));
+        }
+    }
+    for (int q = 0; q < edit.document()->characterCount(); ++q)
+        QCOMPARE(area.WidgetPosition(area.LogicPosition(q)), q);
+}
+
+void tst_QtTextArea::userSelectionReadsInLogicPositions()
+{
+    QPlainTextEdit edit;
+    QtTextArea area(&edit);
+    area.SetText(u"ab\r\ncd\r\nef"_s);
+    area.SetSelStart(3);
+    QTextCursor cursor = edit.textCursor();
+    cursor.setPosition(7);
+    cursor.setPosition(1, QTextCursor::KeepAnchor);
+    edit.setTextCursor(cursor);
+    QCOMPARE(area.SelStart(), 1);
+    QCOMPARE(area.SelLength(), 8);
+    QCOMPARE(area.SelText(), u"b\r\ncd\r\ne"_s);
+}
+
+void tst_QtTextArea::editForgetsTheRememberedSelection()
+{
+    QPlainTextEdit edit;
+    QtTextArea area(&edit);
+    area.SetText(u"ab\r\ncd\r\nef"_s);
+    area.SetSelStart(8);
+    QCOMPARE(area.SelText(), QString());
+    QTextCursor lineBreak(edit.document());
+    lineBreak.setPosition(2);
+    lineBreak.setPosition(3, QTextCursor::KeepAnchor);
+    lineBreak.insertText(u"x"_s);  // the caret keeps its widget position in front of "e"
+    QCOMPARE(area.Text(), u"abxcd\r\nef"_s);
+    QCOMPARE(area.SelStart(), 7);
+}
+
+void tst_QtTextArea::findCountsLogicPositions()
+{
+    QPlainTextEdit edit;
+    QtTextArea area(&edit);
+    area.SetText(u"Да.\r\nНет. Конец."_s);
+    QCOMPARE(area.Find(u". "_s, 0, 100), 8);
+    QCOMPARE(area.Find(u"\r\n"_s, 0, 100), 3);
+    QCOMPARE(area.Find(u"\nН"_s, 4, 2), 4);
+    QCOMPARE(area.Find(u"Нет"_s, 5, 3), 5);
+    QCOMPARE(area.Find(u"Нет"_s, 5, 2), -1);
+    QCOMPARE(area.Find(u"Да"_s, 1, 100), -1);
+    QCOMPARE(area.Find(u"."_s, 30, 100), -1);
+}
+
+void tst_QtTextArea::setTextTakesEveryLineBreak()
+{
+    QPlainTextEdit edit;
+    edit.setLineWrapMode(QPlainTextEdit::NoWrap);
+    QtTextArea area(&edit);
+    area.SetText(u"a\rb\nc\r\nd\n\re"_s);
+    QCOMPARE(area.Text(), u"a\r\nb\r\nc\r\nd\r\n\r\ne"_s);
+    QCOMPARE(edit.document()->blockCount(), 6);
+    QCOMPARE(area.LineCount(), 6);
+    QCOMPARE(area.LineIndex(2), 6);
+    QCOMPARE(area.LineFromChar(7), 2);
+}
+
+void tst_QtTextArea::colouringLeavesTheDocumentUntouched()
+{
+    QPlainTextEdit edit;
+    QtTextArea area(&edit);
+    const QString text = u"Раз. Два.\r\nТри."_s;
+    area.SetText(text);
+    SentenceStepper stepper;
+    for (int step = 0; step < 2; ++step) {
+        stepper.NextSentence(area);
+        stepper.HighlightSentence(area);
+    }
+    QCOMPARE(edit.extraSelections().size(), 1);
+    QCOMPARE(edit.extraSelections()[0].cursor.selectedText(), u"Два.\u2029"_s.left(4));
+    QCOMPARE(ColourAt(edit, area, 5), stepper.HighlightTextColor);
+    stepper.ClearHighlight(area);
+    QVERIFY(edit.extraSelections().isEmpty());
+    QCOMPARE(area.Text(), text);
+    QVERIFY(!edit.document()->isModified());
+    QVERIFY(!edit.document()->isUndoAvailable());
+}
+
+void tst_QtTextArea::colouringReplacesEarlierColouring()
+{
+    QPlainTextEdit edit;
+    QtTextArea area(&edit);
+    area.SetText(u"0123456789"_s);
+    const ColorRef yellow = MakeColorRef(255, 255, 0), red = MakeColorRef(255, 0, 0);
+    const auto colour = [&](int from, int length, ColorRef c) {
+        area.SetSelStart(from);
+        area.SetSelLength(length);
+        area.SetSelectedColor(c);
+    };
+    colour(0, 10, yellow);
+    colour(3, 2, area.FontColor());
+    colour(6, 2, red);
+    const ColorRef font = area.FontColor();
+    const QList<ColorRef> expected = {yellow, yellow, yellow, font, font,
+                                      yellow, red, red, yellow, yellow};
+    for (int p = 0; p < 10; ++p)
+        QCOMPARE(ColourAt(edit, area, p), expected[p]);
+}
+
+void tst_QtTextArea::hiddenSelectionIsNotDrawnWithoutFocus()
+{
+    ShownArea shown(QPlainTextEdit::WidgetWidth);
+    QtTextArea &area = shown.area;
+    area.SetText(u"Первая строка текста.\r\nВторая строка."_s);
+    QVERIFY(!shown.edit->hasFocus());
+    const QImage unselected = shown.edit->viewport()->grab().toImage();
+    area.SetSelLength(area.TextLength());
+    area.SetHideSelection(true);
+    QCOMPARE(shown.edit->viewport()->grab().toImage(), unselected);
+    area.SetHideSelection(false);
+    QVERIFY(shown.edit->viewport()->grab().toImage() != unselected);
+}
+
+void tst_QtTextArea::wrappedLinesMapBothWays()
+{
+    ShownArea shown(QPlainTextEdit::WidgetWidth);
+    QtTextArea &area = shown.area;
+    const QString paragraph = u"Слово за словом складывается длинная строка без конца. "_s.repeated(4);
+    const QString text = paragraph + u"\r\n\r\n"_s + paragraph;
+    area.SetText(text);
+    QCoreApplication::processEvents();
+    QVERIFY2(area.LineCount() > 6, qPrintable(QString::number(area.LineCount())));
+    for (int p = 0; p <= area.TextLength(); ++p) {
+        const int line = area.LineFromChar(p);
+        QVERIFY(area.LineIndex(line) <= p);
+        if (line + 1 < area.LineCount())
+            QVERIFY2(p < area.LineIndex(line + 1), qPrintable(QString::number(p)));
+    }
+    for (int line = 0; line < area.LineCount(); ++line)
+        QCOMPARE(area.LineFromChar(area.LineIndex(line)), line);
+    QCOMPARE(area.LineIndex(area.LineCount()), -1);
+}
+
+void tst_QtTextArea::selectingScrollsTheCaretIntoView()
+{
+    ShownArea shown(QPlainTextEdit::NoWrap);
+    QtTextArea &area = shown.area;
+    area.SetText(NumberedLines(400));
+    QCoreApplication::processEvents();
+    area.SetSelStart(area.LineIndex(200));
+    area.SetSelLength(5);
+    const int top = area.FirstVisibleLine();
+    QVERIFY2(top <= 200 && 200 < top + shown.VisibleLines(), qPrintable(QString::number(top)));
+}
+
+void tst_QtTextArea::scrollsToHighlight_data()
+{
+    QTest::addColumn<ScrollCase>("scrollCase");
+    for (const ScrollCase &c : ScrollCases())
+        QTest::newRow(qPrintable(c.name)) << c;
+}
+
+void tst_QtTextArea::scrollsToHighlight()
+{
+    QFETCH(ScrollCase, scrollCase);
+    ShownArea shown(QPlainTextEdit::NoWrap);
+    QtTextArea &area = shown.area;
+    area.SetText(NumberedLines(400));
+    QCoreApplication::processEvents();
+    const int visible = shown.VisibleLines();
+    const int top = 100;
+    const int pieceLine = top + scrollCase.viewsDown * visible + scrollCase.linesDown;
+    ScrollToPiece(area, visible, top, pieceLine, scrollCase.pieceLines);
+    switch (scrollCase.result) {
+    case ScrollCase::ViewUnchanged:
+        QCOMPARE(area.FirstVisibleLine(), top);
+        break;
+    case ScrollCase::PieceOnTop:
+        QCOMPARE(area.FirstVisibleLine(), pieceLine);
+        break;
+    case ScrollCase::LineBeforePieceOnTop:
+        QCOMPARE(area.FirstVisibleLine(), pieceLine - 1);
+        break;
+    }
+}
+
+void tst_QtTextArea::creepStopsAtTheEndOfTheText()
+{
+    ShownArea shown(QPlainTextEdit::NoWrap);
+    QtTextArea &area = shown.area;
+    area.SetText(NumberedLines(40));
+    QCoreApplication::processEvents();
+    const int bottom = shown.edit->verticalScrollBar()->maximum();
+    QVERIFY(bottom > 0);
+    ScrollToPiece(area, shown.VisibleLines(), bottom, 39, 1);
+    QCOMPARE(area.FirstVisibleLine(), bottom);
+}
+
+QTEST_MAIN(tst_QtTextArea)
+#include "tst_QtTextArea.moc"
