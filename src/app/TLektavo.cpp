@@ -1,5 +1,6 @@
 #include "TLektavo.h"
 #include "Accessibility.h"
+#include "ReadingAloud.h"
 #include "TFormHello.h"
 #include "TSound.h"
 #include "platform/speech/SpeechEngine.h"
@@ -53,6 +54,8 @@ void TLektavo::BuildControls()
     PnSettings = NamedPanel("PnSettings", TsSettings);
     (new QVBoxLayout(TsSettings))->addWidget(PnSettings);
     TsSound = BuildSoundTab();
+    Re1Area = std::make_unique<QtTextArea>(Re1);
+    Reading = std::make_unique<ReadingAloud>(*this, *Re1Area);
 
     PageControl1->addTab(TsRe, QStringLiteral("Говорилка"));
     PageControl1->addTab(TsSr, QStringLiteral("Быстрочиталка"));
@@ -149,6 +152,7 @@ void TLektavo::FormCreate()
     HelpPath = ProgramFolder + "Help.html";
     InitialCaption = windowTitle();
     AcLoadSoundExecute();
+    Reading->FormCreate();
 
     FormStarting = false;
     SuppressTextEvents = false;

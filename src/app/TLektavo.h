@@ -2,12 +2,15 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
+#include <memory>
 
 class QCheckBox;
 class QGroupBox;
 class QPlainTextEdit;
 class QTabWidget;
 class QTimer;
+class QtTextArea;
+class ReadingAloud;
 class TFormHello;
 class TSound;
 
@@ -47,6 +50,9 @@ public:
     TSound *Sound1 = nullptr, *Sound2 = nullptr;
     QCheckBox *CbAutoActive = nullptr;
     QTimer *TmShowForm = nullptr;
+
+    std::unique_ptr<QtTextArea> Re1Area;  // Re1 as the logic sees it
+    std::unique_ptr<ReadingAloud> Reading;
 
 private:
     void BuildControls();
