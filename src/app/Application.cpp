@@ -1,6 +1,7 @@
 #include "app/Application.h"
 #include "app/TFormHello.h"
 #include "app/TLektavo.h"
+#include "platform/speech/SpeechEngine.h"
 #include "platform/system/ProgramFolder.h"
 #include "platform/system/SingleInstance.h"
 #include <QEvent>
@@ -87,7 +88,7 @@ StartupEnvironment DefaultStartupEnvironment(const QStringList &arguments)
     environment.arguments = arguments.mid(1, 1);
     environment.socketPath = SingleInstance::DefaultSocketPath();
     environment.programFolder = [] { return ProgramFolder(); };
-    environment.speechAvailable = [] { return true; };
+    environment.speechAvailable = SpeechAvailable;
     return environment;
 }
 
