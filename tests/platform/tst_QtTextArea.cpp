@@ -3,6 +3,7 @@
 #include "testsupport/SteppingCases.h"
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -65,9 +66,11 @@ private slots:
     void readsPieces();
     void positionsRoundTrip_data();
     void positionsRoundTrip();
+    void jumpsLandInTheRightParagraph();
     void userSelectionReadsInLogicPositions();
     void editForgetsTheRememberedSelection();
     void findCountsLogicPositions();
+    void findSeesEdits();
     void setTextTakesEveryLineBreak();
     void colouringLeavesTheDocumentUntouched();
     void colouringReplacesEarlierColouring();
@@ -141,6 +144,24 @@ void tst_QtTextArea::positionsRoundTrip()
         QCOMPARE(area.WidgetPosition(area.LogicPosition(q)), q);
 }
 
+void tst_QtTextArea::jumpsLandInTheRightParagraph()
+{
+    QRandomGenerator random(7);
+    QStringList paragraphs;
+    for (int i = 0; i < 3000; ++i)
+        paragraphs.append(QString(int(random.bounded(12)), QChar(u'а' + i % 32)));
+    const QString text = paragraphs.join(u"\r\n"_s);
+    QPlainTextEdit edit;
+    QtTextArea area(&edit);
+    area.SetText(text);
+    for (int jump = 0; jump < 3000; ++jump) {
+        const int p = int(random.bounded(text.size() + 1));
+        const int expectedBack = IsLineFeedOfLineBreak(text, p) ? p - 1 : p;
+        QCOMPARE(area.LogicPosition(area.WidgetPosition(p)), expectedBack);
+        QCOMPARE(area.TextRange(p, 5), text.mid(p, 5));
+    }
+}
+
 void tst_QtTextArea::userSelectionReadsInLogicPositions()
 {
     QPlainTextEdit edit;
@@ -183,6 +204,16 @@ void tst_QtTextArea::findCountsLogicPositions()
     QCOMPARE(area.Find(u"Нет"_s, 5, 2), -1);
     QCOMPARE(area.Find(u"Да"_s, 1, 100), -1);
     QCOMPARE(area.Find(u"."_s, 30, 100), -1);
+}
+
+void tst_QtTextArea::findSeesEdits()
+{
+    QPlainTextEdit edit;
+    QtTextArea area(&edit);
+    area.SetText(u"Да\r\nнет"_s);
+    QCOMPARE(area.Find(u"!"_s, 0, 8), -1);
+    QTextCursor(edit.document()).insertText(u"Ну!"_s);
+    QCOMPARE(area.Find(u"!"_s, 0, 8), 2);
 }
 
 void tst_QtTextArea::setTextTakesEveryLineBreak()

@@ -42,7 +42,10 @@ QtTextArea::QtTextArea(QPlainTextEdit *edit)
     : edit(edit)
 {
     contentsWatch = QObject::connect(edit->document(), &QTextDocument::contentsChange, edit,
-                                     [this] { remembered = RememberedSelection(); });
+                                     [this] {
+        remembered = RememberedSelection();
+        searched = SearchedSpan();
+    });
 }
 
 QtTextArea::~QtTextArea()
@@ -65,12 +68,30 @@ int QtTextArea::Clip(int position) const
     return std::clamp(position, 0, TextLength());
 }
 
-// The paragraph that holds a logic position: the last one whose logic start (its widget
-// position plus its number) is not behind it. The paragraph at the logic position read as a
-// widget position is this one or a later one; the paragraph at that position less the later one's
-// number is this one or an earlier one. A binary search between the two settles it.
+// Whether a paragraph's logic span (its widget position plus its number, over its characters
+// and CR LF) holds a logic position.
+bool QtTextArea::BlockHolds(int number, int position) const
+{
+    const QTextBlock block = Document()->findBlockByNumber(number);
+    if (!block.isValid())
+        return false;
+    const int start = block.position() + number;
+    return start <= position && (!block.next().isValid() || position <= start + block.length());
+}
+
+// The paragraph that holds a logic position: the last one whose logic start is not behind it.
+// Reading moves forward, so the paragraph found last and the next one are tried first. Otherwise
+// the paragraph at the logic position read as a widget position is this one or a later one, the
+// paragraph at that position less the later one's number is this one or an earlier one, and a
+// binary search between the two settles it.
 int QtTextArea::BlockNumberAt(int position) const
 {
+    for (int number : {lastBlockNumber, lastBlockNumber + 1}) {
+        if (BlockHolds(number, position)) {
+            lastBlockNumber = number;
+            return number;
+        }
+    }
     const QTextDocument *document = Document();
     const int lastWidgetPosition = document->characterCount() - 1;
     int high = document->findBlock(std::min(position, lastWidgetPosition)).blockNumber();
@@ -82,6 +103,7 @@ int QtTextArea::BlockNumberAt(int position) const
         else
             high = middle - 1;
     }
+    lastBlockNumber = low;
     return low;
 }
 
@@ -173,7 +195,9 @@ int QtTextArea::Find(const QString &needle, int from, int span) const
 {
     if (from < 0 || from > TextLength() || span < 0)
         return -1;
-    const int found = int(TextRange(from, span).indexOf(needle));
+    if (from != searched.from || span != searched.span)
+        searched = {from, span, TextRange(from, span)};
+    const int found = int(searched.text.indexOf(needle));
     return found < 0 ? -1 : from + found;
 }
 

@@ -60,11 +60,21 @@ private:
     QTextDocument *Document() const;
     int Clip(int position) const;
     int BlockNumberAt(int position) const;
+    bool BlockHolds(int number, int position) const;
     LogicSelection Selection() const;
     void Select(int start, int length);
+
+    // The span Find read last: the stepper searches the same window for every delimiter.
+    struct SearchedSpan {
+        int from = -1;
+        int span = -1;
+        QString text;
+    };
 
     QPlainTextEdit *edit;
     QMetaObject::Connection contentsWatch;
     RememberedSelection remembered;
+    mutable SearchedSpan searched;
+    mutable int lastBlockNumber = 0;  // the paragraph BlockNumberAt found last
     int hiddenSelection = -1;  // -1 until SetHideSelection, then 0 or 1
 };
