@@ -8,6 +8,7 @@ public:
     QtClock();
     qint64 MonotonicMs() const override;
     double TimeOfDay() const override;
+    qint64 MonotonicNs() const;  // the same clock in nanoseconds
 
 private:
     QElapsedTimer elapsed;

@@ -1,0 +1,143 @@
+// The speed reader's beat on the real event loop, and the cost of taking one group from a book.
+#include "platform/qt/QtClock.h"
+#include "platform/qt/QtTextMeasurer.h"
+#include "platform/qt/QtTimer.h"
+#include "speedreader/SpeedReaderController.h"
+#include "speedreader/SpeedReaderView.h"
+#include "testsupport/FixedWidthMeasurer.h"
+#include "testsupport/MemoryTextArea.h"
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <optional>
+#include <vector>
+
+namespace {
+
+// The program's clock; remembers the first reading taken after Mark(), which is the start of
+// the reader's beat.
+class BenchClock : public QtClock {
+public:
+    qint64 MonotonicMs() const override
+    {
+        const qint64 ms = QtClock::MonotonicMs();
+        if (marked && !firstAfterMark)
+            firstAfterMark = ms;
+        return ms;
+    }
+    void Mark() { marked = true; }
+
+    mutable std::optional<qint64> firstAfterMark;
+
+private:
+    bool marked = false;
+};
+
+class TimingView : public SpeedReaderView {
+public:
+    TimingView(const BenchClock &clock, int ticks) : clock(clock), ticks(ticks) {}
+    void ShowGroup(const QString &) override
+    {
+        shownAt.push_back(clock.MonotonicNs());
+        if (int(shownAt.size()) > ticks)
+            QCoreApplication::quit();
+    }
+    void ShowRunning(bool) override {}
+    void ShowRates(const QString &, const QString &) override {}
+    void ShowIndicators(bool) override {}
+    void ShowClock(const QString &) override {}
+    void ShowSettings(const SpeedReaderSettings &) override {}
+    void FocusTabControl() override {}
+    int DisplayWidth() const override { return 100000; }
+    bool SpeedReaderTabShown() const override { return true; }
+    bool ApplicationActive() const override { return true; }
+
+    std::vector<qint64> shownAt;
+
+private:
+    const BenchClock &clock;
+    int ticks;
+};
+
+double Quantile(std::vector<double> values, double q)
+{
+    std::sort(values.begin(), values.end());
+    return values[std::min(values.size() - 1, size_t(q * double(values.size())))];
+}
+
+void BenchBeat(int delay)
+{
+    constexpr int Ticks = 1000;
+    QStringList words;
+    for (int i = 0; i <= Ticks + 10; ++i)
+        words << QStringLiteral("слово%1").arg(i);
+    MemoryTextArea area(words.join(' '));
+    FixedWidthMeasurer measurer;
+    BenchClock clock;
+    QtTimer timer1, counting, clockTimer;
+    TimingView view(clock, Ticks);
+    SpeedReaderController reader(area, measurer, clock, timer1, counting, clockTimer, view);
+    reader.SetDelay(delay);
+    clock.Mark();
+    reader.BtStartClick();
+    QCoreApplication::exec();
+    reader.AcStopReading();
+
+    const double beatStart = double(*clock.firstAfterMark);
+    std::vector<double> errors;
+    for (int n = 1; n <= Ticks; ++n)
+        errors.push_back(std::abs(view.shownAt[n] / 1e6 - (beatStart + double(n) * delay)));
+    const double drift = view.shownAt[Ticks] / 1e6 - (beatStart + double(Ticks) * delay);
+    std::printf("BENCH tick%d_median %.3f ms\n", delay, Quantile(errors, 0.5));
+    std::printf("BENCH tick%d_p99 %.3f ms\n", delay, Quantile(errors, 0.99));
+    std::printf("BENCH tick%d_drift %.3f ms\n", delay, drift);
+    std::fflush(stdout);
+}
+
+void BenchNextWordGroup()
+{
+    QFile file(QStringLiteral(LEKTAVO_CORPUS "/ru_tolstoy_anna_karenina.big.utf8.txt"));
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "cannot read %s\n", qPrintable(file.fileName()));
+        return;
+    }
+    MemoryTextArea area(QString::fromUtf8(file.readAll()));
+    QLabel display;
+    QFont font(QStringLiteral("DejaVu Serif"), 36);
+    display.setFont(font);
+    QtTextMeasurer measurer(&display);
+    WordChunker chunker(area, measurer);
+    chunker.Rules = {20, 8, 1, 2, 1};
+    chunker.DisplayWidth = 600;
+    chunker.MoveTo(area.LineCount() / 2);
+
+    constexpr int Calls = 20000;
+    std::vector<double> micros;
+    QElapsedTimer timer;
+    for (int i = 0; i < Calls; ++i) {
+        timer.start();
+        if (!chunker.NextWordGroup())
+            chunker.Rewind();
+        micros.push_back(timer.nsecsElapsed() / 1e3);
+    }
+    std::printf("BENCH next_word_group %.2f us\n", Quantile(micros, 0.5));
+    std::printf("BENCH next_word_group_p99 %.2f us\n", Quantile(micros, 0.99));
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    BenchNextWordGroup();
+    BenchBeat(50);
+    BenchBeat(200);
+    return 0;
+}
