@@ -1,0 +1,169 @@
+// Reading aloud in the main window with the embedded voices, measured on what the null sink
+// played (its monitor recorded and placed on the steady clock, see MonitorRecorder).
+//   read_first_sound: from the click on "Вслух" to the first loud sample. Median of several
+//   starts from the caret at 0.
+//   read_gap: with "Дополнит. задержка" at 0, the quiet stretch between the last loud sample of a
+//   sentence and the first of the next, found on the recording around the moment the voice
+//   reported the end of the sentence. Median over the gaps of a text of several sentences.
+#include "app/ReadingAloud.h"
+#include "app/ReadingOptions.h"
+#include "app/TFormHello.h"
+#include "app/TLektavo.h"
+#include "app/TSound.h"
+#include "platform/speech/MonitorRecorder.h"
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace {
+
+using Clock = MonitorRecorder::Clock;
+constexpr int Threshold = 300;
+constexpr int Trials = 8;
+const QString Text = QStringLiteral(
+    "Это первое предложение. Here comes another one. И чтение продолжается. A short line. "
+    "Ещё одно предложение. The reading goes on. Почти конец. The end.");
+
+void RunEventsUntil(const std::function<bool()> &done, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < timeoutMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+void RunEventsFor(int ms)
+{
+    RunEventsUntil([] { return false; }, ms);
+}
+
+double Ms(Clock::duration d)
+{
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+
+double Median(std::vector<double> values)
+{
+    if (values.empty())
+        return -1;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+std::optional<Clock::time_point> FirstSoundAfter(const MonitorRecorder &recorder, Clock::time_point t)
+{
+    const auto sounds = recorder.Sounds(recorder.SampleAt(t), recorder.SampleCount(), Threshold, 1);
+    if (sounds.empty())
+        return std::nullopt;
+    return recorder.TimeOf(sounds.front().begin);
+}
+
+// The longest quiet stretch that reaches into a window of 40 ms around a moment.
+double SilenceAround(const MonitorRecorder &recorder, Clock::time_point t)
+{
+    const std::vector<short> samples = recorder.Samples();
+    const std::size_t window = MonitorRecorder::Rate * 40 / 1000;
+    const std::size_t centre = recorder.SampleAt(t);
+    const std::size_t from = centre > window ? centre - window : 0;
+    const std::size_t to = std::min(centre + window, samples.size());
+    std::size_t longest = 0;
+    for (std::size_t i = from; i < to; ++i) {
+        if (std::abs(samples[i]) >= Threshold)
+            continue;
+        std::size_t begin = i, end = i;
+        while (begin > 0 && std::abs(samples[begin - 1]) < Threshold)
+            --begin;
+        while (end < samples.size() && std::abs(samples[end]) < Threshold)
+            ++end;
+        longest = std::max(longest, end - begin);
+        i = end;
+    }
+    return longest * 1000.0 / MonitorRecorder::Rate;
+}
+
+struct Bench {
+    QTemporaryDir folder;
+    TLektavo window{{}, folder.path() + '/'};
+    ReadingAloud &reading = *window.Reading;
+    std::vector<Clock::time_point> ends;  // each voice's report of a spoken sentence
+
+    Bench()
+    {
+        for (TSound *sound : {window.Sound1, window.Sound2}) {
+            auto toController = sound->Panel().ReadingAudioStop;
+            sound->Panel().ReadingAudioStop = [this, toController](TDirectSS *s, quint32 hi, quint32 lo) {
+                ends.push_back(Clock::now());
+                toController(s, hi, lo);
+            };
+        }
+        window.show();
+        window.Re1->setPlainText(Text);
+        RunEventsFor(500);
+    }
+
+    ~Bench()
+    {
+        for (TSound *sound : {window.Sound1, window.Sound2})
+            sound->Panel().ReadingAudioStop = nullptr;
+    }
+
+    void StartFromTheTop()
+    {
+        window.Re1Area->SetSelStart(0);
+        reading.Bar.BtStartSpeaking->click();
+    }
+};
+
+double FirstSound(Bench &bench, const MonitorRecorder &recorder)
+{
+    std::vector<double> delays;
+    for (int trial = 0; trial < Trials; ++trial) {
+        const Clock::time_point start = Clock::now();
+        bench.StartFromTheTop();
+        RunEventsFor(700);
+        bench.reading.Controller.AcStopSpeakingExecute();
+        RunEventsFor(300);
+        if (const auto onset = FirstSoundAfter(recorder, start))
+            delays.push_back(Ms(*onset - start));
+    }
+    return Median(delays);
+}
+
+double Gap(Bench &bench, const MonitorRecorder &recorder)
+{
+    bench.reading.Options->UpDown1->setValue(0);
+    bench.ends.clear();
+    bench.StartFromTheTop();
+    RunEventsUntil([&] { return !bench.reading.Controller.ReadingActive; }, 60000);
+    RunEventsFor(300);
+    std::vector<double> gaps;
+    for (std::size_t i = 0; i + 1 < bench.ends.size(); ++i)  // the last end starts nothing
+        gaps.push_back(SilenceAround(recorder, bench.ends[i]));
+    return Median(gaps);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("SPEECHD_ADDRESS", "unix_socket:/nonexistent/lektavo-speechd.sock");
+    QApplication app(argc, argv);
+    MonitorRecorder recorder;
+    if (!recorder.WaitUntilRecording()) {
+        std::fprintf(stderr, "the null sink's monitor cannot be recorded\n");
+        return 1;
+    }
+    Bench bench;
+    std::printf("BENCH read_first_sound %.1f ms\n", FirstSound(bench, recorder));
+    std::printf("BENCH read_gap %.1f ms\n", Gap(bench, recorder));
+    std::fflush(stdout);
+    return 0;
+}
