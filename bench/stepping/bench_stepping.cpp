@@ -33,6 +33,12 @@ double MedianStepMs(QtTextArea &area, SentenceStepper &stepper, int position, bo
             times.push_back(ms);
         QCoreApplication::processEvents();  // paint, as the event loop does between pieces
     }
+    const int top = area.FirstVisibleLine();
+    const int pieceLine = area.LineFromChar(stepper.HighlightStart);
+    if (pieceLine < top || pieceLine >= top + stepper.VisibleLineCount) {
+        std::fprintf(stderr, "stepping: the piece on line %d is out of the view at %d\n", pieceLine, top);
+        return -1;
+    }
     std::sort(times.begin(), times.end());
     return times.empty() ? -1 : times[times.size() / 2];
 }
@@ -72,7 +78,7 @@ int main(int argc, char *argv[])
     for (const auto &place : places) {
         const double ms = MedianStepMs(area, stepper, place.position, ended);
         if (ended || ms < 0) {
-            std::fprintf(stderr, "stepping: the text ended during %s\n", place.name);
+            std::fprintf(stderr, "stepping: no figure for %s\n", place.name);
             return 1;
         }
         std::printf("BENCH %s %.3f ms\n", place.name, ms);

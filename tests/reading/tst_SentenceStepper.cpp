@@ -39,7 +39,6 @@ class tst_SentenceStepper : public QObject {
 private slots:
     void readsPieces_data();
     void readsPieces();
-    void blankPieceIsSkippedInOneStep();
     void selectionIsHiddenWhileReading();
     void stepReadsOnlyItsWindow();
     void emptySelectionIsNotColoured();
@@ -69,16 +68,6 @@ void tst_SentenceStepper::readsPieces()
     QCOMPARE(run.selLengthAfter, 0);
     QCOMPARE(run.dashPendingAfter, steppingCase.dashPendingAfter);
     QCOMPARE(run.highlightFault, QString());
-}
-
-void tst_SentenceStepper::blankPieceIsSkippedInOneStep()
-{
-    MemoryTextArea area(QStringLiteral("Да.\r\n\r\n\r\n\r\nНет."));
-    SentenceStepper stepper;
-    area.SetSelStart(4);
-    stepper.NextSentence(area);
-    QCOMPARE(area.SelText(), QStringLiteral("Нет."));
-    QCOMPARE(area.SelStart(), 11);
 }
 
 void tst_SentenceStepper::selectionIsHiddenWhileReading()
