@@ -209,14 +209,6 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), "слово");
     }
 
-    void textChangesEnableVoicesAloud()
-    {
-        ReadingWindow w;
-        w.re1Edit->setPlainText("  ");
-        QVERIFY(!w.bar.BtStartSpeaking->isEnabled());
-        w.re1Edit->setPlainText("Текст");
-        QVERIFY(w.bar.BtStartSpeaking->isEnabled());
-    }
 };
 
 QTEST_MAIN(TestReadingWidgets)

@@ -107,20 +107,6 @@ private slots:
         QCOMPARE(m.ReadingClipboard(), read);
     }
 
-    void withTheDefaultsACopiedTextOnlyEnablesTheButton()
-    {
-        Monitor m;
-        m.view.Langs = LangsNothing;
-        m.view.Buttons[ReadingButton::StartBuffer].enabled = false;
-        m.Copy("Hello");
-        m.Poll();
-        QVERIFY(m.BufferEnabled());
-        QVERIFY(!m.controller.ReadingActive);
-        m.Copy("   ");
-        m.Poll();
-        QVERIFY(!m.BufferEnabled());
-    }
-
     void eachChangeIsReadOnce()
     {
         Monitor m;
@@ -211,55 +197,31 @@ private slots:
         QVERIFY(!m.controller.ReadingActive);
     }
 
-    void aTextFailingTheFiltersLeavesAClipboardReadingAlone()
+    void uncheckingAutomaticSendingTakesNoteOfTheClipboardAgain_data()
     {
-        Monitor m;
-        m.Copy("Раз. Два.");
-        m.Poll();
-        m.Copy(QString(60, 'a'));
-        m.Poll();
-        QCOMPARE(m.ReadToTheEnd(), (QStringList{"R:Раз. ", "R:Два."}));
-        m.Poll();
-        QVERIFY(!m.controller.ReadingActive);
-        QVERIFY(m.BufferEnabled());
+        QTest::addColumn<bool>("checkedAgain");
+        QTest::newRow("unchecked at the poll: noted, not read") << false;
+        QTest::newRow("checked again before the poll: read") << true;
     }
 
     void uncheckingAutomaticSendingTakesNoteOfTheClipboardAgain()
     {
+        QFETCH(bool, checkedAgain);
         Monitor m;
         m.Copy("Hello");
         m.monitor.TakeStartupSnapshot();
         m.view.AutoBuffer = false;
         m.monitor.CbAutoBufferClick();
         QCOMPARE(m.monitor.ClipboardSnapshot, QString());
-        QCOMPARE(m.view.OptionChanges, 1);
+        if (checkedAgain) {
+            m.view.AutoBuffer = true;
+            m.monitor.CbAutoBufferClick();
+        }
         m.view.Buttons[ReadingButton::StartBuffer].enabled = false;
         m.Poll();
         QVERIFY(m.BufferEnabled());
-        QVERIFY(!m.controller.ReadingActive);
+        QCOMPARE(m.Playing(), checkedAgain ? "F:Hello" : "");
         QCOMPARE(m.monitor.ClipboardSnapshot, "Hello");
-    }
-
-    void checkingItAgainBeforeThePollReadsTheClipboard()
-    {
-        Monitor m;
-        m.Copy("Hello");
-        m.monitor.TakeStartupSnapshot();
-        m.view.AutoBuffer = false;
-        m.monitor.CbAutoBufferClick();
-        m.view.AutoBuffer = true;
-        m.monitor.CbAutoBufferClick();
-        m.Poll();
-        QCOMPARE(m.Playing(), "F:Hello");
-    }
-
-    void optionClicksAreStored()
-    {
-        Monitor m;
-        m.monitor.CbIgnoreLongClick();
-        m.monitor.RgLangsClick();
-        m.controller.UpDown1Click();
-        QCOMPARE(m.view.OptionChanges, 3);
     }
 
     void aSelectedWordGoesToTheClipboard_data()
@@ -282,6 +244,7 @@ private slots:
         QTest::newRow("another tab") << text << 5 << 5 << "tab" << false;
         QTest::newRow("text events suppressed") << text << 5 << 5 << "suppressed" << false;
         QTest::newRow("during a clipboard reading") << text << 5 << 5 << "clipboard reading" << true;
+        QTest::newRow("during a text reading") << text << 5 << 5 << "text reading" << false;
     }
 
     void aSelectedWordGoesToTheClipboard()
@@ -295,6 +258,8 @@ private slots:
         m.Copy(condition == "in clipboard" ? text.mid(from, length) : "Раз. Два.");
         if (condition == "clipboard reading")
             m.controller.BtStartBufferClick();
+        if (condition == "text reading")
+            m.controller.BtStartSpeakingClick();
         m.view.AutoBuffer = condition != "off";
         m.view.TabShown = condition != "tab";
         m.view.Suppressed = condition == "suppressed";
@@ -309,16 +274,6 @@ private slots:
         }
     }
 
-    void aWordSelectedDuringATextReadingStaysOutOfTheClipboard()
-    {
-        Monitor m("Одно. Два.");
-        m.controller.BtStartSpeakingClick();
-        m.text1.SelectionChanged = [&] { m.monitor.Re1SelectionChange(); };
-        m.re1.SetSelStart(0);
-        m.re1.SetSelLength(4);
-        QCOMPARE(m.clipboard.Writes, 0);
-    }
-
     void stoppingAReadingDoesNotCopyItsOneWordPiece()
     {
         Monitor m("Один. Два.");
@@ -330,27 +285,6 @@ private slots:
         QCOMPARE(m.clipboard.Writes, 0);
     }
 
-    void aCopiedWordIsReadWhenTheFiltersAllow_data()
-    {
-        QTest::addColumn<int>("langs");
-        QTest::addColumn<bool>("read");
-        QTest::newRow("russian") << int(LangsRussian) << true;
-        QTest::newRow("foreign") << int(LangsForeign) << false;
-    }
-
-    void aCopiedWordIsReadWhenTheFiltersAllow()
-    {
-        QFETCH(int, langs);
-        QFETCH(bool, read);
-        Monitor m("Одно слово");
-        m.view.Langs = langs;
-        m.text1.SelectionChanged = [&] { m.monitor.Re1SelectionChange(); };
-        m.re1.SetSelStart(5);
-        m.re1.SetSelLength(5);
-        m.Poll();
-        QCOMPARE(m.Playing(), read ? "R:слово" : "");
-        QVERIFY(m.BufferEnabled());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestClipboardMonitor)

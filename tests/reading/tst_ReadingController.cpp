@@ -93,28 +93,6 @@ private slots:
         QCOMPARE(r.Playing(), QString());
     }
 
-    void stopEnablesOnlyWhatHasSomethingToRead_data()
-    {
-        QTest::addColumn<bool>("clipboardReading");
-        QTest::newRow("text reading") << false;
-        QTest::newRow("clipboard reading") << true;
-    }
-
-    void stopEnablesOnlyWhatHasSomethingToRead()
-    {
-        QFETCH(bool, clipboardReading);
-        Reader r(ThreeSentences);
-        r.clipboard.Content = "Буфер.";
-        if (clipboardReading)
-            r.controller.BtStartBufferClick();
-        else
-            r.controller.BtStartSpeakingClick();
-        r.clipboard.Content = " \r\n";
-        r.re1.SetText("  \t");
-        r.controller.AcStopBothExecute();
-        QCOMPARE(r.view.Bar(), "!Вслух !Буфер !Пауза");
-    }
-
     void readsTheWholeTextPieceByPieceOnTheVoiceOfItsLanguage()
     {
         Reader r("Привет. Hello world. 42. Пока. 7.");
@@ -131,19 +109,6 @@ private slots:
             QCOMPARE(r.text1.ColourAt(i), Black);
         QVERIFY(!r.view.BackgroundHighlighted);
         QVERIFY(!r.text1.HideSelection);
-    }
-
-    void onlyThePieceBeingSpokenIsColoured()
-    {
-        Reader r(ThreeSentences);
-        r.controller.BtStartSpeakingClick();
-        r.FinishPiece();
-        QCOMPARE(r.Playing(), "F:Hello world. ");
-        const int start = int(ThreeSentences.indexOf("Hello"));
-        for (int i = 0; i < r.re1.TextLength(); ++i)
-            QCOMPARE(r.text1.ColourAt(i), i >= start && i < start + 13 ? Yellow : Black);
-        QCOMPARE(r.re1.SelStart(), start + 13);
-        QCOMPARE(r.re1.SelLength(), 0);
     }
 
     void aSelectionIsReadFromTheHiddenAreaAndLeavesTheTextUntouched()
@@ -164,22 +129,15 @@ private slots:
         QCOMPARE(r.view.Focused, "Буфер");
     }
 
-    void aSelectionOfBlanksReadsOnFromBehindIt()
-    {
-        Reader r("Один.   Два.");
-        r.re1.SetSelStart(5);
-        r.re1.SetSelLength(2);
-        r.controller.BtStartSpeakingClick();
-        QCOMPARE(r.controller.ReadingTarget, &r.re1);
-        QCOMPARE(r.ReadToTheEnd(), QStringList{"R: Два."});
-    }
-
     void stopLeavesTheCaretBehindTheSpokenPieceAndTheNextStartGoesOn()
     {
         Reader r(ThreeSentences);
         r.controller.BtStartSpeakingClick();
         r.FinishPiece();
         QCOMPARE(r.Playing(), "F:Hello world. ");
+        const int hello = int(ThreeSentences.indexOf("Hello"));
+        for (int i = 0; i < r.re1.TextLength(); ++i)
+            QCOMPARE(r.text1.ColourAt(i), i >= hello && i < hello + 13 ? Yellow : Black);
         r.controller.AcStopSpeakingExecute();
         QCOMPARE(r.Playing(), QString());
         QCOMPARE(r.re1.SelStart(), int(ThreeSentences.indexOf("Пока")));
@@ -210,39 +168,18 @@ private slots:
         QCOMPARE(r.Playing(), "R:Пока.");
     }
 
-    void withoutExtraPauseTheNextPieceFollowsAtOnce()
-    {
-        Reader r(ThreeSentences);
-        r.controller.BtStartSpeakingClick();
-        r.FinishPiece();
-        QCOMPARE(r.Playing(), "F:Hello world. ");
-        QVERIFY(!r.controller.ExtraPauseRunning());
-    }
-
-    void pauseSilencesBothVoicesAndTheEndOfAPieceWaits()
+    void aPieceThatEndsWhilePausedIsFollowedOnResume()
     {
         Reader r(ThreeSentences);
         r.controller.BtStartSpeakingClick();
         r.controller.BtPauseClick();
         QCOMPARE(r.foreign.Calls.last(), "AudioPause");
         QCOMPARE(r.russian.Calls.last(), "AudioPause");
-        r.controller.BtResumeClick();
-        QCOMPARE(r.foreign.Calls.last(), "AudioResume");
-        QCOMPARE(r.russian.Calls.last(), "AudioResume");
-        QCOMPARE(r.Playing(), "R:Привет. ");
-        r.FinishPiece();
-        QCOMPARE(r.Playing(), "F:Hello world. ");
-    }
-
-    void aPieceThatEndsWhilePausedIsFollowedOnResume()
-    {
-        Reader r(ThreeSentences);
-        r.controller.BtStartSpeakingClick();
-        r.controller.BtPauseClick();
         r.FinishPiece();
         QCOMPARE(r.Playing(), QString());
         QVERIFY(r.controller.ReadingActive);
         r.controller.BtResumeClick();
+        QVERIFY(r.foreign.Calls.contains("AudioResume"));
         QCOMPARE(r.Playing(), "F:Hello world. ");
         r.FinishPiece();
         QCOMPARE(r.Playing(), "R:Пока.");
@@ -278,32 +215,33 @@ private slots:
         r.stepper.DashPending = true;
         r.controller.Re1MouseDown(left);
         QVERIFY(!r.stepper.DashPending);
+        r.stepper.DashPending = true;
+        r.controller.Re1Enter();
+        QVERIFY(!r.stepper.DashPending);
         QCOMPARE(r.controller.ReadingActive, !stops);
         QCOMPARE(r.Playing().isEmpty(), stops);
     }
 
+    void aLeftClickDuringAClipboardReadingStopsAtTheNextPiece_data()
+    {
+        QTest::addColumn<bool>("focusLeft");
+        QTest::newRow("the text keeps the focus") << false;
+        QTest::newRow("the focus left the text") << true;
+    }
+
     void aLeftClickDuringAClipboardReadingStopsAtTheNextPiece()
     {
+        QFETCH(bool, focusLeft);
         Reader r(ThreeSentences);
         r.clipboard.Content = "Раз. Два.";
         r.controller.BtStartBufferClick();
         r.controller.Re1MouseDown(true);
         QCOMPARE(r.Playing(), "R:Раз. ");
+        if (focusLeft)
+            r.controller.Re1Exit();
         r.FinishPiece();
-        QCOMPARE(r.Playing(), QString());
-        QVERIFY(!r.controller.ReadingActive);
-        QCOMPARE(r.view.Bar(), "Вслух Буфер !Пауза");
-    }
-
-    void aClickCountsOnlyUntilTheTextLosesTheFocus()
-    {
-        Reader r(ThreeSentences);
-        r.clipboard.Content = "Раз. Два.";
-        r.controller.BtStartBufferClick();
-        r.controller.Re1MouseDown(true);
-        r.controller.Re1Exit();
-        r.FinishPiece();
-        QCOMPARE(r.Playing(), "R:Два.");
+        QCOMPARE(r.Playing(), focusLeft ? "R:Два." : "");
+        QCOMPARE(r.controller.ReadingActive, focusLeft);
     }
 
     void backquotesAreNeverSpoken()
@@ -339,15 +277,6 @@ private slots:
         QCOMPARE(r.view.Bar(), "Вслух !Буфер !Пауза");
     }
 
-    void aClipboardTextIsReadTrimmed()
-    {
-        Reader r(ThreeSentences);
-        r.clipboard.Content = "\r\n  Text.  \r\n";
-        r.controller.BtStartBufferClick();
-        QCOMPARE(r.re2.Text(), "Text.");
-        QCOMPARE(r.ReadToTheEnd(), QStringList{"F:Text."});
-    }
-
     void stopWhileIdleOnlySilencesTheVoices()
     {
         Reader r(ThreeSentences);
@@ -361,29 +290,29 @@ private slots:
         QVERIFY(!r.tmSleep.Enabled());
     }
 
-    void aStopHandledWhileTheViewScrollsKeepsThePieceSilent()
+    void aStopHandledWhileTheViewScrollsKeepsThePieceSilent_data()
     {
-        Reader r(ManyLines());
-        PrepareCreep(r);
-        r.text1.PendingEvent = [&] { r.controller.AcStopSpeakingExecute(); };
-        r.controller.BtStartSpeakingClick();
-        QVERIFY(r.text1.ProcessEventsCalls > 0);
-        QCOMPARE(r.Playing(), QString());
-        QVERIFY(!r.controller.ReadingActive);
+        QTest::addColumn<bool>("restart");
+        QTest::newRow("stop") << false;
+        QTest::newRow("stop and a new start from the top") << true;
     }
 
-    void aRestartWhileTheViewScrollsSpeaksOnlyTheNewPiece()
+    void aStopHandledWhileTheViewScrollsKeepsThePieceSilent()
     {
+        QFETCH(bool, restart);
         Reader r(ManyLines());
         PrepareCreep(r);
         r.text1.PendingEvent = [&] {
             r.controller.AcStopSpeakingExecute();
-            r.re1.SetSelStart(0);
-            r.controller.BtStartSpeakingClick();
+            if (restart) {
+                r.re1.SetSelStart(0);
+                r.controller.BtStartSpeakingClick();
+            }
         };
         r.controller.BtStartSpeakingClick();
-        QCOMPARE(r.russian.Spoken(), QStringList{"Строка 0.\r"});
-        QVERIFY(r.controller.ReadingActive);
+        QVERIFY(r.text1.ProcessEventsCalls > 0);
+        QCOMPARE(r.russian.Spoken(), restart ? QStringList{"Строка 0.\r"} : QStringList());
+        QCOMPARE(r.controller.ReadingActive, restart);
     }
 
     void aFailingVoiceLeavesTheReadingForTheStopButton()
@@ -414,59 +343,6 @@ private slots:
         r.controller.BtStartSpeakingClick();
         r.controller.Re1Change();
         QCOMPARE(r.view.Focused, "Пауза");
-    }
-
-    void focusingTheTextClearsTheDashState()
-    {
-        Reader r(ThreeSentences);
-        r.stepper.DashPending = true;
-        r.controller.Re1Enter();
-        QVERIFY(!r.stepper.DashPending);
-    }
-
-    void tellingLanguagesApartSwitchesTheForeignVoice()
-    {
-        Reader r("Hello.");
-        r.view.LangApart = false;
-        r.controller.CbLangApartClick();
-        QVERIFY(!r.view.ForeignGroupEnabled);
-        QCOMPARE(r.view.RussianGroupCaption, "Английский и Русский");
-        QCOMPARE(r.view.OptionChanges, 1);
-        QCOMPARE(r.view.ProcessEventsCalls, 1);
-        r.controller.BtStartSpeakingClick();
-        QCOMPARE(r.Playing(), "R:Hello.");
-        r.controller.AcStopSpeakingExecute();
-
-        r.view.LangApart = true;
-        r.controller.CbLangApartClick();
-        QVERIFY(r.view.ForeignGroupEnabled);
-        QCOMPARE(r.view.RussianGroupCaption, "Русский");
-        r.re1.SetSelStart(0);
-        r.controller.BtStartSpeakingClick();
-        QCOMPARE(r.Playing(), "F:Hello.");
-    }
-
-    void theLengthFilterIsOfferedOnlyWhileSomethingIsRead_data()
-    {
-        QTest::addColumn<int>("langs");
-        QTest::addColumn<bool>("enabled");
-        QTest::newRow("foreign and russian") << int(LangsForeignAndRussian) << true;
-        QTest::newRow("russian") << int(LangsRussian) << true;
-        QTest::newRow("nothing") << int(LangsNothing) << false;
-    }
-
-    void theLengthFilterIsOfferedOnlyWhileSomethingIsRead()
-    {
-        QFETCH(int, langs);
-        QFETCH(bool, enabled);
-        Reader r("");
-        r.view.Langs = langs;
-        r.view.IgnoreLongEnabled = !enabled;
-        r.controller.AcSoundEnablesExecute();
-        QCOMPARE(r.view.IgnoreLongEnabled, enabled);
-        r.view.IgnoreLongEnabled = !enabled;
-        r.monitor.RgLangsClick();
-        QCOMPARE(r.view.IgnoreLongEnabled, enabled);
     }
 
 private:
