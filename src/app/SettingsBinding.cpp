@@ -1,4 +1,6 @@
 #include "app/SettingsBinding.h"
+#include "app/ReadingAloud.h"
+#include "app/ReadingOptions.h"
 #include "app/TLektavo.h"
 #include "app/TSound.h"
 #include "platform/TDirectSS.h"
@@ -8,6 +10,7 @@
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QSpinBox>
 
 namespace {
 
@@ -41,6 +44,11 @@ SettingsControls::Number CheckBox(QCheckBox *box)
     return {[box] { return box->isChecked() ? 1 : 0; }, [box](int value) { box->setChecked(value != 0); }};
 }
 
+SettingsControls::Number SpinBox(QSpinBox *box)
+{
+    return {[box] { return box->value(); }, [box](int value) { box->setValue(value); }};
+}
+
 void StopSpeaking(TSound *panel)
 {
     try {
@@ -63,6 +71,14 @@ SettingsControls BindSettingsControls(TLektavo &window, TextArea &re1)
         SetBackground(window.PnSrBase, colour);
     };
     controls.options[OptionField::CbAutoActive] = CheckBox(window.CbAutoActive);
+    ReadingOptions &reading = *window.Reading->Options;
+    controls.options[OptionField::UpDown1] = SpinBox(reading.UpDown1);
+    controls.options[OptionField::CbLangApart] = CheckBox(reading.CbLangApart);
+    controls.options[OptionField::CbAutoBuffer] = CheckBox(reading.CbAutoBuffer);
+    controls.options[OptionField::CbIgnoreLong] = CheckBox(reading.CbIgnoreLong);
+    controls.options[OptionField::RgLangs] = {[&reading] { return reading.LangsIndex(); },
+                                              [&reading](int index) { reading.SetLangsIndex(index); }};
+    controls.AcSoundEnables = [&window] { window.Reading->Controller.AcSoundEnablesExecute(); };
     controls.soundData[SettingsField::Sound1] = [&window] { return window.Sound1->Panel().Data().ToBytes(); };
     controls.soundData[SettingsField::Sound2] = [&window] { return window.Sound2->Panel().Data().ToBytes(); };
     controls.stopVoices = [&window] {

@@ -1,13 +1,18 @@
 #include "TLektavo.h"
 #include "Accessibility.h"
 #include "ReadingAloud.h"
+#include "SettingsBinding.h"
 #include "TFormHello.h"
 #include "TSound.h"
 #include "platform/speech/SpeechEngine.h"
 #include "platform/system/ForceForeground.h"
 #include "platform/system/ProgramFolder.h"
+#include "platform/system/QuitRequests.h"
+#include "settings/SettingsStore.h"
 #include "voices/LoadSound.h"
 #include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -35,7 +40,10 @@ TLektavo::TLektavo(QStringList arguments, QString programFolder, QPointer<TFormH
     FormCreate();
 }
 
-TLektavo::~TLektavo() = default;
+TLektavo::~TLektavo()
+{
+    FormDestroy();
+}
 
 void TLektavo::BuildControls()
 {
@@ -151,8 +159,22 @@ void TLektavo::FormCreate()
     TempPath = ProgramFolder + "Temp.tmp";
     HelpPath = ProgramFolder + "Help.html";
     InitialCaption = windowTitle();
+    Settings = std::make_unique<SettingsStore>(ProgramFolder);
+    Settings->MakeFilesWritable();
+    settingsControls = BindSettingsControls(*this, *Re1Area);
+    Settings->Restore(settingsControls);
     AcLoadSoundExecute();
+    RestoreLastText();
     Reading->FormCreate();
+    auto *quitRequests = new QuitRequests(this);
+    connect(quitRequests, &QuitRequests::Requested, this, [this] {
+        close();
+        QCoreApplication::quit();
+    });
+    connect(quitRequests, &QuitRequests::SessionEnding, this, [this] {
+        close();
+        FormDestroy();
+    });
 
     FormStarting = false;
     SuppressTextEvents = false;
@@ -161,11 +183,48 @@ void TLektavo::FormCreate()
     TmShowForm->start();
 }
 
-// The settings file is not read yet: both voice panels take the first-run choice, English voices
-// in Sound1 and Russian voices in Sound2.
 void TLektavo::AcLoadSoundExecute()
 {
-    LoadSound(Sound1->Panel(), Sound2->Panel(), true, {}, {});
+    const SettingsRecord &record = Settings->Record();
+    LoadSound(Sound1->Panel(), Sound2->Panel(), Settings->SettingsLoadFailed(),
+              record.SoundData(SettingsField::Sound1), record.SoundData(SettingsField::Sound2));
+}
+
+// A document named on the command line opens on the reading tab; otherwise the text of the last
+// run comes back with its selection.
+void TLektavo::RestoreLastText()
+{
+    if (!arguments.isEmpty() && !arguments.first().isEmpty()) {
+        Settings->Record().SetByte(SettingsField::TabIndex, TsReIndex);
+        return;
+    }
+    const auto text = Settings->LastText();
+    if (!text)
+        return;
+    Re1Area->SetText(*text);
+    Re1Area->SetSelStart(std::max(0, Settings->Record().Int(SettingsField::SelStart)));
+    Re1Area->SetSelLength(std::max(0, Settings->Record().Int(SettingsField::SelLength)));
+}
+
+void TLektavo::closeEvent(QCloseEvent *event)
+{
+    FormCloseQuery();
+    event->accept();
+}
+
+void TLektavo::FormCloseQuery()
+{
+    Settings->CloseQuery(Re1Area->SelStart(), Re1Area->SelLength());
+}
+
+// Saves the text and the settings once: when the window is destroyed, or earlier when the desktop
+// session ends.
+void TLektavo::FormDestroy()
+{
+    if (std::exchange(stateSaved, true))
+        return;
+    Settings->SaveAtExit(settingsControls);
+    setAcceptDrops(false);
 }
 
 void TLektavo::TmShowFormTimer()

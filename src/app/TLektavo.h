@@ -2,6 +2,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
+#include "settings/SettingsControls.h"
 #include <memory>
 
 class QCheckBox;
@@ -11,6 +12,7 @@ class QTabWidget;
 class QTimer;
 class QtTextArea;
 class ReadingAloud;
+class SettingsStore;
 class TFormHello;
 class TSound;
 
@@ -53,6 +55,10 @@ public:
 
     std::unique_ptr<QtTextArea> Re1Area;  // Re1 as the logic sees it
     std::unique_ptr<ReadingAloud> Reading;
+    std::unique_ptr<SettingsStore> Settings;  // "Data.dat", "LastEdit" and the settings record
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void BuildControls();
@@ -60,8 +66,13 @@ private:
     QWidget *BuildSoundTab();
     void FormCreate();
     void AcLoadSoundExecute();
+    void RestoreLastText();
+    void FormCloseQuery();
+    void FormDestroy();
     void TmShowFormTimer();
 
     QStringList arguments;
     QPointer<TFormHello> splash;
+    SettingsControls settingsControls;
+    bool stateSaved = false;
 };
