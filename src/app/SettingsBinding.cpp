@@ -6,6 +6,7 @@
 #include "platform/TDirectSS.h"
 #include "platform/TextArea.h"
 #include "platform/qt/QtAppearance.h"
+#include <QAction>
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
@@ -71,6 +72,8 @@ SettingsControls BindSettingsControls(TLektavo &window, TextArea &re1)
         SetBackground(window.PnSrBase, colour);
     };
     controls.options[OptionField::CbAutoActive] = CheckBox(window.CbAutoActive);
+    controls.numbers[SettingsField::MnTaCenter] = {[&window] { return window.MnTaCenter->isChecked() ? 1 : 0; },
+                                                   [&window](int value) { window.SetTextCentred(value != 0); }};
     ReadingOptions &reading = *window.Reading->Options;
     controls.options[OptionField::UpDown1] = SpinBox(reading.UpDown1);
     controls.options[OptionField::CbLangApart] = CheckBox(reading.CbLangApart);

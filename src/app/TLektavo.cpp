@@ -1,26 +1,35 @@
 #include "TLektavo.h"
 #include "Accessibility.h"
+#include "CaptionTimer.h"
 #include "ReadingAloud.h"
+#include "ReadingOptions.h"
 #include "SettingsBinding.h"
 #include "TFormHello.h"
 #include "TSound.h"
 #include "platform/speech/SpeechEngine.h"
 #include "platform/system/ForceForeground.h"
 #include "platform/system/ProgramFolder.h"
+#include "platform/qt/QtTimer.h"
 #include "platform/system/QuitRequests.h"
+#include "reading/TextAreaScrolling.h"
 #include "settings/SettingsStore.h"
 #include "voices/LoadSound.h"
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <QTime>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 static QWidget *NamedPanel(const char *name, QWidget *parent = nullptr)
 {
@@ -80,6 +89,7 @@ void TLektavo::BuildControls()
     formLayout->addWidget(PnPageControl);
     setCentralWidget(PnForm);
 
+    BuildViewParts();
     TmShowForm = new QTimer(this);
     TmShowForm->setObjectName("TmShowForm");
     TmShowForm->setSingleShot(true);
@@ -128,6 +138,9 @@ QWidget *TLektavo::BuildSoundTab()
     auto *left = new QVBoxLayout(PnSoundLeft);
     left->addWidget(CbAutoActive);
     left->addStretch(1);
+    LbTest = new QLabel(QStringLiteral("Lektavo"), PnSoundLeft);
+    LbTest->setObjectName("LbTest");
+    LbTest->hide();
 
     GbEnglish = new QGroupBox(QStringLiteral("Английский"), PnSoundRight);
     GbEnglish->setObjectName("GbEnglish");
@@ -175,6 +188,9 @@ void TLektavo::FormCreate()
         close();
         FormDestroy();
     });
+
+    CentreCaretLine(*Re1Area, VisibleLineCount);
+    FormResize();
 
     FormStarting = false;
     SuppressTextEvents = false;
@@ -248,4 +264,158 @@ void TLektavo::ActivationMessage()
 {
     if (CbAutoActive->isChecked() && PageControl1->currentIndex() == TsReIndex)
         ForceForeground(this);
+}
+
+// The caption timer, the view commands, and the events that the layout follows: Re1's font and
+// size, and presses on the reading tab's top bar.
+void TLektavo::BuildViewParts()
+{
+    Re1->installEventFilter(this);
+    Re1->viewport()->installEventFilter(this);
+    PnReTop->installEventFilter(this);
+    TmCaption = new QtTimer(this);
+    TmCaption->setObjectName("TmCaption");
+    captionTimer = std::make_unique<CaptionTimer>(
+        *TmCaption, [this](const QString &caption) { setWindowTitle(caption); }, windowTitle());
+
+    mnScreen = new QAction(QStringLiteral("Полный экран"), this);
+    mnScreen->setObjectName("mnScreen");
+    connect(mnScreen, &QAction::triggered, this, &TLektavo::mnScreenClick);
+    mnWindow = new QAction(QStringLiteral("Окно"), this);
+    mnWindow->setObjectName("mnWindow");
+    connect(mnWindow, &QAction::triggered, this, &TLektavo::mnWindowClick);
+    MnTaCenter = new QAction(QStringLiteral("Текст по центру"), this);
+    MnTaCenter->setObjectName("MnTaCenter");
+    MnTaCenter->setCheckable(true);
+    connect(MnTaCenter, &QAction::triggered, this, &TLektavo::MnTaCenterClick);
+}
+
+void TLektavo::ShowCaptionMessage(const QString &message)
+{
+    captionTimer->ShowMessage(message);
+}
+
+void TLektavo::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void TLektavo::FormResize()
+{
+    RecomputeVisibleLineCount();
+    LayColumns();
+}
+
+void TLektavo::RecomputeVisibleLineCount()
+{
+    const int lineHeight = QFontMetrics(LbTest->font()).lineSpacing();
+    const int margins = 2 * int(Re1->document()->documentMargin());
+    VisibleLineCount = VisibleLinesIn(Re1->viewport()->height() - margins, lineHeight);
+    Reading->Stepper.VisibleLineCount = VisibleLineCount;
+}
+
+namespace {
+
+// A column of rows, each W wide, their left edges at left.
+void LayColumn(QWidget *column, int left, int width, std::initializer_list<QWidget *> rows)
+{
+    if (QLayout *layout = column->layout()) {
+        const QMargins margins = layout->contentsMargins();
+        layout->setContentsMargins(left, margins.top(), margins.right(), margins.bottom());
+    }
+    for (QWidget *row : rows) {
+        row->setFixedWidth(width);
+        if (QLayout *layout = row->parentWidget()->layout())
+            layout->setAlignment(row, Qt::AlignLeft);
+    }
+}
+
+} // namespace
+
+// The left columns of the settings and sound tabs take half the width; their rows and those of
+// the right columns are as wide as a left column less 19 pixels.
+void TLektavo::LayColumns()
+{
+    const int half = PageControl1->currentWidget()->width() / 2;
+    PnSoundLeft->setFixedWidth(half);
+    const int width = half - 19;
+    const ReadingOptions &options = *Reading->Options;
+    LayColumn(PnSoundLeft, 10, width, {options.Gb222, options.Gb2222, options.Gb22222, options.RgLangs});
+    LayColumn(PnSoundRight, 5, width, {GbEnglish, GbRussian});
+}
+
+bool TLektavo::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Re1 && event->type() == QEvent::FontChange) {
+        LbTest->setFont(Re1->font());
+        RecomputeVisibleLineCount();
+    } else if (watched == Re1->viewport() && event->type() == QEvent::Resize) {
+        RecomputeVisibleLineCount();
+    } else if (watched == PnReTop && event->type() == QEvent::MouseButtonPress) {
+        PnRight1MouseDown();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Any mouse button on a tab's top bar drags the window as its title bar would.
+void TLektavo::PnRight1MouseDown()
+{
+    if (QWindow *handle = windowHandle())
+        handle->startSystemMove();
+}
+
+// The selection is remembered in the settings record as well.
+TextView TLektavo::KeepView()
+{
+    const TextView view = TakeView(*Re1Area);
+    Settings->Record().SetInt(SettingsField::SelStart, view.selStart);
+    Settings->Record().SetInt(SettingsField::SelLength, view.selLength);
+    return view;
+}
+
+// Full screen is a window without frame over the whole screen. The window mode left is stored
+// for "Окно"; entering full screen again while in it would store full screen in its place.
+void TLektavo::mnScreenClick()
+{
+    if (isFullScreen())
+        return;
+    const TextView view = KeepView();
+    StoreBeforeFullScreen(Settings->Record(), PlacementOf(*this));
+    setWindowState(Qt::WindowFullScreen);
+    RestoreView(*Re1Area, view);
+}
+
+// Back to the bounds and state stored on entering full screen; bounds never stored (a window
+// maximised since the first run) leave the window its own normal bounds.
+void TLektavo::mnWindowClick()
+{
+    if (!isFullScreen())
+        return;
+    const TextView view = KeepView();
+    const WindowPlacement placement = WindowModePlacement(Settings->Record());
+    setWindowState(Qt::WindowNoState);
+    const WindowBounds &b = placement.bounds;
+    if (b.width > 0 && b.height > 0)
+        setGeometry(b.left, b.top, b.width, b.height);
+    if (placement.state == WindowState::Maximised)
+        setWindowState(Qt::WindowMaximized);
+    RestoreView(*Re1Area, view);
+}
+
+void TLektavo::MnTaCenterClick()
+{
+    const TextView view = TakeView(*Re1Area);
+    Settings->Record().SetFlag(SettingsField::MnTaCenter, MnTaCenter->isChecked());
+    SetTextCentred(MnTaCenter->isChecked());
+    RestoreView(*Re1Area, view);
+}
+
+void TLektavo::SetTextCentred(bool centred)
+{
+    MnTaCenter->setChecked(centred);
+    QTextOption option = Re1->document()->defaultTextOption();
+    option.setAlignment(centred ? Qt::AlignHCenter : Qt::AlignLeft);
+    Re1->document()->setDefaultTextOption(option);
 }

@@ -5,16 +5,21 @@
 #include "settings/SettingsControls.h"
 #include <memory>
 
+class CaptionTimer;
+class QAction;
 class QCheckBox;
 class QGroupBox;
+class QLabel;
 class QPlainTextEdit;
 class QTabWidget;
 class QTimer;
 class QtTextArea;
+class QtTimer;
 class ReadingAloud;
 class SettingsStore;
 class TFormHello;
 class TSound;
+struct TextView;
 
 // The main window: builds the controls under their component names, composes the controllers of
 // each subsystem and wires their events. Created hidden; TmShowForm shows it.
@@ -51,7 +56,22 @@ public:
     QGroupBox *GbEnglish = nullptr, *GbRussian = nullptr;
     TSound *Sound1 = nullptr, *Sound2 = nullptr;
     QCheckBox *CbAutoActive = nullptr;
+    QLabel *LbTest = nullptr;  // invisible, in Re1's font: the height of one text line
     QTimer *TmShowForm = nullptr;
+    QtTimer *TmCaption = nullptr;
+    // The view commands "Полный экран", "Окно" and "Текст по центру" (checkable).
+    QAction *mnScreen = nullptr, *mnWindow = nullptr, *MnTaCenter = nullptr;
+
+    int VisibleLineCount = 0;  // whole text lines that fit in Re1
+
+    void FormResize();
+    void mnScreenClick();
+    void mnWindowClick();
+    void MnTaCenterClick();
+    // The check mark of MnTaCenter and Re1's paragraphs centred or left, nothing stored.
+    void SetTextCentred(bool centred);
+    // A message in the window title; the title comes back 20 seconds after the first of several.
+    void ShowCaptionMessage(const QString &message);
 
     std::unique_ptr<QtTextArea> Re1Area;  // Re1 as the logic sees it
     std::unique_ptr<ReadingAloud> Reading;
@@ -59,6 +79,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void BuildControls();
@@ -70,9 +92,15 @@ private:
     void FormCloseQuery();
     void FormDestroy();
     void TmShowFormTimer();
+    void BuildViewParts();
+    void RecomputeVisibleLineCount();
+    void LayColumns();
+    void PnRight1MouseDown();
+    TextView KeepView();
 
     QStringList arguments;
     QPointer<TFormHello> splash;
     SettingsControls settingsControls;
     bool stateSaved = false;
+    std::unique_ptr<CaptionTimer> captionTimer;
 };
