@@ -1,7 +1,6 @@
 #include "SpeedReader.h"
 
-SpeedReader::SpeedReader(QWidget *pnSrBase, QWidget *pnSettings, TextArea &area,
-                         const Clock &clock)
+SpeedReader::SpeedReader(QWidget *pnSrBase, QWidget *pnSettings, TextArea &area)
     : settingsPage(pnSettings), page(pnSrBase, settingsPage),
       controller(area, page.Measurer(), clock, timer1, tmCounting, tmClock, page)
 {

@@ -151,17 +151,18 @@ void SpeedReaderController::RestartBeat()
     ArmNextTick();
 }
 
-// Tick n is due at beatStart + n delays. A tick that comes late (a busy event loop) does not
-// bring a burst of catching-up ticks: the next tick is the first beat point at least half a
-// delay away, so no group flashes for a moment and the beat stays where it was.
+// Tick n is due at beatStart + n delays, so a late tick makes the next one come sooner and the
+// error never adds up. A tick a whole delay late or more means the event loop was held up: the
+// beat starts afresh rather than flashing the missed groups all at once.
 void SpeedReaderController::ArmNextTick()
 {
-    const qint64 delay = settings.Delay;
     const qint64 now = clock.MonotonicMs();
-    const qint64 firstWithHalfDelay = (now - beatStart + delay / 2 + delay - 1) / delay;
-    const qint64 next = std::max(tickNumber + 1, firstWithHalfDelay);
-    tickNumber = next - 1;
-    timer1.SetInterval(int(std::max<qint64>(beatStart + next * delay - now, 0)));
+    if (beatStart + (tickNumber + 1) * settings.Delay <= now) {
+        beatStart = now;
+        tickNumber = 0;
+    }
+    const qint64 due = beatStart + (tickNumber + 1) * settings.Delay;
+    timer1.SetInterval(int(due - now));
     timer1.SetEnabled(true);
 }
 

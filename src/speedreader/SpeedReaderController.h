@@ -15,7 +15,8 @@ class Timer;
 // Runs the speed reader: start and stop, the tick that flashes one group after another, pauses,
 // the replay of the last groups, the reading-speed indicator, the "Прочитано" position, the clock
 // and the keys. Ticks keep to a fixed beat: tick n falls due at the start plus n delays, whatever
-// the earlier ticks cost, and the beat starts afresh when the reader starts or the delay changes.
+// the earlier ticks cost, and the beat starts afresh when the reader starts, the delay changes or
+// the event loop was held up for a whole tick.
 class SpeedReaderController {
 public:
     static constexpr int CountingPeriod = 5000;

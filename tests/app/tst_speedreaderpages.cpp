@@ -1,7 +1,6 @@
 #include "app/DoubleClickFrame.h"
 #include "app/GroupDisplay.h"
 #include "app/SpeedReader.h"
-#include "platform/qt/QtClock.h"
 #include "testsupport/MemoryTextArea.h"
 #include <QApplication>
 #include <QCheckBox>
@@ -35,8 +34,7 @@ struct Window {
     QWidget *pnSrBase = new QWidget;
     QWidget *pnSettings = new QWidget;
     MemoryTextArea area;
-    QtClock clock;
-    SpeedReader reader{pnSrBase, pnSettings, area, clock};
+    SpeedReader reader{pnSrBase, pnSettings, area};
 };
 
 } // namespace

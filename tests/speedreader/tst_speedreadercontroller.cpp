@@ -364,10 +364,10 @@ private slots:
         QTest::newRow("slow drawing") << qint64(30) << qint64(0) << QList<qint64>{0, 200, 400, 600};
         QTest::newRow("one tick a little late")
             << qint64(0) << qint64(50) << QList<qint64>{0, 250, 400, 600};
-        QTest::newRow("one tick late by more than half a delay")
-            << qint64(0) << qint64(150) << QList<qint64>{0, 350, 600};
-        QTest::newRow("the loop blocked for several ticks")
-            << qint64(0) << qint64(750) << QList<qint64>{0, 950, 1200};
+        QTest::newRow("one tick late by most of a delay")
+            << qint64(0) << qint64(150) << QList<qint64>{0, 350, 400, 600};
+        QTest::newRow("the loop held up for several ticks: a fresh beat")
+            << qint64(0) << qint64(750) << QList<qint64>{0, 950, 1150, 1350};
     }
     void theBeatHoldsWhateverTheTicksCost()
     {
