@@ -1,9 +1,11 @@
 #include "TLektavo.h"
 #include "Accessibility.h"
 #include "CaptionTimer.h"
+#include "KeyPreview.h"
 #include "ReadingAloud.h"
 #include "ReadingOptions.h"
 #include "SettingsBinding.h"
+#include "SpeedReader.h"
 #include "TFormHello.h"
 #include "TSound.h"
 #include "platform/speech/SpeechEngine.h"
@@ -73,6 +75,10 @@ void TLektavo::BuildControls()
     TsSound = BuildSoundTab();
     Re1Area = std::make_unique<QtTextArea>(Re1);
     Reading = std::make_unique<ReadingAloud>(*this, *Re1Area);
+    SpeedReading = std::make_unique<SpeedReader>(PnSrBase, PnSettings, *Re1Area);
+    new KeyPreview(this, [this](int key, Qt::KeyboardModifiers modifiers) {
+        return FormKeyDown(key, modifiers);
+    });
 
     PageControl1->addTab(TsRe, QStringLiteral("Говорилка"));
     PageControl1->addTab(TsSr, QStringLiteral("Быстрочиталка"));
@@ -258,6 +264,11 @@ void TLektavo::BringForward()
     QWidget *target = splash ? static_cast<QWidget *>(splash.data()) : this;
     target->raise();
     target->activateWindow();
+}
+
+bool TLektavo::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
+{
+    return SpeedReading->Controller().FormKeyDown(key, modifiers);
 }
 
 void TLektavo::ActivationMessage()

@@ -17,6 +17,7 @@ class QtTextArea;
 class QtTimer;
 class ReadingAloud;
 class SettingsStore;
+class SpeedReader;
 class TFormHello;
 class TSound;
 struct TextView;
@@ -35,6 +36,8 @@ public:
 
     void BringForward();       // a second start asked this instance to come forward
     void ActivationMessage();  // a sibling program asked the window to come forward
+    // Every key pressed in the window, before the focused control; true when it was taken.
+    bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
 
     // Start-up state and paths.
     bool FormStarting = false;
@@ -75,6 +78,7 @@ public:
 
     std::unique_ptr<QtTextArea> Re1Area;  // Re1 as the logic sees it
     std::unique_ptr<ReadingAloud> Reading;
+    std::unique_ptr<SpeedReader> SpeedReading;  // "Быстрочиталка" and "Настройки"
     std::unique_ptr<SettingsStore> Settings;  // "Data.dat", "LastEdit" and the settings record
 
 protected:
