@@ -7,8 +7,10 @@
 #include "platform/TextArea.h"
 #include "platform/qt/QtAppearance.h"
 #include <QAction>
+#include <QAction>
 #include <QCheckBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QSpinBox>
@@ -32,6 +34,14 @@ void SetTextBackground(TLektavo &window, ColorRef colour)
     window.Re1->setPalette(palette);
 }
 
+void SetTextColour(QWidget *widget, ColorRef colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, ToQColor(colour, palette));
+    widget->setPalette(palette);
+}
+
+// Re1's font reaches LbTest and VisibleLineCount through the window's font-change handler.
 void SetTextFont(TLektavo &window, const FontDescription &font)
 {
     window.Re1->setFont(ToQFont(font));
@@ -71,6 +81,14 @@ SettingsControls BindSettingsControls(TLektavo &window, TextArea &re1)
     controls.colours[SettingsField::DisplayBackground] = [&window](ColorRef colour) {
         SetBackground(window.PnSrBase, colour);
     };
+    controls.colours[SettingsField::HighlightBackColor] = [&window](ColorRef colour) {
+        SetBackground(window.LbTest, colour);
+    };
+    controls.colours[SettingsField::HighlightTextColor] = [&window](ColorRef colour) {
+        SetTextColour(window.LbTest, colour);
+    };
+    controls.numbers[SettingsField::MnTaCenter] = {[&window] { return window.MnTaCenter->isChecked() ? 1 : 0; },
+                                                   [&window](int centred) { window.SetTextCentred(centred != 0); }};
     controls.options[OptionField::CbAutoActive] = CheckBox(window.CbAutoActive);
     controls.numbers[SettingsField::MnTaCenter] = {[&window] { return window.MnTaCenter->isChecked() ? 1 : 0; },
                                                    [&window](int value) { window.SetTextCentred(value != 0); }};

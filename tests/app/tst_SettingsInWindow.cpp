@@ -1,0 +1,153 @@
+#include "app/ReadingAloud.h"
+#include "app/ReadingOptions.h"
+#include "app/TFormHello.h"
+#include "app/TLektavo.h"
+#include "platform/qt/QtTextArea.h"
+#include "settings/SettingsStore.h"
+#include "settings/WindowPlacement.h"
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocument>
+#include <memory>
+
+// The settings of "Data.dat" and "LastEdit" on the main window's controls, and back.
+namespace {
+
+void WriteAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+SettingsRecord SavedIn(const QTemporaryDir &folder)
+{
+    QFile file(folder.filePath("Data.dat"));
+    file.open(QIODevice::ReadOnly);
+    const auto record = SettingsRecord::FromBytes(file.readAll());
+    return record ? *record : SettingsRecord();
+}
+
+std::unique_ptr<TLektavo> Open(const QTemporaryDir &folder)
+{
+    return std::make_unique<TLektavo>(QStringList(), folder.path() + '/');
+}
+
+}  // namespace
+
+class SettingsInWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void windowModeAfterAFullScreenStartRestoresTheEarlierWindow_data()
+    {
+        QTest::addColumn<bool>("maximisedBefore");
+        QTest::newRow("normal before") << false;
+        QTest::newRow("maximised before") << true;
+    }
+    void windowModeAfterAFullScreenStartRestoresTheEarlierWindow()
+    {
+        QFETCH(bool, maximisedBefore);
+        QTemporaryDir folder;
+        SettingsRecord record = DefaultSettings();
+        StorePlacement(record, {{200, 150, 700, 420}, WindowState::Normal, BorderStyle::Sizeable});
+        StoreBeforeFullScreen(record, {{200, 150, 700, 420},
+                                       maximisedBefore ? WindowState::Maximised : WindowState::Normal,
+                                       BorderStyle::Sizeable});
+        StorePlacement(record, {{0, 0, 1280, 1024}, WindowState::Maximised, BorderStyle::None});
+        WriteAll(folder.filePath("Data.dat"), record.Bytes());
+
+        auto window = Open(folder);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QTRY_VERIFY(window->isFullScreen());
+        window->mnWindow->trigger();
+        QTRY_VERIFY(!window->isFullScreen());
+        if (maximisedBefore)
+            QTRY_VERIFY(window->isMaximized());
+        else
+            QTRY_COMPARE(window->geometry(), QRect(200, 150, 700, 420));
+    }
+
+    void theStoredAppearanceAndOptionsReachTheControls()
+    {
+        QTemporaryDir folder;
+        SettingsRecord record = DefaultSettings();
+        record.SetFont(SettingsField::TextFont,
+                       FontToRecord({204, MakeColorRef(10, 20, 30), -27, "DejaVu Sans", 0, 20, FontItalic}));
+        record.SetColour(SettingsField::TextBackground, MakeColorRef(1, 2, 3));
+        record.SetColour(SettingsField::HighlightBackColor, MakeColorRef(4, 5, 6));
+        record.SetColour(SettingsField::HighlightTextColor, MakeColorRef(7, 8, 9));
+        record.SetFlag(SettingsField::MnTaCenter, true);
+        record.SetOption(OptionField::UpDown1, 7);
+        record.SetOption(OptionField::CbLangApart, 0);
+        record.SetOption(OptionField::CbAutoActive, 1);
+        OptionsRecord options = record.Options();
+        options.SetByte(OptionField::RgLangs, 9);
+        record.SetOptions(options);
+        WriteAll(folder.filePath("Data.dat"), record.Bytes());
+
+        auto window = Open(folder);
+        QCOMPARE(window->Re1->font().family(), QString("DejaVu Sans"));
+        QCOMPARE(window->Re1->font().pointSize(), 20);
+        QVERIFY(window->Re1->font().italic());
+        QCOMPARE(window->LbTest->font(), window->Re1->font());
+        QCOMPARE(window->Re1->palette().color(QPalette::Text), QColor(10, 20, 30));
+        QCOMPARE(window->Re1->palette().color(QPalette::Base), QColor(1, 2, 3));
+        QCOMPARE(window->PnRe->palette().color(QPalette::Window), QColor(1, 2, 3));
+        QCOMPARE(window->LbTest->palette().color(QPalette::Window), QColor(4, 5, 6));
+        QCOMPARE(window->LbTest->palette().color(QPalette::WindowText), QColor(7, 8, 9));
+        QVERIFY(window->MnTaCenter->isChecked());
+        QCOMPARE(window->Re1->document()->defaultTextOption().alignment(), Qt::AlignHCenter);
+        const ReadingOptions &reading = *window->Reading->Options;
+        QCOMPARE(reading.UpDown1->value(), 7);
+        QVERIFY(!reading.CbLangApart->isChecked());
+        QVERIFY(window->CbAutoActive->isChecked());
+        QCOMPARE(reading.LangsIndex(), 3);
+
+        window.reset();
+        const SettingsRecord saved = SavedIn(folder);
+        QCOMPARE(saved.Options().Byte(OptionField::RgLangs), quint8(3));
+        QCOMPARE(saved.Options().Int(OptionField::UpDown1), 7);
+        QVERIFY(!saved.Options().Flag(OptionField::CbLangApart));
+        QCOMPARE(saved.Font(SettingsField::TextFont), record.Font(SettingsField::TextFont));
+    }
+
+    void theWindowTextColourComesFromThePalette()
+    {
+        QTemporaryDir folder;
+        auto window = Open(folder);
+        QCOMPARE(window->Re1->palette().color(QPalette::Text), window->Re1->palette().color(QPalette::WindowText));
+        QCOMPARE(window->Re1->font().pointSize(), 12);
+    }
+
+    void theLastTextComesBackWithItsSelection()
+    {
+        QTemporaryDir folder;
+        SettingsRecord record = DefaultSettings();
+        record.SetInt(SettingsField::SelStart, 9);
+        record.SetInt(SettingsField::SelLength, 3);
+        WriteAll(folder.filePath("Data.dat"), record.Bytes());
+        WriteAll(folder.filePath("LastEdit"), "\xCF\xF0\xE8\xE2\xE5\xF2.\r\n\xC4\xE0\xE0.");  // 1251
+
+        auto window = Open(folder);
+        QCOMPARE(window->Re1Area->Text(), QString("Привет.\r\nДаа."));
+        QCOMPARE(window->Re1Area->SelStart(), 9);
+        QCOMPARE(window->Re1Area->SelText(), QString("Даа"));
+        window->close();
+        window.reset();
+        QFile lastEdit(folder.filePath("LastEdit"));
+        QVERIFY(lastEdit.open(QIODevice::ReadOnly));
+        QCOMPARE(lastEdit.readAll(), QString("Привет.\r\nДаа.").toUtf8());
+        QCOMPARE(SavedIn(folder).Int(SettingsField::SelStart), 9);
+        QCOMPARE(SavedIn(folder).Int(SettingsField::SelLength), 3);
+    }
+};
+
+QTEST_MAIN(SettingsInWindowTest)
+#include "tst_SettingsInWindow.moc"
