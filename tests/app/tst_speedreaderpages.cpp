@@ -1,11 +1,13 @@
 #include "app/DoubleClickFrame.h"
 #include "app/GroupDisplay.h"
+#include "app/KeyPreview.h"
 #include "app/SpeedReader.h"
 #include "testsupport/MemoryTextArea.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -16,7 +18,7 @@ namespace {
 struct Window {
     explicit Window(const QString &text) : area(text)
     {
-        tabs.addTab(new QWidget, QStringLiteral("Говорилка"));
+        tabs.addTab(re1, QStringLiteral("Говорилка"));
         tabs.addTab(pnSrBase, QStringLiteral("Быстрочиталка"));
         tabs.addTab(pnSettings, QStringLiteral("Настройки"));
         tabs.setCurrentIndex(1);
@@ -31,6 +33,7 @@ struct Window {
     }
 
     QTabWidget tabs;
+    QPlainTextEdit *re1 = new QPlainTextEdit;
     QWidget *pnSrBase = new QWidget;
     QWidget *pnSettings = new QWidget;
     MemoryTextArea area;
@@ -100,6 +103,29 @@ private slots:
         QCOMPARE(w.Find<GroupDisplay>("PnSR")->Group(), QString());
         w.tabs.setCurrentIndex(1);
         QTRY_COMPARE(w.Find<GroupDisplay>("PnSR")->Group(), QString("Первое"));
+    }
+
+    void keysReachTheReaderBeforeTheFocusedControl()
+    {
+        Window w("Первое второе");
+        new KeyPreview(&w.tabs, [&](int key, Qt::KeyboardModifiers modifiers) {
+            return w.reader.Controller().FormKeyDown(key, modifiers);
+        });
+        SpeedReaderController &c = w.reader.Controller();
+        w.tabs.setCurrentIndex(0);
+        w.re1->setFocus();
+        QTest::keyClick(w.re1, Qt::Key_Space);
+        QCOMPARE(w.re1->toPlainText(), QString(" "));
+        QVERIFY(!c.Running());
+
+        w.tabs.setCurrentIndex(1);
+        auto *delay = w.Find<QSpinBox>("UdDelay");
+        delay->setFocus();
+        QTest::keyClick(delay, Qt::Key_Plus, Qt::KeypadModifier);
+        QCOMPARE(delay->value(), 220);
+        QTest::keyClick(delay, Qt::Key_Space);
+        QVERIFY(c.Running());
+        QCOMPARE(w.Find<GroupDisplay>("PnSR")->Group(), QString("Первое"));
     }
 
     void fieldsAndDoubleClicksReachTheReader()
