@@ -74,8 +74,6 @@ private slots:
         QCOMPARE(w.Find<QCheckBox>("CbNonStop")->text(), QString("Читать бесконечно"));
         QCOMPARE(w.Find<QWidget>("PnClock")->accessibleDescription(), QString("0:00:00   "));
         QCOMPARE(w.Find<QLabel>("LbWords")->text(), QString("0 "));
-        QCOMPARE(w.Find<QSpinBox>("UdDelay")->value(), 200);
-        QCOMPARE(w.Find<QSpinBox>("UdLetters")->value(), 8);
         QCOMPARE(w.Find<QSpinBox>("UdBack")->value(), 20);
         QVERIFY(w.Find<QSpinBox>("UdWritten")->wrapping());
     }

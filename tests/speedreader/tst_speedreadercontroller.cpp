@@ -474,19 +474,6 @@ private slots:
         r.c.BtStartClick();
         QCOMPARE(r.view.Groups.last().group, QString("два"));
     }
-
-    void doubleClickOnTheDisplayStartsAndStops()
-    {
-        Reader r("раз два");
-        r.c.PnSRDblClick();
-        QVERIFY(r.c.Running());
-        r.c.PnSRDblClick();
-        QVERIFY(!r.c.Running());
-        QVERIFY(!r.counting.Enabled());
-        r.c.BtStartClick();
-        r.c.BtStopClick();
-        QCOMPARE(r.view.Groups.last().group, QString());
-    }
 };
 
 QTEST_APPLESS_MAIN(TestSpeedReaderController)

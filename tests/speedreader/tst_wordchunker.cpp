@@ -240,18 +240,6 @@ private slots:
         c.chunker.MoveTo(0, 100);
         QVERIFY(!c.chunker.NextWordGroup());
     }
-
-    void rewindDropsAPendingPiece()
-    {
-        Chunking c(Letters(40), 1, 210);
-        QVERIFY(c.chunker.NextWordGroup());
-        QVERIFY(!c.chunker.PendingRemainder.isEmpty());
-        c.chunker.Rewind();
-        QVERIFY(c.chunker.PendingRemainder.isEmpty());
-        QVERIFY(c.chunker.CurrentGroup.isEmpty());
-        QVERIFY(c.chunker.NextWordGroup());
-        QCOMPARE(c.chunker.CurrentGroup, Letters(20) + "-");
-    }
 };
 
 QTEST_APPLESS_MAIN(TestWordChunker)
