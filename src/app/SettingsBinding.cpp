@@ -1,6 +1,9 @@
 #include "app/SettingsBinding.h"
 #include "app/ReadingAloud.h"
 #include "app/ReadingOptions.h"
+#include "app/SpeedReader.h"
+#include "app/GroupDisplay.h"
+#include "app/SpeedReaderPage.h"
 #include "app/TLektavo.h"
 #include "app/TSound.h"
 #include "platform/TDirectSS.h"
@@ -60,6 +63,36 @@ SettingsControls::Number SpinBox(QSpinBox *box)
     return {[box] { return box->value(); }, [box](int value) { box->setValue(value); }};
 }
 
+// A value the speed reader keeps, set through its controller, which shows it.
+template <typename Value>
+SettingsControls::Number SpeedReaderValue(SpeedReaderController &controller, Value SpeedReaderSettings::*value,
+                                          void (SpeedReaderController::*set)(Value))
+{
+    return {[&controller, value] { return int(controller.Settings().*value); },
+            [&controller, set](int stored) { (controller.*set)(Value(stored)); }};
+}
+
+void BindSpeedReader(SettingsControls &controls, SpeedReader &reader)
+{
+    using C = SpeedReaderController;
+    using S = SpeedReaderSettings;
+    C &c = reader.Controller();
+    controls.numbers[SettingsField::UdLength] = SpeedReaderValue(c, &S::Length, &C::SetLength);
+    controls.numbers[SettingsField::UdDelay] = SpeedReaderValue(c, &S::Delay, &C::SetDelay);
+    controls.numbers[SettingsField::Indicators1] = SpeedReaderValue(c, &S::IndicatorsShown, &C::SetIndicatorsShown);
+    controls.options[OptionField::UdLongWord] = SpeedReaderValue(c, &S::LongWord, &C::SetLongWord);
+    controls.options[OptionField::UdEndOfSentence] = SpeedReaderValue(c, &S::EndOfSentence, &C::SetEndOfSentence);
+    controls.options[OptionField::UdComma] = SpeedReaderValue(c, &S::Comma, &C::SetComma);
+    controls.options[OptionField::UdLetters] = SpeedReaderValue(c, &S::Letters, &C::SetLetters);
+    controls.options[OptionField::UdBack] = SpeedReaderValue(c, &S::Back, &C::SetBack);
+    controls.options[OptionField::CbAutoStop] = SpeedReaderValue(c, &S::AutoStop, &C::SetAutoStop);
+    controls.options[OptionField::CbNonStop] = SpeedReaderValue(c, &S::NonStop, &C::SetNonStop);
+    controls.AcDelay = [&c] { c.AcDelay(); };
+    controls.fonts[SettingsField::DisplayFont] = [&reader](const FontDescription &font) {
+        reader.Page().SetDisplayFont(ToQFont(font), ToQColor(font.colour, reader.Page().PnSR->palette()));
+    };
+}
+
 void StopSpeaking(TSound *panel)
 {
     try {
@@ -100,6 +133,7 @@ SettingsControls BindSettingsControls(TLektavo &window, TextArea &re1)
     controls.options[OptionField::RgLangs] = {[&reading] { return reading.LangsIndex(); },
                                               [&reading](int index) { reading.SetLangsIndex(index); }};
     controls.AcSoundEnables = [&window] { window.Reading->Controller.AcSoundEnablesExecute(); };
+    BindSpeedReader(controls, *window.SpeedReading);
     controls.soundData[SettingsField::Sound1] = [&window] { return window.Sound1->Panel().Data().ToBytes(); };
     controls.soundData[SettingsField::Sound2] = [&window] { return window.Sound2->Panel().Data().ToBytes(); };
     controls.stopVoices = [&window] {

@@ -234,8 +234,11 @@ void TLektavo::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
+// On the speed reader's tab the group shown last becomes the selection first.
 void TLektavo::FormCloseQuery()
 {
+    if (PageControl1->currentIndex() == TsSrIndex)
+        SpeedReading->Controller().GivePositionToTextArea();
     Settings->CloseQuery(Re1Area->SelStart(), Re1Area->SelLength());
 }
 

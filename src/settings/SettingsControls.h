@@ -24,7 +24,8 @@ struct SettingsControls {
     // box or the radio group is set only when its value differs from the one shown, so its setter
     // may run the control's click handler as a user's click would.
     std::map<OptionField, Number> options;
-    // UdLength, UdDelay and the check marks Indicators1, MnTaCenter, MnFind1.
+    // UdLength, UdDelay and the check marks Indicators1, MnTaCenter, MnFind1; those with a getter
+    // are gathered at exit.
     std::map<SettingsField, Number> numbers;
     // TextBackground, DisplayBackground, HighlightTextColor, HighlightBackColor.
     std::map<SettingsField, std::function<void(ColorRef)>> colours;

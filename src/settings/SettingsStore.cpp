@@ -60,10 +60,9 @@ bool SettingsStore::SaveAtExit(const SettingsControls &controls)
 {
     const bool textWritten = !controls.text || WriteLastEdit(LastEditPath(), controls.text());
 
-    for (SettingsField field : {SettingsField::UdLength, SettingsField::UdDelay}) {
-        const auto control = controls.numbers.find(field);
-        if (control != controls.numbers.end() && control->second.get)
-            record.SetControlValue(field, control->second.get());
+    for (const auto &[field, control] : controls.numbers) {
+        if (control.get)
+            record.SetControlValue(field, control.get());
     }
     OptionsRecord options = record.Options();
     GatherOptions(controls, options);

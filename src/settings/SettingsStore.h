@@ -31,8 +31,9 @@ public:
 
     // Closing: remembers the selection of the text area.
     void CloseQuery(int selStart, int selLength);
-    // Exit: writes the text to "LastEdit", gathers the speed reader's positions, the options, the
-    // voice panels' records and the window's placement into the record, and writes "Data.dat".
+    // Exit: writes the text to "LastEdit", gathers the speed reader's positions and the check
+    // marks, the options, the voice panels' records and the window's placement into the record,
+    // and writes "Data.dat".
     // Each file is written even when the other cannot be. Returns whether both were written.
     bool SaveAtExit(const SettingsControls &controls);
 

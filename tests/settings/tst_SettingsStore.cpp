@@ -238,7 +238,7 @@ private slots:
         QCOMPARE(SettingsStore(folder.path()).LastText(), QString("Привет.\r\nДа."));
     }
 
-    void exitStoresSelectionPositionsOptionsAndVoicePanels()
+    void exitStoresSelectionPositionsCheckMarksOptionsAndVoicePanels()
     {
         SettingsStore store(folder.path());
         RecordingControls controls;
@@ -246,6 +246,7 @@ private slots:
         store.Restore(bound);
         controls.numbers[SettingsField::UdLength] = 7;
         controls.numbers[SettingsField::UdDelay] = 600;
+        controls.numbers[SettingsField::Indicators1] = 0;
         controls.options[OptionField::UpDown1] = 4;
         controls.soundData[SettingsField::Sound1] = QByteArray(3620, '\x01');
         controls.soundData[SettingsField::Sound2] = QByteArray(3620, '\x02');
@@ -257,6 +258,7 @@ private slots:
         QCOMPARE(record->Int(SettingsField::SelLength), 56);
         QCOMPARE(record->Int(SettingsField::UdLength), 7);
         QCOMPARE(record->Int(SettingsField::UdDelay), 600);
+        QVERIFY(!record->Flag(SettingsField::Indicators1));
         QCOMPARE(record->Option(OptionField::UpDown1), 4);
         QCOMPARE(saved.mid(940, 3620), QByteArray(3620, '\x01'));
         QCOMPARE(saved.mid(4560, 3620), QByteArray(3620, '\x02'));
