@@ -1,5 +1,9 @@
 #include "app/ReadingAloud.h"
+#include "app/GroupDisplay.h"
 #include "app/ReadingOptions.h"
+#include "app/SpeedReader.h"
+#include "app/SpeedReaderPage.h"
+#include "app/SpeedReaderSettingsPage.h"
 #include "app/TFormHello.h"
 #include "app/TLektavo.h"
 #include "platform/qt/QtTextArea.h"
@@ -116,6 +120,49 @@ private slots:
         QCOMPARE(saved.Options().Int(OptionField::UpDown1), 7);
         QVERIFY(!saved.Options().Flag(OptionField::CbLangApart));
         QCOMPARE(saved.Font(SettingsField::TextFont), record.Font(SettingsField::TextFont));
+    }
+
+    void theSpeedReaderSettingsReachItAndComeBack()
+    {
+        QTemporaryDir folder;
+        SettingsRecord record = DefaultSettings();
+        record.SetInt(SettingsField::UdLength, 7);
+        record.SetInt(SettingsField::UdDelay, 600);
+        record.SetFlag(SettingsField::Indicators1, false);
+        record.SetFont(SettingsField::DisplayFont,
+                       FontToRecord({204, MakeColorRef(200, 100, 50), -32, "DejaVu Serif", 0, 24, 0}));
+        OptionsRecord options = record.Options();
+        options.SetInt(OptionField::UdLetters, 12);
+        options.SetInt(OptionField::UdBack, 0x10005);  // an up-down takes the low 16 bits
+        options.SetInt(OptionField::UdComma, 9);        // above the range
+        options.SetFlag(OptionField::CbNonStop, true);
+        record.SetOptions(options);
+        WriteAll(folder.filePath("Data.dat"), record.Bytes());
+
+        auto window = Open(folder);
+        SpeedReaderPage &page = window->SpeedReading->Page();
+        SpeedReaderSettingsPage &settingsPage = window->SpeedReading->SettingsPage();
+        QCOMPARE(page.UdLength->value(), 7);
+        QCOMPARE(page.UdDelay->value(), 600);
+        QCOMPARE(settingsPage.UdLetters->value(), 12);
+        QCOMPARE(settingsPage.UdBack->value(), 5);
+        QCOMPARE(settingsPage.UdComma->value(), 5);
+        QVERIFY(settingsPage.CbNonStop->isChecked());
+        QVERIFY(!window->SpeedReading->Controller().Settings().IndicatorsShown);
+        QCOMPARE(page.PnSR->font().family(), QString("DejaVu Serif"));
+        QCOMPARE(page.LbWords->palette().color(QPalette::WindowText), QColor(200, 100, 50));
+
+        page.UdDelay->setValue(1000);
+        settingsPage.UdLongWord->setValue(3);
+        window.reset();
+        const SettingsRecord saved = SavedIn(folder);
+        QCOMPARE(saved.Int(SettingsField::UdLength), 7);
+        QCOMPARE(saved.Int(SettingsField::UdDelay), 1000);
+        QVERIFY(!saved.Flag(SettingsField::Indicators1));
+        QCOMPARE(saved.Options().Int(OptionField::UdBack), 5);
+        QCOMPARE(saved.Options().Int(OptionField::UdComma), 5);
+        QCOMPARE(saved.Options().Int(OptionField::UdLongWord), 3);
+        QVERIFY(saved.Options().Flag(OptionField::CbNonStop));
     }
 
     void theWindowTextColourComesFromThePalette()
