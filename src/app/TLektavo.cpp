@@ -1,7 +1,9 @@
 #include "TLektavo.h"
 #include "Accessibility.h"
 #include "CaptionTimer.h"
+#include "DoubleClickFrame.h"
 #include "KeyPreview.h"
+#include "PageSwitch.h"
 #include "ReadingAloud.h"
 #include "ReadingOptions.h"
 #include "SettingsBinding.h"
@@ -196,6 +198,7 @@ void TLektavo::FormCreate()
     });
 
     CentreCaretLine(*Re1Area, VisibleLineCount);
+    SelectRememberedTab();
     FormResize();
 
     FormStarting = false;
@@ -287,6 +290,7 @@ void TLektavo::BuildViewParts()
     Re1->installEventFilter(this);
     Re1->viewport()->installEventFilter(this);
     PnReTop->installEventFilter(this);
+    SpeedReading->Page().PnTopButtons->installEventFilter(this);
     TmCaption = new QtTimer(this);
     TmCaption->setObjectName("TmCaption");
     captionTimer = std::make_unique<CaptionTimer>(
@@ -318,6 +322,7 @@ void TLektavo::resizeEvent(QResizeEvent *event)
 void TLektavo::FormResize()
 {
     RecomputeVisibleLineCount();
+    SpeedReading->Controller().AcStopCounting();
     LayColumns();
 }
 
@@ -331,13 +336,31 @@ void TLektavo::RecomputeVisibleLineCount()
 
 namespace {
 
+// The box that holds a widget: its parent's layout or one nested in it.
+QLayout *LayoutHolding(QWidget *widget)
+{
+    QLayout *outer = widget->parentWidget()->layout();
+    for (int i = 0; i < outer->count(); ++i)
+        if (QLayout *inner = outer->itemAt(i)->layout(); inner && inner->indexOf(widget) >= 0)
+            return inner;
+    return outer;
+}
+
+// Two columns side by side over the whole width of their panel, the left one half as wide.
+void JoinColumns(QWidget *leftColumn, int half)
+{
+    leftColumn->setFixedWidth(half);
+    QLayout *panel = leftColumn->parentWidget()->layout();
+    const QMargins margins = panel->contentsMargins();
+    panel->setContentsMargins(0, margins.top(), 0, margins.bottom());
+    LayoutHolding(leftColumn)->setSpacing(0);
+}
+
 // A column of rows, each W wide, their left edges at left.
 void LayColumn(QWidget *column, int left, int width, std::initializer_list<QWidget *> rows)
 {
-    if (QLayout *layout = column->layout()) {
-        const QMargins margins = layout->contentsMargins();
-        layout->setContentsMargins(left, margins.top(), margins.right(), margins.bottom());
-    }
+    const QMargins margins = column->layout()->contentsMargins();
+    column->layout()->setContentsMargins(left, margins.top(), 0, margins.bottom());
     for (QWidget *row : rows) {
         row->setFixedWidth(width);
         if (QLayout *layout = row->parentWidget()->layout())
@@ -352,8 +375,12 @@ void LayColumn(QWidget *column, int left, int width, std::initializer_list<QWidg
 void TLektavo::LayColumns()
 {
     const int half = PageControl1->currentWidget()->width() / 2;
-    PnSoundLeft->setFixedWidth(half);
+    JoinColumns(PnSoundLeft, half);
+    const SpeedReaderSettingsPage &settings = SpeedReading->SettingsPage();
+    JoinColumns(settings.PnSettingsLeft, half);
     const int width = half - 19;
+    LayColumn(settings.PnSettingsLeft, 10, width, {settings.Pn22, settings.Pn33, settings.Pn44, settings.Pn55});
+    LayColumn(settings.PnSettingRight, 5, width, {settings.Pn66, settings.Pn77, settings.Pn99});
     const ReadingOptions &options = *Reading->Options;
     LayColumn(PnSoundLeft, 10, width, {options.Gb222, options.Gb2222, options.Gb22222, options.RgLangs});
     LayColumn(PnSoundRight, 5, width, {GbEnglish, GbRussian});
@@ -366,7 +393,8 @@ bool TLektavo::eventFilter(QObject *watched, QEvent *event)
         RecomputeVisibleLineCount();
     } else if (watched == Re1->viewport() && event->type() == QEvent::Resize) {
         RecomputeVisibleLineCount();
-    } else if (watched == PnReTop && event->type() == QEvent::MouseButtonPress) {
+    } else if ((watched == PnReTop || watched == SpeedReading->Page().PnTopButtons)
+               && event->type() == QEvent::MouseButtonPress) {
         PnRight1MouseDown();
         return true;
     }
@@ -432,4 +460,60 @@ void TLektavo::SetTextCentred(bool centred)
     QTextOption option = Re1->document()->defaultTextOption();
     option.setAlignment(centred ? Qt::AlignHCenter : Qt::AlignLeft);
     Re1->document()->setDefaultTextOption(option);
+}
+
+namespace {
+
+// The main window as the tab switch drives it.
+class SwitchedWindow : public PageSwitchWindow {
+public:
+    SwitchedWindow(TLektavo &window, std::function<void()> stopVoices)
+        : window(window), stopVoices(std::move(stopVoices))
+    {
+    }
+
+    void StopVoices() override { stopVoices(); }
+    void ShowTextArea(bool shown) override { window.Re1->setVisible(shown); }
+    // Paints and timers run; a click on another tab waits until this switch is over.
+    void ProcessEvents() override { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
+    void SetWordWrap(bool on) override
+    {
+        window.Re1->setLineWrapMode(on ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    }
+    void FocusTabControl() override { window.PageControl1->setFocus(); }
+    int VisibleLineCount() const override { return window.VisibleLineCount; }
+
+private:
+    TLektavo &window;
+    std::function<void()> stopVoices;
+};
+
+} // namespace
+
+// The tab of the last run, switched to as the start-up's own switch; the user's switches run
+// from then on.
+void TLektavo::SelectRememberedTab()
+{
+    pageSwitchWindow = std::make_unique<SwitchedWindow>(*this, settingsControls.stopVoices);
+    pageSwitch = std::make_unique<PageSwitch>(
+        PageSwitch::Parts{*Re1Area, Reading->Controller, Reading->View, SpeedReading->Controller(),
+                          Settings->Record(), *pageSwitchWindow},
+        SuppressTextEvents, FormStarting, TempPath);
+    PageControl1->setCurrentIndex(Settings->Record().Byte(SettingsField::TabIndex));
+    AcPageControl1Execute();
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TLektavo::PageControl1Changed);
+}
+
+void TLektavo::AcPageControl1Execute()
+{
+    shownPage = PageControl1->currentIndex();
+    pageSwitch->PageControl1Change(shownPage);
+}
+
+// The tab widget tells of a change once it is made: the switch leaves the tab shown before.
+void TLektavo::PageControl1Changed(int index)
+{
+    pageSwitch->PageControl1Changing(shownPage);
+    shownPage = index;
+    pageSwitch->PageControl1Change(index);
 }

@@ -6,6 +6,8 @@
 #include <memory>
 
 class CaptionTimer;
+class PageSwitch;
+class PageSwitchWindow;
 class QAction;
 class QCheckBox;
 class QGroupBox;
@@ -71,6 +73,7 @@ public:
     void mnScreenClick();
     void mnWindowClick();
     void MnTaCenterClick();
+    void AcPageControl1Execute();  // the tab switch for the tab shown, once at start
     // The check mark of MnTaCenter and Re1's paragraphs centred or left, nothing stored.
     void SetTextCentred(bool centred);
     // A message in the window title; the title comes back 20 seconds after the first of several.
@@ -97,6 +100,8 @@ private:
     void FormDestroy();
     void TmShowFormTimer();
     void BuildViewParts();
+    void SelectRememberedTab();
+    void PageControl1Changed(int index);
     void RecomputeVisibleLineCount();
     void LayColumns();
     void PnRight1MouseDown();
@@ -107,4 +112,7 @@ private:
     SettingsControls settingsControls;
     bool stateSaved = false;
     std::unique_ptr<CaptionTimer> captionTimer;
+    std::unique_ptr<PageSwitchWindow> pageSwitchWindow;
+    std::unique_ptr<PageSwitch> pageSwitch;
+    int shownPage = TsReIndex;  // the tab before a change
 };
