@@ -165,14 +165,6 @@ private slots:
         QVERIFY(saved.Options().Flag(OptionField::CbNonStop));
     }
 
-    void theWindowTextColourComesFromThePalette()
-    {
-        QTemporaryDir folder;
-        auto window = Open(folder);
-        QCOMPARE(window->Re1->palette().color(QPalette::Text), window->Re1->palette().color(QPalette::WindowText));
-        QCOMPARE(window->Re1->font().pointSize(), 12);
-    }
-
     void theLastTextComesBackWithItsSelection()
     {
         QTemporaryDir folder;

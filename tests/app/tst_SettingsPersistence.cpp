@@ -242,19 +242,6 @@ private slots:
         QVERIFY(!WindowStates(window).contains("_NET_WM_STATE_MAXIMIZED"));
         EndWith(*process, SIGTERM);
     }
-
-    void aWindowReopensWhereItWasClosed()
-    {
-        RunningProgram program;
-        WriteAll(program.Folder() + "/Data.dat", ForeignRecord().Bytes());
-        std::unique_ptr<QProcess> process(program.Start());
-        const QString window = MainWindow(*process);
-        QTRY_COMPARE_WITH_TIMEOUT(ClientGeometry(window), QRect(200, 150, 700, 420), 10000);
-        EndWith(*process, SIGTERM);
-        const auto saved = SettingsRecord::FromBytes(ReadAll(program.Folder() + "/Data.dat"));
-        QCOMPARE(saved->Int(SettingsField::WindowLeft), 200);
-        QCOMPARE(saved->Int(SettingsField::WindowTop), 150);
-    }
 };
 
 QTEST_GUILESS_MAIN(SettingsPersistenceTest)

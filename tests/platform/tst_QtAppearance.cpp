@@ -33,15 +33,6 @@ private slots:
         QVERIFY(font.fixedPitch());
     }
 
-    void aBrokenSizeStillGivesAUsableFont()
-    {
-        FontDescription stored;
-        stored.name = "DejaVu Sans";
-        stored.size = -7;
-        stored.height = -24;
-        QCOMPARE(ToQFont(stored).pointSize(), 18);
-    }
-
     void aChosenFontIsStoredWithTheCharacterSetItReplaces()
     {
         QFont font("DejaVu Serif");

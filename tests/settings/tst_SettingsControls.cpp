@@ -61,27 +61,6 @@ private slots:
         QCOMPARE(options.Bytes(), expected);
     }
 
-    void applyingThenGatheringGivesTheOptionsBack()
-    {
-        OptionsRecord options = *OptionsRecord::FromBytes(QByteArray(56, '\0'));
-        options.SetInt(OptionField::UdLongWord, 5);
-        options.SetInt(OptionField::UdEndOfSentence, 3);
-        options.SetInt(OptionField::UdComma, 1);
-        options.SetInt(OptionField::UdLetters, 50);
-        options.SetInt(OptionField::UdBack, 100);
-        options.SetInt(OptionField::UpDown1, 30);
-        for (auto flag : {OptionField::CbAutoActive, OptionField::CbNonStop, OptionField::CbAutoBuffer,
-                          OptionField::CbAutoStop, OptionField::CbIgnoreLong, OptionField::CbLangApart})
-            options.SetFlag(flag, true);
-        options.SetByte(OptionField::RgLangs, 2);
-        RecordingControls controls;
-        const SettingsControls bound = controls.Bind();
-        ApplyOptions(options, bound);
-        OptionsRecord gathered;
-        GatherOptions(bound, gathered);
-        QCOMPARE(gathered.Bytes(), options.Bytes());
-    }
-
     void appearanceIsAppliedInOrder()
     {
         RecordingControls controls;
@@ -102,18 +81,6 @@ private slots:
         record.SetOption(OptionField::CbAutoActive, 1);
         ApplyAppearance(record, controls.Bind());
         QCOMPARE(controls.log.last(), QString("CbAutoActive=1"));
-    }
-
-    void unboundControlsAreSkipped()
-    {
-        SettingsRecord record = DefaultSettings();
-        const SettingsRecord before = record;
-        ApplyOptions(record.Options(), SettingsControls{});
-        ApplyAppearance(record, SettingsControls{});
-        OptionsRecord options = record.Options();
-        GatherOptions(SettingsControls{}, options);
-        QCOMPARE(options, before.Options());
-        QCOMPARE(record, before);
     }
 };
 

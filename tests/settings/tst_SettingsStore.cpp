@@ -1,15 +1,10 @@
 #include "RecordingControls.h"
-#include "settings/AtomicFile.h"
 #include "settings/SettingsStore.h"
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -168,45 +163,6 @@ private slots:
         QCOMPARE(ReadAll(path("Data.dat")), foreign.Bytes());
     }
 
-    void aDamagedRadioGroupIndexSelectsTheLastItemAndIsSavedSo()
-    {
-        SettingsRecord record = ForeignRecord();
-        record.SetOption(OptionField::RgLangs, 200);
-        WriteAll(path("Data.dat"), record.Bytes());
-        SettingsStore store(folder.path());
-        RecordingControls controls;
-        RunUnchanged(store, controls);
-        QCOMPARE(controls.options[OptionField::RgLangs], 3);
-        QCOMPARE(SettingsRecord::FromBytes(ReadAll(path("Data.dat")))->Options().Byte(OptionField::RgLangs), quint8(3));
-    }
-
-    void readOnlyFilesAreMadeWritableAndSavedInto()
-    {
-        WriteAll(path("Data.dat"), ForeignRecord().Bytes());
-        WriteAll(path("LastEdit"), "old");
-        for (const char *name : {"Data.dat", "LastEdit"})
-            QVERIFY(QFile::setPermissions(path(name), QFile::ReadOwner | QFile::ReadGroup));
-        SettingsStore store(folder.path());
-        store.MakeFilesWritable();
-        for (const char *name : {"Data.dat", "LastEdit"})
-            QVERIFY(QFile::permissions(path(name)) & QFile::WriteOwner);
-        RecordingControls controls;
-        controls.text = "new";
-        SettingsControls bound = controls.Bind();
-        store.Restore(bound);
-        QVERIFY(!store.SettingsLoadFailed());
-        controls.numbers[SettingsField::UdLength] = 9;
-        QVERIFY(store.SaveAtExit(bound));
-        QCOMPARE(ReadAll(path("LastEdit")), QByteArray("new"));
-        QCOMPARE(SettingsRecord::FromBytes(ReadAll(path("Data.dat")))->Int(SettingsField::UdLength), 9);
-    }
-
-    void missingFilesAreNotCreatedByMakingThemWritable()
-    {
-        SettingsStore(folder.path()).MakeFilesWritable();
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList());
-    }
-
     void settingsAreSavedWhenTheTextCannotBe()
     {
         QDir().mkdir(path("LastEdit"));
@@ -230,12 +186,6 @@ private slots:
         QVERIFY(store.SettingsLoadFailed());
         QVERIFY(!store.SaveAtExit(bound));
         QCOMPARE(ReadAll(path("LastEdit")), QByteArray("text"));
-    }
-
-    void aLastTextFromTheOtherSystemReadsAsWindows1251()
-    {
-        WriteAll(path("LastEdit"), QByteArray("\xCF\xF0\xE8\xE2\xE5\xF2.\r\n\xC4\xE0."));
-        QCOMPARE(SettingsStore(folder.path()).LastText(), QString("Привет.\r\nДа."));
     }
 
     void exitStoresSelectionPositionsCheckMarksOptionsAndVoicePanels()
@@ -277,39 +227,6 @@ private slots:
         const QByteArray saved = ReadAll(path("Data.dat"));
         QCOMPARE(saved.mid(940, 3620), QByteArray(3620, '\0'));
         QCOMPARE(saved.mid(4560, 3620), QByteArray(3620, '\x07'));
-    }
-
-    void aMaximisedWindowLeavesItsEarlierBoundsInTheFile()
-    {
-        WriteAll(path("Data.dat"), ForeignRecord().Bytes());
-        SettingsStore store(folder.path());
-        RecordingControls controls;
-        SettingsControls bound = controls.Bind();
-        store.Restore(bound);
-        controls.window = {{0, 0, 1280, 1024}, WindowState::Maximised, BorderStyle::Sizeable};
-        QVERIFY(store.SaveAtExit(bound));
-
-        SettingsStore next(folder.path());
-        RecordingControls reopened;
-        next.Restore(reopened.Bind());
-        QCOMPARE(reopened.window, (WindowPlacement{{200, 150, 800, 500}, WindowState::Maximised, BorderStyle::Sizeable}));
-    }
-
-    void aWriteCutShortLeavesTheOldFile()
-    {
-        const QByteArray old = ForeignRecord().Bytes();
-        WriteAll(path("Data.dat"), old);
-        const pid_t child = fork();
-        if (child == 0) {
-            const rlimit limit{4096, 4096};
-            setrlimit(RLIMIT_FSIZE, &limit);
-            const bool written = WriteFileAtomically(path("Data.dat"), QByteArray(8180, 'n'));
-            _exit(written ? 0 : 3);
-        }
-        int status = 0;
-        QCOMPARE(waitpid(child, &status, 0), child);
-        QVERIFY((WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) || (WIFEXITED(status) && WEXITSTATUS(status) == 3));
-        QCOMPARE(ReadAll(path("Data.dat")), old);
     }
 };
 

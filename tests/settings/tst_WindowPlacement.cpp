@@ -21,13 +21,6 @@ class WindowPlacementTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void aWindowClosedNormalReopensWhereItWas()
-    {
-        SettingsRecord record = Stored({100, 120, 700, 400}, 0, 2);
-        const WindowPlacement placement = StartPlacement(record, kDesktop);
-        QCOMPARE(placement, (WindowPlacement{{100, 120, 700, 400}, WindowState::Normal, BorderStyle::Sizeable}));
-    }
-
     void aZeroEdgeOrSizeGivesTheDesignedPlacement_data()
     {
         QTest::addColumn<int>("left");
@@ -89,14 +82,6 @@ private slots:
         QVERIFY(start.FullScreen());
         QCOMPARE(start.state, WindowState::Maximised);
         QCOMPARE(WindowModePlacement(record), (WindowPlacement{normalBounds, WindowState(stateBefore), BorderStyle::Sizeable}));
-    }
-
-    void enteringFullScreenFromAMaximisedWindowKeepsTheOlderBounds()
-    {
-        SettingsRecord record = Stored({100, 120, 700, 400}, 0, 2);
-        StoreBeforeFullScreen(record, {{0, 0, 1280, 1024}, WindowState::Maximised, BorderStyle::Sizeable});
-        QVERIFY(record.Flag(SettingsField::MaximisedBeforeFullScreen));
-        QCOMPARE(WindowModePlacement(record).bounds, (WindowBounds{100, 120, 700, 400}));
     }
 
     void unknownStoredStatesAndBordersMeanANormalWindow()
