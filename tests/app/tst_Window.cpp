@@ -1,5 +1,7 @@
 #include "app/ReadingAloud.h"
 #include "app/ReadingOptions.h"
+#include "app/DoubleClickFrame.h"
+#include "app/SpeedReader.h"
 #include "app/TFormHello.h"
 #include "app/TLektavo.h"
 #include "platform/qt/QtTextArea.h"
@@ -9,6 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -35,6 +38,31 @@ struct ShownWindow {
     QTemporaryDir folder;
     TLektavo window{{}, folder.path() + '/'};
 };
+
+// Paragraphs "P<n> слово0 слово1 ...", long enough to wrap over several lines.
+QString Paragraphs(int count)
+{
+    QStringList paragraphs;
+    for (int p = 0; p < count; ++p) {
+        QStringList words{QStringLiteral("P%1").arg(p)};
+        for (int w = 0; w < 30; ++w)
+            words << QStringLiteral("слово%1").arg(w);
+        paragraphs << words.join(u' ');
+    }
+    return paragraphs.join(QStringLiteral("\r\n"));
+}
+
+void ClickTab(TLektavo &window, int tab)
+{
+    QTabBar *bar = window.PageControl1->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
+    QCOMPARE(window.PageControl1->currentIndex(), tab);
+}
+
+bool Wrapping(const TLektavo &window)
+{
+    return window.Re1->lineWrapMode() == QPlainTextEdit::WidgetWidth;
+}
 
 int LeftIn(const QWidget *widget, const QWidget *ancestor)
 {
@@ -77,33 +105,51 @@ private slots:
         QTRY_COMPARE(w.window.geometry().size(), QSize(700, 450));
     }
 
-    void aResizeLaysOutTheColumnsOfTheSoundTab_data()
+    void aResizeLaysOutTheColumns_data()
     {
+        QTest::addColumn<int>("tab");
         QTest::addColumn<int>("width");
-        QTest::newRow("designed") << 594;
-        QTest::newRow("wide") << 1000;
+        QTest::newRow("sound, designed width") << int(TLektavo::TsSoundIndex) << 594;
+        QTest::newRow("sound, wide") << int(TLektavo::TsSoundIndex) << 1000;
+        QTest::newRow("settings, designed width") << int(TLektavo::TsSettingsIndex) << 594;
+        QTest::newRow("settings, wide") << int(TLektavo::TsSettingsIndex) << 1000;
     }
-    void aResizeLaysOutTheColumnsOfTheSoundTab()
+    // The left column takes half the panel; the rows of both columns are as wide as the left
+    // column less 19 pixels, 10 pixels from its left edge and 5 from the right column's.
+    void aResizeLaysOutTheColumns()
     {
+        QFETCH(int, tab);
         QFETCH(int, width);
         ShownWindow w;
-        w.window.PageControl1->setCurrentIndex(TLektavo::TsSoundIndex);
+        w.window.PageControl1->setCurrentIndex(tab);
         w.window.resize(width, 500);
         QTRY_COMPARE(w.window.width(), width);
         QCoreApplication::processEvents();
 
-        const int half = w.window.PnSound->width() / 2;
-        QVERIFY(half > 250);
-        QCOMPARE(w.window.PnSoundLeft->width(), half);
+        const SpeedReaderSettingsPage &settings = w.window.SpeedReading->SettingsPage();
         const ReadingOptions &options = *w.window.Reading->Options;
-        for (QWidget *row : {(QWidget *)options.Gb222, (QWidget *)options.Gb2222, (QWidget *)options.Gb22222,
-                             (QWidget *)options.RgLangs}) {
+        const bool sound = tab == TLektavo::TsSoundIndex;
+        QWidget *panel = sound ? w.window.PnSound : w.window.PnSettings;
+        QWidget *left = sound ? w.window.PnSoundLeft : settings.PnSettingsLeft;
+        QWidget *right = sound ? w.window.PnSoundRight : settings.PnSettingRight;
+        const QList<QWidget *> leftRows = sound
+            ? QList<QWidget *>{options.Gb222, options.Gb2222, options.Gb22222, options.RgLangs}
+            : QList<QWidget *>{settings.Pn22, settings.Pn33, settings.Pn44, settings.Pn55};
+        const QList<QWidget *> rightRows = sound ? QList<QWidget *>{w.window.GbEnglish, w.window.GbRussian}
+                                                 : QList<QWidget *>{settings.Pn66, settings.Pn77, settings.Pn99};
+
+        const int half = panel->width() / 2;
+        QCOMPARE(panel->width(), w.window.PageControl1->currentWidget()->width());
+        QCOMPARE(left->width(), half);
+        QCOMPARE(LeftIn(left, panel), 0);
+        QCOMPARE(LeftIn(right, panel), half);
+        for (QWidget *row : leftRows) {
             QCOMPARE(row->width(), half - 19);
-            QCOMPARE(LeftIn(row, w.window.PnSoundLeft), 10);
+            QCOMPARE(LeftIn(row, left), 10);
         }
-        for (QWidget *row : {(QWidget *)w.window.GbEnglish, (QWidget *)w.window.GbRussian}) {
+        for (QWidget *row : rightRows) {
             QCOMPARE(row->width(), half - 19);
-            QCOMPARE(LeftIn(row, w.window.PnSoundRight), 5);
+            QCOMPARE(LeftIn(row, right), 5);
         }
     }
 
@@ -203,6 +249,64 @@ private slots:
         QTRY_VERIFY(!w.window.isFullScreen());
         QVERIFY(!w.window.isMaximized());
         QTRY_COMPARE(w.window.geometry().size(), QSize(640, 420));
+    }
+
+    // A click on a tab runs the switch: the reading position goes to the speed reader and comes
+    // back as the selection, and no scratch file stays behind.
+    void aClickOnATabHandsThePositionOver()
+    {
+        ShownWindow w;
+        w.window.resize(400, 400);
+        const QString text = Paragraphs(12);
+        const QStringList paragraphs = text.split(QStringLiteral("\r\n"));
+        w.window.Re1Area->SetText(text);
+        w.window.Re1Area->SetSelStart(text.indexOf(paragraphs[3]) + 20);
+        QCoreApplication::processEvents();
+        QVERIFY(w.window.Re1Area->LineFromChar(text.indexOf(paragraphs[3])) > 3);
+
+        ClickTab(w.window, TLektavo::TsSrIndex);
+        WordChunker &chunker = w.window.SpeedReading->Controller().Chunker();
+        QCOMPARE(chunker.ReadLine, 3);
+        QCOMPARE(chunker.ReadOffset, 20);
+        QVERIFY(!Wrapping(w.window));
+        QCOMPARE(w.Record().Byte(SettingsField::TabIndex), quint8(TLektavo::TsSrIndex));
+        QVERIFY(!QFile::exists(w.window.TempPath));
+
+        chunker.ReadLine = 5;
+        chunker.ReadOffset = 12;
+        chunker.GroupSpan = 4;
+        ClickTab(w.window, TLektavo::TsSettingsIndex);
+        QCOMPARE(w.window.Re1Area->SelText(), paragraphs[5].mid(8, 4));
+        QCOMPARE(w.window.Re1Area->SelStart(), text.indexOf(paragraphs[5]) + 8);
+        QVERIFY(Wrapping(w.window));
+        QVERIFY(!QFile::exists(w.window.TempPath));
+        QCOMPARE(w.window.Re1Area->Text(), text);
+    }
+
+    // The word wrap of a start on the speed reader's tab goes only when the tab is entered anew.
+    void aStartOnTheSpeedReaderTabKeepsWordWrap()
+    {
+        QTemporaryDir folder;
+        const QString text = Paragraphs(8);
+        SettingsRecord record = DefaultSettings();
+        record.SetByte(SettingsField::TabIndex, TLektavo::TsSrIndex);
+        record.SetInt(SettingsField::SelStart, text.indexOf(QStringLiteral("P2 ")) + 9);
+        QVERIFY(SettingsStore::WriteSettings(folder.filePath("Data.dat"), record));
+        QVERIFY(SettingsStore::WriteLastEdit(folder.filePath("LastEdit"), text));
+
+        TLektavo window({}, folder.path() + '/');
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.PageControl1->currentIndex(), int(TLektavo::TsSrIndex));
+        QVERIFY(Wrapping(window));
+        QCOMPARE(window.SpeedReading->Controller().Chunker().ReadOffset, 9);
+
+        ClickTab(window, TLektavo::TsReIndex);
+        QVERIFY(Wrapping(window));
+        ClickTab(window, TLektavo::TsSrIndex);
+        QVERIFY(!Wrapping(window));
+        QCOMPARE(window.SpeedReading->Controller().Chunker().ReadLine, 2);
+        QCOMPARE(window.Re1Area->Text(), text);
     }
 
     void aCaptionMessageLastsTwentySeconds()
