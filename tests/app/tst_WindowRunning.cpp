@@ -1,0 +1,174 @@
+#include "app/DoubleClickFrame.h"
+#include "app/SpeedReader.h"
+#include "app/TFormHello.h"
+#include "app/TLektavo.h"
+#include "platform/qt/QtTextArea.h"
+#include "settings/SettingsStore.h"
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The main window on a real X server with its window manager: the view modes, a resize and a tab
+// switch made as a user makes them.
+namespace {
+
+void Run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    QVERIFY(process.waitForFinished(10000));
+}
+
+QString WindowStates(const TLektavo &window)
+{
+    QProcess process;
+    process.start("xprop", {"-id", QString::number(window.winId()), "_NET_WM_STATE"});
+    process.waitForFinished(10000);
+    return QString::fromLatin1(process.readAllStandardOutput());
+}
+
+// A click of the real pointer at a point of a widget.
+void ClickAt(const QWidget *widget, QPoint point)
+{
+    const QPoint global = widget->mapToGlobal(point);
+    Run("xdotool", {"mousemove", "--sync", QString::number(global.x()), QString::number(global.y()), "click", "1"});
+}
+
+void ClickTab(TLektavo &window, int tab)
+{
+    QTabBar *bar = window.PageControl1->tabBar();
+    ClickAt(bar, bar->tabRect(tab).center());
+    QTRY_COMPARE(window.PageControl1->currentIndex(), tab);
+}
+
+QString Paragraphs(int count)
+{
+    QStringList paragraphs;
+    for (int p = 0; p < count; ++p) {
+        QStringList words{QStringLiteral("P%1").arg(p)};
+        for (int w = 0; w < 30; ++w)
+            words << QStringLiteral("слово%1").arg(w);
+        paragraphs << words.join(u' ');
+    }
+    return paragraphs.join(QStringLiteral("\r\n"));
+}
+
+struct RunningWindow {
+    RunningWindow()
+    {
+        window.setGeometry(150, 120, 640, 420);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.activateWindow();
+        QTRY_VERIFY(window.isActiveWindow());
+    }
+
+    QTemporaryDir folder;
+    TLektavo window{{}, folder.path() + '/'};
+};
+
+} // namespace
+
+class TestWindowRunning : public QObject {
+    Q_OBJECT
+private slots:
+    void fullScreenCoversTheScreenAndGivesTheWindowBack_data()
+    {
+        QTest::addColumn<bool>("maximised");
+        QTest::newRow("normal") << false;
+        QTest::newRow("maximised") << true;
+    }
+    void fullScreenCoversTheScreenAndGivesTheWindowBack()
+    {
+        QFETCH(bool, maximised);
+        RunningWindow w;
+        if (maximised) {
+            w.window.showMaximized();
+            QTRY_VERIFY(WindowStates(w.window).contains("_NET_WM_STATE_MAXIMIZED_VERT"));
+        }
+        QTest::qWait(200);
+        const QRect before = w.window.geometry();
+
+        w.window.mnScreen->trigger();
+        const QRect screen = w.window.screen()->geometry();
+        QTRY_VERIFY(WindowStates(w.window).contains("_NET_WM_STATE_FULLSCREEN"));
+        QTRY_COMPARE(w.window.geometry(), screen);
+        QCOMPARE(w.window.frameGeometry(), screen);
+
+        w.window.mnWindow->trigger();
+        QTRY_VERIFY(!WindowStates(w.window).contains("_NET_WM_STATE_FULLSCREEN"));
+        QTRY_COMPARE(w.window.geometry(), before);
+        QCOMPARE(WindowStates(w.window).contains("_NET_WM_STATE_MAXIMIZED_VERT"), maximised);
+        QTRY_VERIFY(w.window.frameGeometry() != w.window.geometry());
+    }
+
+    void aResizeByTheWindowManagerLaysOutTheColumns()
+    {
+        RunningWindow w;
+        w.window.PageControl1->setCurrentIndex(TLektavo::TsSettingsIndex);
+        Run("xdotool", {"windowsize", "--sync", QString::number(w.window.winId()), "900", "500"});
+        QTRY_COMPARE(w.window.width(), 900);
+        const SpeedReaderSettingsPage &settings = w.window.SpeedReading->SettingsPage();
+        const int half = w.window.PnSettings->width() / 2;
+        QTRY_COMPARE(settings.PnSettingsLeft->width(), half);
+        QTRY_COMPARE(settings.Pn22->width(), half - 19);
+        QCOMPARE(settings.Pn66->width(), half - 19);
+    }
+
+    // Clicks on the tabs hand the position to the speed reader and back; the scratch file is
+    // gone after each switch.
+    void aTabSwitchHandsThePositionOver()
+    {
+        RunningWindow w;
+        const QString text = Paragraphs(10);
+        const QStringList paragraphs = text.split(QStringLiteral("\r\n"));
+        w.window.Re1Area->SetText(text);
+        w.window.Re1Area->SetSelStart(text.indexOf(paragraphs[4]) + 25);
+
+        ClickTab(w.window, TLektavo::TsSrIndex);
+        WordChunker &chunker = w.window.SpeedReading->Controller().Chunker();
+        QCOMPARE(chunker.ReadLine, 4);
+        QCOMPARE(chunker.ReadOffset, 25);
+        QVERIFY(!QFile::exists(w.window.TempPath));
+
+        chunker.ReadLine = 7;
+        chunker.ReadOffset = 9;
+        chunker.GroupSpan = 6;
+        ClickTab(w.window, TLektavo::TsReIndex);
+        QCOMPARE(w.window.Re1Area->SelText(), paragraphs[7].mid(3, 6));
+        QVERIFY(!QFile::exists(w.window.TempPath));
+        QVERIFY(w.window.Re1->isVisible());
+        QCOMPARE(w.window.Re1->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    }
+
+    void theTopBarsDragTheWindow_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::newRow("reading tab") << int(TLektavo::TsReIndex);
+        QTest::newRow("speed reader") << int(TLektavo::TsSrIndex);
+    }
+    void theTopBarsDragTheWindow()
+    {
+        QFETCH(int, tab);
+        RunningWindow w;
+        w.window.PageControl1->setCurrentIndex(tab);
+        QWidget *bar = tab == TLektavo::TsReIndex ? w.window.PnReTop : w.window.SpeedReading->Page().PnTopButtons;
+        QTRY_VERIFY(bar->isVisible());
+        const QPoint before = w.window.pos();
+        const QPoint grip = bar->mapToGlobal(QPoint(bar->width() - 4, bar->height() / 2));
+        Run("xdotool", {"mousemove", "--sync", QString::number(grip.x()), QString::number(grip.y()), "mousedown", "1"});
+        QTest::qWait(100);
+        Run("xdotool", {"mousemove", "--sync", QString::number(grip.x() + 60), QString::number(grip.y() + 40)});
+        QTest::qWait(100);
+        Run("xdotool", {"mousemove", "--sync", QString::number(grip.x() + 120), QString::number(grip.y() + 80), "mouseup", "1"});
+        QTRY_COMPARE(w.window.pos(), before + QPoint(120, 80));
+    }
+};
+
+QTEST_MAIN(TestWindowRunning)
+#include "tst_WindowRunning.moc"
