@@ -229,49 +229,6 @@ private slots:
         QVERIFY(w.Wrapping());
     }
 
-    void leavingTheSpeedReaderWithoutAGroupKeepsTheSelectionLength()
-    {
-        Window w;
-        w.SetText(Paragraphs(6, 5));
-        w.area.SetSelStart(4);
-        w.area.SetSelLength(7);
-        w.Switch(PageSwitch::TsRe, PageSwitch::TsSr);
-        w.speedReader.Chunker().ReadLine = 2;
-        w.speedReader.Chunker().ReadOffset = 3;
-
-        w.Switch(PageSwitch::TsSr, PageSwitch::TsRe);
-        QCOMPARE(w.area.SelStart(), w.area.Text().indexOf(QStringLiteral("P2")) + 3);
-        QCOMPARE(w.area.SelLength(), 7);
-    }
-
-    void aStartOnTheSpeedReaderTabKeepsWordWrapUntilTheTabIsEnteredAgain()
-    {
-        Window w;
-        w.SetText(Paragraphs(12, 20));
-        w.formStarting = true;
-        w.pageSwitch.PageControl1Change(PageSwitch::TsSr);
-        w.formStarting = false;
-        QVERIFY(w.Wrapping());
-        QVERIFY(!w.window.Log.contains("nowrap"));
-
-        w.Switch(PageSwitch::TsSr, PageSwitch::TsRe);
-        QVERIFY(w.Wrapping());
-        w.Switch(PageSwitch::TsRe, PageSwitch::TsSr);
-        QVERIFY(!w.Wrapping());
-    }
-
-    void theRememberedTabIsNotRewrittenAtStart()
-    {
-        Window w;
-        w.record.SetByte(SettingsField::TabIndex, 3);
-        w.formStarting = true;
-        w.pageSwitch.PageControl1Change(PageSwitch::TsSound);
-        w.formStarting = false;
-        QCOMPARE(w.record.Byte(SettingsField::TabIndex), quint8(3));
-        w.Switch(PageSwitch::TsSound, PageSwitch::TsSr);
-        QCOMPARE(w.record.Byte(SettingsField::TabIndex), quint8(PageSwitch::TsSr));
-    }
-
     // The scratch file holds the text while the area is rebuilt hidden, with the text events
     // suppressed, and is gone afterwards.
     void theRebuildRunsHiddenWithTheTextInTheScratchFile()

@@ -1,11 +1,10 @@
+#include "app/DoubleClickFrame.h"
 #include "app/ReadingAloud.h"
 #include "app/ReadingOptions.h"
-#include "app/DoubleClickFrame.h"
 #include "app/SpeedReader.h"
 #include "app/TFormHello.h"
 #include "app/TLektavo.h"
 #include "platform/qt/QtTextArea.h"
-#include "platform/qt/QtTimer.h"
 #include "settings/SettingsStore.h"
 #include <QAction>
 #include <QGroupBox>
@@ -80,6 +79,8 @@ private slots:
         QTest::newRow("from a normal window") << false;
         QTest::newRow("from a maximised window") << true;
     }
+    // The text keeps its selection and its first line through both changes; the selection is
+    // remembered in the settings as well.
     void fullScreenAndBackRestoresTheWindowMode()
     {
         QFETCH(bool, maximised);
@@ -89,6 +90,12 @@ private slots:
             w.window.setWindowState(Qt::WindowMaximized);
         QTRY_COMPARE(w.window.isMaximized(), maximised);
         const QRect before = w.window.geometry();
+        QtTextArea &re1 = *w.window.Re1Area;
+        re1.SetText(NumberedLines(400));
+        re1.SetSelStart(re1.LineIndex(60));
+        re1.SetSelLength(9);
+        re1.ScrollLines(55 - re1.FirstVisibleLine());
+        const QString text = re1.Text();
 
         w.window.mnScreen->trigger();
         QTRY_VERIFY(w.window.isFullScreen());
@@ -96,11 +103,17 @@ private slots:
         QCOMPARE(w.Record().Byte(SettingsField::WindowState), quint8(maximised ? 2 : 0));
         if (!maximised)
             QCOMPARE(w.Record().Int(SettingsField::WindowWidth), 700);
+        QCOMPARE(w.Record().Int(SettingsField::SelStart), re1.LineIndex(60));
+        QCOMPARE(w.Record().Int(SettingsField::SelLength), 9);
+        QCOMPARE(re1.FirstVisibleLine(), 55);
 
         w.window.mnWindow->trigger();
         QTRY_VERIFY(!w.window.isFullScreen());
         QCOMPARE(w.window.isMaximized(), maximised);
         QTRY_COMPARE(w.window.geometry(), before);
+        QCOMPARE(re1.Text(), text);
+        QCOMPARE(re1.SelStart(), re1.LineIndex(60));
+        QCOMPARE(re1.SelLength(), 9);
         w.window.setWindowState(Qt::WindowNoState);
         QTRY_COMPARE(w.window.geometry().size(), QSize(700, 450));
     }
@@ -212,30 +225,6 @@ private slots:
         QCOMPARE(window.Re1->document()->defaultTextOption().alignment(), Qt::AlignHCenter);
     }
 
-    // The view modes keep the text, its selection and its first line, and remember the selection.
-    void theViewModesKeepTheText()
-    {
-        ShownWindow w;
-        w.window.Re1Area->SetText(NumberedLines(400));
-        w.window.Re1Area->SetSelStart(w.window.Re1Area->LineIndex(60));
-        w.window.Re1Area->SetSelLength(9);
-        w.window.Re1Area->ScrollLines(55 - w.window.Re1Area->FirstVisibleLine());
-        const QString text = w.window.Re1Area->Text();
-
-        w.window.mnScreen->trigger();
-        QTRY_VERIFY(w.window.isFullScreen());
-        QCOMPARE(w.window.Re1Area->Text(), text);
-        QCOMPARE(w.window.Re1Area->FirstVisibleLine(), 55);
-        QCOMPARE(w.Record().Int(SettingsField::SelStart), w.window.Re1Area->LineIndex(60));
-        QCOMPARE(w.Record().Int(SettingsField::SelLength), 9);
-
-        w.window.mnWindow->trigger();
-        QTRY_VERIFY(!w.window.isFullScreen());
-        QCOMPARE(w.window.Re1Area->Text(), text);
-        QCOMPARE(w.window.Re1Area->SelStart(), w.window.Re1Area->LineIndex(60));
-        QCOMPARE(w.window.Re1Area->SelLength(), 9);
-    }
-
     // A second "Полный экран" must not store full screen as the mode to go back to.
     void fullScreenTwiceStillGoesBackToTheWindow()
     {
@@ -249,38 +238,6 @@ private slots:
         QTRY_VERIFY(!w.window.isFullScreen());
         QVERIFY(!w.window.isMaximized());
         QTRY_COMPARE(w.window.geometry().size(), QSize(640, 420));
-    }
-
-    // A click on a tab runs the switch: the reading position goes to the speed reader and comes
-    // back as the selection, and no scratch file stays behind.
-    void aClickOnATabHandsThePositionOver()
-    {
-        ShownWindow w;
-        w.window.resize(400, 400);
-        const QString text = Paragraphs(12);
-        const QStringList paragraphs = text.split(QStringLiteral("\r\n"));
-        w.window.Re1Area->SetText(text);
-        w.window.Re1Area->SetSelStart(text.indexOf(paragraphs[3]) + 20);
-        QCoreApplication::processEvents();
-        QVERIFY(w.window.Re1Area->LineFromChar(text.indexOf(paragraphs[3])) > 3);
-
-        ClickTab(w.window, TLektavo::TsSrIndex);
-        WordChunker &chunker = w.window.SpeedReading->Controller().Chunker();
-        QCOMPARE(chunker.ReadLine, 3);
-        QCOMPARE(chunker.ReadOffset, 20);
-        QVERIFY(!Wrapping(w.window));
-        QCOMPARE(w.Record().Byte(SettingsField::TabIndex), quint8(TLektavo::TsSrIndex));
-        QVERIFY(!QFile::exists(w.window.TempPath));
-
-        chunker.ReadLine = 5;
-        chunker.ReadOffset = 12;
-        chunker.GroupSpan = 4;
-        ClickTab(w.window, TLektavo::TsSettingsIndex);
-        QCOMPARE(w.window.Re1Area->SelText(), paragraphs[5].mid(8, 4));
-        QCOMPARE(w.window.Re1Area->SelStart(), text.indexOf(paragraphs[5]) + 8);
-        QVERIFY(Wrapping(w.window));
-        QVERIFY(!QFile::exists(w.window.TempPath));
-        QCOMPARE(w.window.Re1Area->Text(), text);
     }
 
     // The word wrap of a start on the speed reader's tab goes only when the tab is entered anew.
@@ -307,15 +264,6 @@ private slots:
         QVERIFY(!Wrapping(window));
         QCOMPARE(window.SpeedReading->Controller().Chunker().ReadLine, 2);
         QCOMPARE(window.Re1Area->Text(), text);
-    }
-
-    void aCaptionMessageLastsTwentySeconds()
-    {
-        ShownWindow w;
-        w.window.ShowCaptionMessage(QStringLiteral("Найдено"));
-        QCOMPARE(w.window.windowTitle(), QStringLiteral("Найдено"));
-        QVERIFY(w.window.TmCaption->Enabled());
-        QCOMPARE(w.window.TmCaption->Interval(), 20000);
     }
 };
 

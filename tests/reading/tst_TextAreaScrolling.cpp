@@ -49,7 +49,6 @@ private slots:
         QTest::newRow("one line above the view") << 150 << 40 << 1 << -119 << 31;
         QTest::newRow("three lines at the top of the view") << 60 << 60 << 3 << -8 << 52;
         QTest::newRow("taller than the view") << 50 << 100 << 30 << 55 << 105;
-        QTest::newRow("as tall as the view") << 0 << 100 << 20 << 100 << 100;
     }
     void centringPutsTheSelectedLinesInTheMiddle()
     {
@@ -65,28 +64,6 @@ private slots:
         CentreCaretLine(view.area, 20);
         QCOMPARE(view.area.Scrolls, QList<int>{scroll});
         QCOMPARE(view.area.FirstVisibleLine(), topAfter);
-    }
-
-    // The caret behind a selection that ends with its line break stands on the next line, which
-    // then counts as selected.
-    void aSelectionEndingAtALineStartCountsThatLine()
-    {
-        View view(0);
-        view.SelectLines(100, 1);
-        view.area.SetSelLength(view.area.LineIndex(101) - view.area.LineIndex(100));
-        view.area.ScrollLines(-view.area.FirstVisibleLine());
-        view.area.Scrolls.clear();
-        CentreCaretLine(view.area, 20);
-        QCOMPARE(view.area.Scrolls, QList<int>{100 - 9});
-    }
-
-    void theFirstVisibleCharacterIsTheStartOfTheTopLine()
-    {
-        MemoryTextArea area(NumberedLines(300));
-        QCOMPARE(FirstVisibleCharIndex(area), 0);
-        area.ScrollLines(37);
-        QCOMPARE(FirstVisibleCharIndex(area), area.LineIndex(37));
-        QVERIFY(FirstVisibleCharIndex(area) > 37 * 8);
     }
 
     void aCharacterScrolledToTheTopBringsItsWholeLine_data()
@@ -115,9 +92,7 @@ private slots:
         QTest::addColumn<int>("lines");
         QTest::newRow("exact") << 400 << 20 << 20;
         QTest::newRow("a part line does not count") << 419 << 20 << 20;
-        QTest::newRow("shorter than a line") << 15 << 20 << 0;
         QTest::newRow("line height unknown") << 400 << 0 << 0;
-        QTest::newRow("no client area") << -4 << 20 << 0;
     }
     void visibleLinesAreWholeLines()
     {
