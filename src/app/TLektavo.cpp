@@ -284,7 +284,7 @@ void TLektavo::ActivationMessage()
 }
 
 // The caption timer, the view commands, and the events that the layout follows: Re1's font and
-// size, and presses on the reading tab's top bar.
+// size, and presses on the top bars of the reading and speed-reading tabs.
 void TLektavo::BuildViewParts()
 {
     Re1->installEventFilter(this);
@@ -361,11 +361,8 @@ void LayColumn(QWidget *column, int left, int width, std::initializer_list<QWidg
 {
     const QMargins margins = column->layout()->contentsMargins();
     column->layout()->setContentsMargins(left, margins.top(), 0, margins.bottom());
-    for (QWidget *row : rows) {
+    for (QWidget *row : rows)
         row->setFixedWidth(width);
-        if (QLayout *layout = row->parentWidget()->layout())
-            layout->setAlignment(row, Qt::AlignLeft);
-    }
 }
 
 } // namespace
