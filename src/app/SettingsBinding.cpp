@@ -123,8 +123,6 @@ SettingsControls BindSettingsControls(TLektavo &window, TextArea &re1)
     controls.numbers[SettingsField::MnTaCenter] = {[&window] { return window.MnTaCenter->isChecked() ? 1 : 0; },
                                                    [&window](int centred) { window.SetTextCentred(centred != 0); }};
     controls.options[OptionField::CbAutoActive] = CheckBox(window.CbAutoActive);
-    controls.numbers[SettingsField::MnTaCenter] = {[&window] { return window.MnTaCenter->isChecked() ? 1 : 0; },
-                                                   [&window](int value) { window.SetTextCentred(value != 0); }};
     ReadingOptions &reading = *window.Reading->Options;
     controls.options[OptionField::UpDown1] = SpinBox(reading.UpDown1);
     controls.options[OptionField::CbLangApart] = CheckBox(reading.CbLangApart);
