@@ -1,6 +1,7 @@
 #include "TLektavo.h"
 #include "Accessibility.h"
 #include "CaptionTimer.h"
+#include "Dialogs.h"
 #include "DoubleClickFrame.h"
 #include "KeyPreview.h"
 #include "PageSwitch.h"
@@ -18,6 +19,7 @@
 #include "reading/TextAreaScrolling.h"
 #include "settings/SettingsStore.h"
 #include "voices/LoadSound.h"
+#include "workspace/PlainTextDocument.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -215,13 +217,18 @@ void TLektavo::AcLoadSoundExecute()
               record.SoundData(SettingsField::Sound1), record.SoundData(SettingsField::Sound2));
 }
 
-// A document named on the command line opens on the reading tab; otherwise the text of the last
-// run comes back with its selection.
+// A document named on the command line opens on the reading tab; otherwise, or when it cannot be
+// read as text, the text of the last run comes back with its selection, so that it is never
+// replaced by nothing at exit.
 void TLektavo::RestoreLastText()
 {
     if (!arguments.isEmpty() && !arguments.first().isEmpty()) {
         Settings->Record().SetByte(SettingsField::TabIndex, TsReIndex);
-        return;
+        if (const auto document = PlainTextDocument::Read(arguments.first())) {
+            Re1Area->SetText(*document);
+            return;
+        }
+        Dialogs::ShowMessage(this, QString::fromUtf8(PlainTextDocument::OpenFailedMessage));
     }
     const auto text = Settings->LastText();
     if (!text)

@@ -167,6 +167,36 @@ private slots:
         QVERIFY(!window.isMinimized());
     }
 
+    void aDocumentOnTheCommandLineOpensOnTheReadingTab()
+    {
+        QTemporaryDir folder;
+        const QString document = QString(LEKTAVO_CORPUS) + "/ru_pushkin_short.cp1251.txt";
+        TLektavo window({document}, folder.path() + '/');
+        window.TmShowForm->stop();
+        QVERIFY(window.Re1->toPlainText().startsWith(QStringLiteral("Мороз и солнце; день чудесный!")));
+        QCOMPARE(window.PageControl1->currentIndex(), int(TLektavo::TsReIndex));
+    }
+
+    void aDocumentThatIsNotTextKeepsTheLastText()
+    {
+        QTemporaryDir folder;
+        QFile lastEdit(folder.filePath("LastEdit"));
+        QVERIFY(lastEdit.open(QIODevice::WriteOnly));
+        lastEdit.write(QStringLiteral("Мой текст.").toUtf8());
+        lastEdit.close();
+        QStringList messages;
+        Dialogs::MessageHook = [&](const QString &text) { messages << text; };
+        {
+            TLektavo window({QString(LEKTAVO_CORPUS) + "/en_fixture_word97_raw_text.doc"}, folder.path() + '/');
+            window.TmShowForm->stop();
+            QCOMPARE(window.Re1->toPlainText(), QStringLiteral("Мой текст."));
+            QCOMPARE(messages, QStringList{"Could not open file. Try to work with files *.txt"});
+        }
+        Dialogs::MessageHook = nullptr;
+        QVERIFY(lastEdit.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(lastEdit.readAll()), QStringLiteral("Мой текст."));
+    }
+
     void everyControlHasAnAccessibleName()
     {
         QTemporaryDir folder;
