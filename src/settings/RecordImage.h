@@ -45,31 +45,31 @@ public:
 
     QString Text(Field field) const
     {
-        const auto &spec = Checked(field, FieldType::ShortString);
-        const int length = std::min<int>(bytes[spec.offset], spec.size - 1);
-        return DecodeUtf8Or1251(QByteArrayView(bytes.data() + spec.offset + 1, length));
+        const auto &row = Checked(field, FieldType::ShortString);
+        const int length = std::min<int>(bytes[row.offset], row.size - 1);
+        return DecodeUtf8Or1251(QByteArrayView(bytes.data() + row.offset + 1, length));
     }
     void SetText(Field field, const QString &text)
     {
-        const auto &spec = Checked(field, FieldType::ShortString);
-        const QByteArray encoded = EncodeUtf8Within(text, std::min(255, spec.size - 1));
-        bytes[spec.offset] = quint8(encoded.size());
-        std::copy(encoded.begin(), encoded.end(), bytes.begin() + spec.offset + 1);
+        const auto &row = Checked(field, FieldType::ShortString);
+        const QByteArray encoded = EncodeUtf8Within(text, std::min(255, row.size - 1));
+        bytes[row.offset] = quint8(encoded.size());
+        std::copy(encoded.begin(), encoded.end(), bytes.begin() + row.offset + 1);
     }
 
     // The bytes of any field, e.g. an embedded record.
     QByteArray Block(Field field) const
     {
-        const auto &spec = Spec(field);
-        return QByteArray(reinterpret_cast<const char *>(bytes.data()) + spec.offset, spec.size);
+        const auto &row = Row(field);
+        return QByteArray(reinterpret_cast<const char *>(bytes.data()) + row.offset, row.size);
     }
     // Copies data over the field; nothing is changed when the size does not match.
     bool SetBlock(Field field, QByteArrayView data)
     {
-        const auto &spec = Spec(field);
-        if (data.size() != spec.size)
+        const auto &row = Row(field);
+        if (data.size() != row.size)
             return false;
-        std::copy_n(data.data(), spec.size, bytes.begin() + spec.offset);
+        std::copy_n(data.data(), row.size, bytes.begin() + row.offset);
         return true;
     }
 
@@ -78,25 +78,25 @@ public:
     // becomes the last item; a flag is 0 or 1.
     int ControlValue(Field field) const
     {
-        const auto &spec = Spec(field);
-        switch (spec.type) {
+        const auto &row = Row(field);
+        switch (row.type) {
         case FieldType::Int: {
             const int position = qint16(quint16(Int(field)));
-            return spec.HasRange() ? std::clamp(position, spec.min, spec.max) : Int(field);
+            return row.HasRange() ? std::clamp(position, row.min, row.max) : Int(field);
         }
         case FieldType::Byte:
-            return spec.HasRange() ? std::clamp<int>(Byte(field), spec.min, spec.max) : Byte(field);
+            return row.HasRange() ? std::clamp<int>(Byte(field), row.min, row.max) : Byte(field);
         case FieldType::Flag:
             return Flag(field) ? 1 : 0;
         default:
-            Q_ASSERT_X(false, "ControlValue", spec.name);
+            Q_ASSERT_X(false, "ControlValue", row.name);
             return 0;
         }
     }
     // Stores what a control shows: an int whole, a byte as its low 8 bits, a flag as 0 or 1.
     void SetControlValue(Field field, int value)
     {
-        switch (Spec(field).type) {
+        switch (Row(field).type) {
         case FieldType::Int:
             SetInt(field, value);
             break;
@@ -107,7 +107,7 @@ public:
             SetFlag(field, value != 0);
             break;
         default:
-            Q_ASSERT_X(false, "SetControlValue", Spec(field).name);
+            Q_ASSERT_X(false, "SetControlValue", Row(field).name);
         }
     }
 
@@ -115,15 +115,15 @@ public:
     static RecordImage FirstRun()
     {
         RecordImage record;
-        for (const auto &spec : kTable()) {
-            switch (spec.type) {
+        for (const auto &row : kTable()) {
+            switch (row.type) {
             case FieldType::Int:
             case FieldType::Colour:
-                record.Write32(spec.offset, quint32(spec.firstRun));
+                record.Write32(row.offset, quint32(row.firstRun));
                 break;
             case FieldType::Byte:
             case FieldType::Flag:
-                record.bytes[spec.offset] = quint8(spec.firstRun);
+                record.bytes[row.offset] = quint8(row.firstRun);
                 break;
             default:
                 break;
@@ -145,10 +145,10 @@ private:
 
     static const FieldSpec<Field> &Checked(Field field, FieldType type)
     {
-        const auto &spec = Spec(field);
-        Q_ASSERT_X(spec.type == type, "RecordImage", spec.name);
+        const auto &row = Row(field);
+        Q_ASSERT_X(row.type == type, "RecordImage", row.name);
         Q_UNUSED(type);
-        return spec;
+        return row;
     }
 
     quint32 Read32(int offset) const

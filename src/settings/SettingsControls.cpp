@@ -64,10 +64,10 @@ void ApplyOptions(const OptionsRecord &options, const SettingsControls &controls
 
 void GatherOptions(const SettingsControls &controls, OptionsRecord &options)
 {
-    for (const auto &spec : kOptionFields) {
-        const auto *control = Find(controls.options, spec.field);
+    for (const auto &row : kOptionFields) {
+        const auto *control = Find(controls.options, row.field);
         if (control && control->get)
-            options.SetControlValue(spec.field, control->get());
+            options.SetControlValue(row.field, control->get());
     }
 }
 

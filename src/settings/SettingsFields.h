@@ -210,12 +210,12 @@ static_assert(TilesRecord(kSettingsFields, kSettingsRecordSize));
 static_assert(TilesRecord(kOptionFields, kOptionsRecordSize));
 static_assert(TilesRecord(kFontFields, kFontRecordSize));
 
-constexpr const FieldSpec<SettingsField> &Spec(SettingsField field) { return kSettingsFields[int(field)]; }
-constexpr const FieldSpec<OptionField> &Spec(OptionField field) { return kOptionFields[int(field)]; }
-constexpr const FieldSpec<FontField> &Spec(FontField field) { return kFontFields[int(field)]; }
+constexpr const FieldSpec<SettingsField> &Row(SettingsField field) { return kSettingsFields[int(field)]; }
+constexpr const FieldSpec<OptionField> &Row(OptionField field) { return kOptionFields[int(field)]; }
+constexpr const FieldSpec<FontField> &Row(FontField field) { return kFontFields[int(field)]; }
 
-static_assert(Spec(SettingsField::Options).size == kOptionsRecordSize);
-static_assert(Spec(SettingsField::TextFont).size == kFontRecordSize);
-static_assert(Spec(SettingsField::DisplayFont).size == kFontRecordSize);
-static_assert(Spec(SettingsField::Sound1).size == kSoundDataSize);
-static_assert(Spec(SettingsField::Sound2).size == kSoundDataSize);
+static_assert(Row(SettingsField::Options).size == kOptionsRecordSize);
+static_assert(Row(SettingsField::TextFont).size == kFontRecordSize);
+static_assert(Row(SettingsField::DisplayFont).size == kFontRecordSize);
+static_assert(Row(SettingsField::Sound1).size == kSoundDataSize);
+static_assert(Row(SettingsField::Sound2).size == kSoundDataSize);

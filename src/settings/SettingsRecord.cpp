@@ -9,13 +9,13 @@ std::optional<SettingsRecord> SettingsRecord::FromBytes(QByteArrayView data)
 
 FontRecord SettingsRecord::Font(SettingsField field) const
 {
-    Q_ASSERT(Spec(field).type == FieldType::Font);
+    Q_ASSERT(Row(field).type == FieldType::Font);
     return *FontRecord::FromBytes(Block(field));
 }
 
 void SettingsRecord::SetFont(SettingsField field, const FontRecord &font)
 {
-    Q_ASSERT(Spec(field).type == FieldType::Font);
+    Q_ASSERT(Row(field).type == FieldType::Font);
     SetBlock(field, font.Bytes());
 }
 
@@ -43,13 +43,13 @@ void SettingsRecord::SetOption(OptionField field, int value)
 
 QByteArray SettingsRecord::SoundData(SettingsField panel) const
 {
-    Q_ASSERT(Spec(panel).type == FieldType::SoundData);
+    Q_ASSERT(Row(panel).type == FieldType::SoundData);
     return Block(panel);
 }
 
 bool SettingsRecord::SetSoundData(SettingsField panel, QByteArrayView data)
 {
-    Q_ASSERT(Spec(panel).type == FieldType::SoundData);
+    Q_ASSERT(Row(panel).type == FieldType::SoundData);
     return SetBlock(panel, data);
 }
 
@@ -57,9 +57,9 @@ SettingsRecord DefaultSettings()
 {
     SettingsRecord record = SettingsRecord::FirstRun();
     record.SetOptions(OptionsRecord::FirstRun());
-    for (const auto &spec : kSettingsFields) {
-        if (spec.firstRunFont)
-            record.SetFont(spec.field, FontToRecord(FontFromValues(*spec.firstRunFont)));
+    for (const auto &row : kSettingsFields) {
+        if (row.firstRunFont)
+            record.SetFont(row.field, FontToRecord(FontFromValues(*row.firstRunFont)));
     }
     return record;
 }

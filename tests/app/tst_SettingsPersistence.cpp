@@ -83,7 +83,7 @@ SettingsRecord ForeignRecord(quint8 state = 0, quint8 border = 2)
     SettingsRecord record = DefaultSettings();
     QRandomGenerator random(7);
     for (auto field : {SettingsField::Reserved20, SettingsField::Reserved39, SettingsField::Reserved872}) {
-        QByteArray junk(Spec(field).size, Qt::Uninitialized);
+        QByteArray junk(Row(field).size, Qt::Uninitialized);
         for (char &b : junk)
             b = char(random.bounded(1, 256));
         record.SetBlock(field, junk);

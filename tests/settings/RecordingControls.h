@@ -18,20 +18,20 @@ struct RecordingControls {
     SettingsControls Bind()
     {
         SettingsControls c;
-        for (const auto &spec : kOptionFields) {
-            if (spec.type == FieldType::Reserved)
+        for (const auto &row : kOptionFields) {
+            if (row.type == FieldType::Reserved)
                 continue;
-            c.options[spec.field] = {[this, f = spec.field] { return options[f]; },
-                                     [this, f = spec.field](int v) { options[f] = v; Log(Spec(f).name, v); }};
+            c.options[row.field] = {[this, f = row.field] { return options[f]; },
+                                     [this, f = row.field](int v) { options[f] = v; Log(Row(f).name, v); }};
         }
         for (SettingsField f : {SettingsField::UdLength, SettingsField::UdDelay, SettingsField::Indicators1,
                                 SettingsField::MnTaCenter, SettingsField::MnFind1})
-            c.numbers[f] = {[this, f] { return numbers[f]; }, [this, f](int v) { numbers[f] = v; Log(Spec(f).name, v); }};
+            c.numbers[f] = {[this, f] { return numbers[f]; }, [this, f](int v) { numbers[f] = v; Log(Row(f).name, v); }};
         for (SettingsField f : {SettingsField::TextBackground, SettingsField::DisplayBackground,
                                 SettingsField::HighlightTextColor, SettingsField::HighlightBackColor})
-            c.colours[f] = [this, f](ColorRef v) { colours[f] = v; Log(Spec(f).name, qint64(v)); };
+            c.colours[f] = [this, f](ColorRef v) { colours[f] = v; Log(Row(f).name, qint64(v)); };
         for (SettingsField f : {SettingsField::TextFont, SettingsField::DisplayFont})
-            c.fonts[f] = [this, f](const FontDescription &v) { fonts[f] = v; Log(Spec(f).name, v.size); };
+            c.fonts[f] = [this, f](const FontDescription &v) { fonts[f] = v; Log(Row(f).name, v.size); };
         for (SettingsField f : {SettingsField::Sound1, SettingsField::Sound2})
             c.soundData[f] = [this, f] { return soundData[f]; };
         c.window = {[this] { return window; },

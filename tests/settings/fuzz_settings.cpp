@@ -45,15 +45,15 @@ RecordingControls Applied(SettingsRecord &record)
 
 void CheckWithinRanges(RecordingControls &controls)
 {
-    for (const auto &spec : kOptionFields) {
-        if (spec.HasRange())
-            Check(controls.options[spec.field] >= spec.min && controls.options[spec.field] <= spec.max, spec.name);
-        else if (spec.type == FieldType::Flag)
-            Check(controls.options[spec.field] == 0 || controls.options[spec.field] == 1, spec.name);
+    for (const auto &row : kOptionFields) {
+        if (row.HasRange())
+            Check(controls.options[row.field] >= row.min && controls.options[row.field] <= row.max, row.name);
+        else if (row.type == FieldType::Flag)
+            Check(controls.options[row.field] == 0 || controls.options[row.field] == 1, row.name);
     }
     for (auto field : {SettingsField::UdLength, SettingsField::UdDelay}) {
-        const auto &spec = Spec(field);
-        Check(controls.numbers[field] >= spec.min && controls.numbers[field] <= spec.max, spec.name);
+        const auto &row = Row(field);
+        Check(controls.numbers[field] >= row.min && controls.numbers[field] <= row.max, row.name);
     }
     for (auto &[field, font] : controls.fonts) {
         const int points = PointSizeToShow(font);
@@ -98,13 +98,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const QByteArray written = record.Bytes();
     Check(written.size() == kSettingsRecordSize, "record size");
-    for (const auto &spec : kSettingsFields) {
-        if (spec.type == FieldType::Reserved || spec.type == FieldType::SoundData)
-            Check(record.Block(spec.field) == read.Block(spec.field), spec.name);
+    for (const auto &row : kSettingsFields) {
+        if (row.type == FieldType::Reserved || row.type == FieldType::SoundData)
+            Check(record.Block(row.field) == read.Block(row.field), row.name);
     }
-    for (const auto &spec : kOptionFields) {
-        if (spec.type == FieldType::Reserved)
-            Check(record.Options().Block(spec.field) == read.Options().Block(spec.field), spec.name);
+    for (const auto &row : kOptionFields) {
+        if (row.type == FieldType::Reserved)
+            Check(record.Options().Block(row.field) == read.Options().Block(row.field), row.name);
     }
 
     SettingsRecord reread = *SettingsRecord::FromBytes(written);

@@ -131,7 +131,7 @@ private slots:
         QFETCH(int, shown);
         OptionsRecord options;
         const auto f = OptionField(field);
-        if (Spec(f).type == FieldType::Int)
+        if (Row(f).type == FieldType::Int)
             options.SetInt(f, stored);
         else
             options.SetByte(f, quint8(stored));

@@ -31,15 +31,15 @@ SettingsRecord ForeignRecord()
         b = char(random.bounded(1, 256));
     SettingsRecord record = *SettingsRecord::FromBytes(junk);
     const SettingsRecord designed = DefaultSettings();
-    for (const auto &spec : kSettingsFields) {
-        if (spec.type == FieldType::Int || spec.type == FieldType::Byte || spec.type == FieldType::Flag
-            || spec.type == FieldType::Colour || spec.type == FieldType::Font)
-            record.SetBlock(spec.field, designed.Block(spec.field));
+    for (const auto &row : kSettingsFields) {
+        if (row.type == FieldType::Int || row.type == FieldType::Byte || row.type == FieldType::Flag
+            || row.type == FieldType::Colour || row.type == FieldType::Font)
+            record.SetBlock(row.field, designed.Block(row.field));
     }
     OptionsRecord options = record.Options();
-    for (const auto &spec : kOptionFields) {
-        if (spec.type != FieldType::Reserved)
-            options.SetBlock(spec.field, designed.Options().Block(spec.field));
+    for (const auto &row : kOptionFields) {
+        if (row.type != FieldType::Reserved)
+            options.SetBlock(row.field, designed.Options().Block(row.field));
     }
     options.SetInt(OptionField::UdLetters, 33);
     options.SetByte(OptionField::RgLangs, 1);
