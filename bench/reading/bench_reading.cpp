@@ -10,7 +10,7 @@
 #include "app/TFormHello.h"
 #include "app/TLektavo.h"
 #include "app/TSound.h"
-#include "platform/speech/MonitorRecorder.h"
+#include "../SoundMeasures.h"
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
@@ -25,8 +25,7 @@
 
 namespace {
 
-using Clock = MonitorRecorder::Clock;
-constexpr int Threshold = 300;
+using namespace SoundMeasures;
 constexpr int Trials = 8;
 const QString Text = QStringLiteral(
     "Это первое предложение. Here comes another one. И чтение продолжается. A short line. "
@@ -43,50 +42,6 @@ void RunEventsUntil(const std::function<bool()> &done, int timeoutMs)
 void RunEventsFor(int ms)
 {
     RunEventsUntil([] { return false; }, ms);
-}
-
-double Ms(Clock::duration d)
-{
-    return std::chrono::duration<double, std::milli>(d).count();
-}
-
-double Median(std::vector<double> values)
-{
-    if (values.empty())
-        return -1;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-std::optional<Clock::time_point> FirstSoundAfter(const MonitorRecorder &recorder, Clock::time_point t)
-{
-    const auto sounds = recorder.Sounds(recorder.SampleAt(t), recorder.SampleCount(), Threshold, 1);
-    if (sounds.empty())
-        return std::nullopt;
-    return recorder.TimeOf(sounds.front().begin);
-}
-
-// The longest quiet stretch that reaches into a window of 40 ms around a moment.
-double SilenceAround(const MonitorRecorder &recorder, Clock::time_point t)
-{
-    const std::vector<short> samples = recorder.Samples();
-    const std::size_t window = MonitorRecorder::Rate * 40 / 1000;
-    const std::size_t centre = recorder.SampleAt(t);
-    const std::size_t from = centre > window ? centre - window : 0;
-    const std::size_t to = std::min(centre + window, samples.size());
-    std::size_t longest = 0;
-    for (std::size_t i = from; i < to; ++i) {
-        if (std::abs(samples[i]) >= Threshold)
-            continue;
-        std::size_t begin = i, end = i;
-        while (begin > 0 && std::abs(samples[begin - 1]) < Threshold)
-            --begin;
-        while (end < samples.size() && std::abs(samples[end]) < Threshold)
-            ++end;
-        longest = std::max(longest, end - begin);
-        i = end;
-    }
-    return longest * 1000.0 / MonitorRecorder::Rate;
 }
 
 struct Bench {
