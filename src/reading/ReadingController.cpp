@@ -38,10 +38,7 @@ void ReadingController::BtStartSpeakingClick()
     }
     ReadingPaused = false;
     ShowReadingButtons(StopSpeaking);
-    view.SetButtonVisible(StartBuffer, true);
-    view.SetButtonEnabled(StartBuffer, false);
-    view.SetButtonVisible(StopBuffer, false);
-    view.SetButtonEnabled(StopBuffer, false);
+    KeepOtherReadingOff(StartBuffer, StopBuffer);
     view.FocusButton(StopSpeaking);
     BeginReading();
     AcReadExecute();
@@ -55,13 +52,19 @@ void ReadingController::BtStartBufferClick()
     re2.SetSelStart(0);
     ReadingPaused = false;
     ShowReadingButtons(StopBuffer);
-    view.SetButtonVisible(StartSpeaking, true);
-    view.SetButtonEnabled(StartSpeaking, false);
-    view.SetButtonVisible(StopSpeaking, false);
-    view.SetButtonEnabled(StopSpeaking, false);
+    KeepOtherReadingOff(StartSpeaking, StopSpeaking);
     view.FocusButton(StopBuffer);
     BeginReading();
     AcReadExecute();
+}
+
+// The other reading's start button stays in place, disabled; its stop button is hidden.
+void ReadingController::KeepOtherReadingOff(ReadingButton startButton, ReadingButton stopButton)
+{
+    view.SetButtonVisible(startButton, true);
+    view.SetButtonEnabled(startButton, false);
+    view.SetButtonVisible(stopButton, false);
+    view.SetButtonEnabled(stopButton, false);
 }
 
 // "Пауза" shown and enabled, "Продолжить" hidden, the given stop button in place of its start.

@@ -58,6 +58,7 @@ private:
     void BeginReading();
     void EndReading();
     void ShowReadingButtons(ReadingButton stopButton);
+    void KeepOtherReadingOff(ReadingButton startButton, ReadingButton stopButton);
     void HandleAudioStop();
     bool ClipboardHasText() const;
     bool Re1HasText() const;
