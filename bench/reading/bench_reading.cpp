@@ -5,12 +5,13 @@
 //   read_gap: with "Дополнит. задержка" at 0, the quiet stretch between the last loud sample of a
 //   sentence and the first of the next, found on the recording around the moment the voice
 //   reported the end of the sentence. Median over the gaps of a text of several sentences.
-#include "app/ReadingAloud.h"
-#include "app/ReadingOptions.h"
-#include "app/TFormHello.h"
-#include "app/TLektavo.h"
-#include "app/TSound.h"
 #include "../SoundMeasures.h"
+#include "app/TLektavo.h"
+#include "platform/TextArea.h"
+#include "platform/speech/SpeechEngine.h"
+#include "reading/ReadingController.h"
+#include "testsupport/Named.h"
+#include "testsupport/ObservedEngine.h"
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
@@ -45,35 +46,28 @@ void RunEventsFor(int ms)
 }
 
 struct Bench {
-    QTemporaryDir folder;
-    TLektavo window{{}, folder.path() + '/'};
-    ReadingAloud &reading = *window.Reading;
     std::vector<Clock::time_point> ends;  // each voice's report of a spoken sentence
+    QTemporaryDir folder;
+    TLektavo window{{}, folder.path() + '/', {HeardEngine(), HeardEngine()}};
+    ReadingController &reading = window.Reading();
 
     Bench()
     {
-        for (TSound *sound : {window.Sound1, window.Sound2}) {
-            auto toController = sound->Panel().ReadingAudioStop;
-            sound->Panel().ReadingAudioStop = [this, toController](TDirectSS *s, quint32 hi, quint32 lo) {
-                ends.push_back(Clock::now());
-                toController(s, hi, lo);
-            };
-        }
         window.show();
-        window.Re1->setPlainText(Text);
+        Named<QPlainTextEdit>(window, "Re1")->setPlainText(Text);
         RunEventsFor(500);
     }
 
-    ~Bench()
+    std::unique_ptr<TDirectSS> HeardEngine()
     {
-        for (TSound *sound : {window.Sound1, window.Sound2})
-            sound->Panel().ReadingAudioStop = nullptr;
+        return std::make_unique<ObservedEngine>(std::make_unique<SpeechEngine>(),
+                                                [this] { ends.push_back(Clock::now()); });
     }
 
     void StartFromTheTop()
     {
-        window.Re1Area->SetSelStart(0);
-        reading.Bar.BtStartSpeaking->click();
+        window.Text().SetSelStart(0);
+        Named<QPushButton>(window, "BtStartSpeaking")->click();
     }
 };
 
@@ -84,7 +78,7 @@ double FirstSound(Bench &bench, const MonitorRecorder &recorder)
         const Clock::time_point start = Clock::now();
         bench.StartFromTheTop();
         RunEventsFor(700);
-        bench.reading.Controller.AcStopSpeakingExecute();
+        bench.reading.AcStopSpeakingExecute();
         RunEventsFor(300);
         if (const auto onset = FirstSoundAfter(recorder, start))
             delays.push_back(Ms(*onset - start));
@@ -94,10 +88,10 @@ double FirstSound(Bench &bench, const MonitorRecorder &recorder)
 
 double Gap(Bench &bench, const MonitorRecorder &recorder)
 {
-    bench.reading.Options->UpDown1->setValue(0);
+    Named<QSpinBox>(bench.window, "UpDown1")->setValue(0);
     bench.ends.clear();
     bench.StartFromTheTop();
-    RunEventsUntil([&] { return !bench.reading.Controller.ReadingActive; }, 60000);
+    RunEventsUntil([&] { return !bench.reading.ReadingActive(); }, 60000);
     RunEventsFor(300);
     std::vector<double> gaps;
     for (std::size_t i = 0; i + 1 < bench.ends.size(); ++i)  // the last end starts nothing

@@ -48,6 +48,7 @@ public:
             QCoreApplication::quit();
     }
     void ShowRunning(bool) override {}
+    void ShowStartEnabled(bool) override {}
     void ShowRates(const QString &, const QString &) override {}
     void ShowIndicators(bool) override {}
     void ShowClock(const QString &) override {}
@@ -134,8 +135,7 @@ void BenchNextWordGroup()
     display.setFont(font);
     QtTextMeasurer measurer(&display);
     WordChunker chunker(area, measurer);
-    chunker.Rules = {20, 8, 1, 2, 1};
-    chunker.DisplayWidth = 600;
+    const ChunkRules rules{20, 8, 1, 2, 1};
     chunker.MoveTo(area.LineCount() / 2);
 
     constexpr int Calls = 20000;
@@ -143,7 +143,7 @@ void BenchNextWordGroup()
     QElapsedTimer timer;
     for (int i = 0; i < Calls; ++i) {
         timer.start();
-        if (!chunker.NextWordGroup())
+        if (!chunker.NextWordGroup(rules, 600))
             chunker.Rewind();
         micros.push_back(timer.nsecsElapsed() / 1e3);
     }

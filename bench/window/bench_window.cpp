@@ -1,5 +1,7 @@
 // A tab switch into and out of the speed reader with the 3 MB book in the text area: from the
 // click on the tab to the window painted with the text area rebuilt for the new tab.
+#include "testsupport/ScriptedVoices.h"
+#include "testsupport/Named.h"
 #include "app/TFormHello.h"
 #include "app/TLektavo.h"
 #include "platform/qt/QtTextArea.h"
@@ -29,7 +31,7 @@ double SwitchTo(TLektavo &window, int tab)
 {
     QElapsedTimer elapsed;
     elapsed.start();
-    window.PageControl1->setCurrentIndex(tab);
+    Named<QTabWidget>(window, "PageControl1")->setCurrentIndex(tab);
     QCoreApplication::processEvents();
     window.repaint();
     return elapsed.nsecsElapsed() / 1e6;
@@ -48,26 +50,26 @@ int main(int argc, char **argv)
     const QString text = DecodeUtf8Or1251(book.readAll());
 
     QTemporaryDir folder;
-    TLektavo window({}, folder.path() + '/');
+    TLektavo window({}, folder.path() + '/', ScriptedVoices().Take());
     window.resize(900, 700);
     window.show();
-    window.Re1Area->SetText(text);
-    window.Re1Area->SetSelStart(int(text.size() / 2));
-    window.Re1Area->SetSelLength(40);
-    const int length = window.Re1Area->TextLength();
+    window.Text().SetText(text);
+    window.Text().SetSelStart(int(text.size() / 2));
+    window.Text().SetSelLength(40);
+    const int length = window.Text().TextLength();
     QCoreApplication::processEvents();
 
     std::vector<double> in, out;
     bool rewrapped = true;
     for (int round = 0; round < Rounds; ++round) {
         in.push_back(SwitchTo(window, TLektavo::TsSrIndex));
-        rewrapped = rewrapped && window.Re1->lineWrapMode() == QPlainTextEdit::NoWrap;
+        rewrapped = rewrapped && Named<QPlainTextEdit>(window, "Re1")->lineWrapMode() == QPlainTextEdit::NoWrap;
         out.push_back(SwitchTo(window, TLektavo::TsReIndex));
-        rewrapped = rewrapped && window.Re1->lineWrapMode() == QPlainTextEdit::WidgetWidth;
+        rewrapped = rewrapped && Named<QPlainTextEdit>(window, "Re1")->lineWrapMode() == QPlainTextEdit::WidgetWidth;
     }
     std::printf("BENCH tab_switch_in %.1f ms\n", Median(in));
     std::printf("BENCH tab_switch_out %.1f ms\n", Median(out));
-    if (!rewrapped || window.Re1Area->TextLength() != length) {
+    if (!rewrapped || window.Text().TextLength() != length) {
         std::fprintf(stderr, "the switches did not rebuild the text area as they should\n");
         return 1;
     }

@@ -1,6 +1,7 @@
 #include "app/Application.h"
 #include "app/TFormHello.h"
 #include "app/TLektavo.h"
+#include "platform/Guarded.h"
 #include "platform/speech/SpeechEngine.h"
 #include "platform/system/ProgramFolder.h"
 #include "platform/system/SingleInstance.h"
@@ -17,14 +18,18 @@ bool LektavoApplication::notify(QObject *receiver, QEvent *event)
 {
     try {
         return QApplication::notify(receiver, event);
+    } catch (const std::exception &failure) {
+        ApplicationEvents1Exception(failure.what());
     } catch (...) {
-        ApplicationEvents1Exception();
-        return false;
+        ApplicationEvents1Exception("an exception of unknown type");
     }
+    return false;
 }
 
-void LektavoApplication::ApplicationEvents1Exception()
+// A failure that no command caught: the handler it broke off ends there, silently.
+void LektavoApplication::ApplicationEvents1Exception(const char *reason)
 {
+    LogDropped("an event handler", reason);
 }
 
 namespace {
@@ -68,9 +73,9 @@ int StartLektavo(const StartupEnvironment &environment)
     }
     splash->show();
     splash->repaint();
-    QApplication::processEvents();
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
-    TLektavo window(environment.arguments, environment.programFolder(), splash);
+    TLektavo window(environment.arguments, environment.programFolder(), environment.voiceEngines(), splash);
     QObject::connect(&instance, &SingleInstance::CommandReceived, &window,
                      [&window](const QString &command) {
                          if (command == QLatin1String("raise"))
@@ -89,6 +94,7 @@ StartupEnvironment DefaultStartupEnvironment(const QStringList &arguments)
     environment.socketPath = SingleInstance::DefaultSocketPath();
     environment.programFolder = [] { return ProgramFolder(); };
     environment.speechAvailable = SpeechAvailable;
+    environment.voiceEngines = [] { return VoiceEngines{std::make_unique<SpeechEngine>(), std::make_unique<SpeechEngine>()}; };
     return environment;
 }
 

@@ -1,15 +1,17 @@
 #pragma once
+#include "voices/VoiceChannel.h"
 #include <QApplication>
 #include <QStringList>
 #include <functional>
 
-// Catches whatever escapes an event handler: the interrupted handler ends early, silently, and
-// nothing reaches Qt.
+// Every command and event handler catches its own failures (Guarded); this catch is the last
+// resort for one that does not: the interrupted handler ends early, silently, and nothing
+// reaches Qt.
 class LektavoApplication : public QApplication {
 public:
     LektavoApplication(int &argc, char **argv);
     bool notify(QObject *receiver, QEvent *event) override;
-    static void ApplicationEvents1Exception();
+    static void ApplicationEvents1Exception(const char *reason);
 };
 
 struct StartupEnvironment {
@@ -17,6 +19,7 @@ struct StartupEnvironment {
     QString socketPath;                        // where a running instance listens
     std::function<QString()> programFolder;    // where the state files live
     std::function<bool()> speechAvailable;     // the presence check of the speech engines
+    std::function<VoiceEngines()> voiceEngines;  // the foreign and the Russian voice's engine
     std::function<void(QWidget *)> mainWindowShown;  // for measurements
 };
 

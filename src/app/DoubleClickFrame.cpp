@@ -1,4 +1,5 @@
 #include "DoubleClickFrame.h"
+#include "platform/Guarded.h"
 #include <QMouseEvent>
 
 DoubleClickFrame::DoubleClickFrame(const char *name, QWidget *parent) : QFrame(parent)
@@ -9,6 +10,6 @@ DoubleClickFrame::DoubleClickFrame(const char *name, QWidget *parent) : QFrame(p
 void DoubleClickFrame::mouseDoubleClickEvent(QMouseEvent *event)
 {
     if (OnDoubleClick)
-        OnDoubleClick();
+        Guarded(qPrintable(objectName()), OnDoubleClick);
     event->accept();
 }

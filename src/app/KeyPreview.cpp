@@ -1,4 +1,5 @@
 #include "KeyPreview.h"
+#include "platform/Guarded.h"
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QWidget>
@@ -14,7 +15,9 @@ bool KeyPreview::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress && watched->isWidgetType()
         && static_cast<QWidget *>(watched)->window() == window) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        if (handler(key->key(), key->modifiers()))
+        bool taken = false;
+        Guarded("FormKeyDown", [&] { taken = handler(key->key(), key->modifiers()); });
+        if (taken)
             return true;
     }
     return QObject::eventFilter(watched, event);

@@ -16,43 +16,44 @@ bool WriteScratchFile(const QString &path, const QString &text)
 
 } // namespace
 
-PageSwitch::PageSwitch(Parts parts, bool &suppressTextEvents, const bool &formStarting, QString tempPath)
-    : parts(parts), suppressTextEvents(suppressTextEvents), formStarting(formStarting),
-      tempPath(std::move(tempPath))
+PageSwitch::PageSwitch(Parts parts, QString tempPath) : parts(parts), tempPath(std::move(tempPath))
 {
 }
 
 void PageSwitch::PageControl1Changing(int currentPage)
 {
-    suppressTextEvents = true;
+    switching.emplace(parts.textEvents.Suppress());
     parts.window.StopVoices();
-    LeavingSpeedReader = currentPage == TsSr;
-    StopReading();
-}
-
-// A tab switch stops whichever reading's "Стоп" is showing.
-void PageSwitch::StopReading()
-{
-    if (parts.readingView.ButtonVisible(ReadingButton::StopSpeaking))
-        parts.reading.AcStopSpeakingExecute();
-    else if (parts.readingView.ButtonVisible(ReadingButton::StopBuffer))
-        parts.reading.AcStopBufferExecute();
+    leavingSpeedReader = currentPage == TsSr;
+    parts.reading.StopWhateverReads();
 }
 
 void PageSwitch::PageControl1Change(int newPage)
 {
-    if (!formStarting)
-        parts.record.SetByte(SettingsField::TabIndex, quint8(newPage));
+    parts.record.SetByte(SettingsField::TabIndex, quint8(newPage));
+    Enter(newPage, false);
+}
+
+// At start the text area is built for the reading tab and the tab stored is already the one
+// shown; entering the speed reader takes the position without rewrapping.
+void PageSwitch::EnterRememberedPage(int page)
+{
+    switching.emplace(parts.textEvents.Suppress());
+    Enter(page, true);
+}
+
+void PageSwitch::Enter(int newPage, bool starting)
+{
     const bool entering = newPage == TsSr;
-    if (!entering && !LeavingSpeedReader) {
-        suppressTextEvents = false;
+    if (!entering && !leavingSpeedReader) {
+        switching.reset();
         return;
     }
 
     parts.window.ShowTextArea(false);
-    parts.window.ProcessEvents();
+    parts.window.Repaint();
     if (entering) {
-        if (!formStarting)
+        if (!starting)
             RewrapForPage(newPage);
         parts.speedReader.TakePositionFromTextArea();
     } else {
@@ -63,7 +64,7 @@ void PageSwitch::PageControl1Change(int newPage)
     CentreCaretLine(parts.area, parts.window.VisibleLineCount());
     parts.window.ShowTextArea(true);
     parts.speedReader.ClearGroupHistory();
-    suppressTextEvents = false;
+    switching.reset();
     QFile::remove(tempPath);
 }
 

@@ -1,8 +1,9 @@
 #pragma once
+#include "app/TextEventGate.h"
 #include <QString>
+#include <optional>
 
 class ReadingController;
-class ReadingView;
 class SettingsRecord;
 class SpeedReaderController;
 class TextArea;
@@ -14,16 +15,17 @@ public:
 
     virtual void StopVoices() = 0;  // AudioReset on Sound1, then Sound2, ignoring failures
     virtual void ShowTextArea(bool shown) = 0;
-    virtual void ProcessEvents() = 0;
+    virtual void Repaint() = 0;     // at once, before a long step
     virtual void SetWordWrap(bool on) = 0;
     virtual void FocusTabControl() = 0;
     virtual int VisibleLineCount() const = 0;
 };
 
-// The tab switch of the main window. Leaving any tab stops both voices and a reading aloud or a
-// clipboard watch. Entering or leaving the speed reader also hands the reading position between
-// it and the text area and rebuilds the text area: word wrap off on the speed reader's tab, so
-// that each line is a paragraph as the speed reader counts them, and on elsewhere.
+// The tab switch of the main window. Leaving any tab stops both voices and whatever reads aloud.
+// Entering or leaving the speed reader also hands the reading position between it and the text
+// area and rebuilds the text area: word wrap off on the speed reader's tab, so that each line is
+// a paragraph as the speed reader counts them, and on elsewhere. The text area's events are
+// suppressed from the moment a tab is left until the next one is set up.
 class PageSwitch {
 public:
     enum Page { TsRe = 0, TsSr = 1, TsSettings = 2, TsSound = 3 };
@@ -31,29 +33,27 @@ public:
     struct Parts {
         TextArea &area;  // Re1
         ReadingController &reading;
-        const ReadingView &readingView;
         SpeedReaderController &speedReader;
         SettingsRecord &record;
         PageSwitchWindow &window;
+        TextEventGate &textEvents;
     };
-    // suppressTextEvents is set from PageControl1Changing to the end of PageControl1Change;
     // tempPath is the scratch file "Temp.tmp".
-    PageSwitch(Parts parts, bool &suppressTextEvents, const bool &formStarting, QString tempPath);
+    PageSwitch(Parts parts, QString tempPath);
     PageSwitch(const PageSwitch &) = delete;
     PageSwitch &operator=(const PageSwitch &) = delete;
 
+    void EnterRememberedPage(int page);          // the start-up's switch to the tab of the last run
     void PageControl1Changing(int currentPage);  // the tab is about to change
-    void PageControl1Change(int newPage);        // the new tab is active; also once at start
+    void PageControl1Change(int newPage);        // the new tab is active
     void RewrapForPage(int activePage);
 
-    bool LeavingSpeedReader = false;
-
 private:
-    void StopReading();
+    void Enter(int newPage, bool starting);
     void RebuildThroughScratchFile(bool wordWrap);
 
     Parts parts;
-    bool &suppressTextEvents;
-    const bool &formStarting;
     QString tempPath;
+    bool leavingSpeedReader = false;
+    std::optional<TextEventGate::Suppression> switching;
 };

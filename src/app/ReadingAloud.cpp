@@ -1,55 +1,59 @@
 #include "app/ReadingAloud.h"
 #include "app/ReadingOptions.h"
-#include "app/TLektavo.h"
-#include "app/TSound.h"
-#include "reading/BlankText.h"
-#include <QBoxLayout>
+#include "app/SettingsBinding.h"
+#include "app/SoundPage.h"
+#include <QCheckBox>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
+#include <QSpinBox>
 
 namespace {
 
-// Before the stretch that closes the column.
-ReadingOptions *NewOptions(QWidget *pnSoundLeft)
+ReadingOptions *NewOptions(SoundPage &soundPage)
 {
-    auto *options = new ReadingOptions(pnSoundLeft);
-    auto *column = qobject_cast<QBoxLayout *>(pnSoundLeft->layout());
-    column->insertWidget(std::max(column->count() - 1, 0), options);
+    auto *options = new ReadingOptions;
+    soundPage.AddToLeftColumn(options, options->Rows());
     return options;
 }
 
 } // namespace
 
-ReadingAloud::ReadingAloud(TLektavo &window, TextArea &re1)
-    : Bar(window.PnReTop), Options(NewOptions(window.PnSoundLeft)),
-      View(Bar, *Options, window.Re1, &window), Re2(window.Re2),
-      Dispatch(window.Sound1->Ds(), window.Sound2->Ds()), TmSleep(&window), TmBuffer(&window),
-      Clipboard(QGuiApplication::clipboard()),
-      Controller(View, re1, Re2, Stepper, Dispatch, TmSleep, Clipboard),
-      Monitor(View, Controller, re1, Clipboard, TmBuffer), window(window), re1(re1)
+ReadingAloud::ReadingAloud(const Parts &parts)
+    : bar(parts.pnReTop), options(NewOptions(parts.soundPage)),
+      view(bar, *options, parts.re1, parts.textEvents, parts.owner), re2(parts.re2),
+      dispatch(parts.foreignEngine, parts.russianEngine), tmSleep(parts.owner), tmBuffer(parts.owner),
+      clipboard(QGuiApplication::clipboard()),
+      controller(view, parts.re1Area, re2, stepper, dispatch, tmSleep, clipboard),
+      monitor(view, controller, parts.re1Area, clipboard, tmBuffer)
 {
-    window.Re2->setLineWrapMode(QPlainTextEdit::NoWrap);
-    View.ForeignVoiceGroup = window.GbEnglish;
-    View.RussianVoiceGroup = window.GbRussian;
-    View.Pages = window.PageControl1;
-    View.ReadingPage = TLektavo::TsReIndex;
-    View.Suppressed = [&window] { return window.SuppressTextEvents; };
-    Bar.ConnectTo(Controller);
-    Options->ConnectTo(Controller, Monitor);
-    View.ForwardTextAreaEvents(Controller, Monitor);
-    auto audioStop = [this](TDirectSS *sender, quint32 hi, quint32 lo) { Controller.DsAudioStop(sender, hi, lo); };
-    window.Sound1->Panel().ReadingAudioStop = audioStop;
-    window.Sound2->Panel().ReadingAudioStop = audioStop;
-}
-
-ReadingAloud::~ReadingAloud()
-{
-    window.Sound1->Panel().ReadingAudioStop = nullptr;
-    window.Sound2->Panel().ReadingAudioStop = nullptr;
+    tmSleep.setObjectName("TmSleep");
+    tmBuffer.setObjectName("TmBuffer");
+    parts.re2->setLineWrapMode(QPlainTextEdit::NoWrap);
+    view.ForeignVoiceGroup = parts.soundPage.GbEnglish;
+    view.RussianVoiceGroup = parts.soundPage.GbRussian;
+    view.Pages = parts.pages;
+    view.ReadingPage = parts.readingPage;
+    bar.ConnectTo(controller);
+    options->ConnectTo(controller, monitor);
+    view.ForwardTextAreaEvents(controller, monitor, [this, notify = parts.textAvailabilityChanged] {
+        controller.Re1Change();
+        notify(controller.TextAvailable());
+    });
 }
 
 void ReadingAloud::FormCreate()
 {
-    Monitor.TakeStartupSnapshot();
-    View.SetButtonEnabled(ReadingButton::StartSpeaking, !IsBlankText(re1.Text()));
+    monitor.TakeStartupSnapshot();
+    controller.TakeStartupState();
+}
+
+void ReadingAloud::BindSettings(SettingsControls &controls)
+{
+    controls.options[OptionField::UpDown1] = SpinBoxValue(options->UpDown1);
+    controls.options[OptionField::CbLangApart] = CheckBoxValue(options->CbLangApart);
+    controls.options[OptionField::CbAutoBuffer] = CheckBoxValue(options->CbAutoBuffer);
+    controls.options[OptionField::CbIgnoreLong] = CheckBoxValue(options->CbIgnoreLong);
+    controls.options[OptionField::RgLangs] = {[this] { return options->LangsIndex(); },
+                                              [this](int index) { options->SetLangsIndex(index); }};
+    controls.AcSoundEnables = [this] { controller.AcSoundEnablesExecute(); };
 }

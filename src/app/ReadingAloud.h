@@ -8,38 +8,57 @@
 #include "reading/LanguageDispatch.h"
 #include "reading/ReadingController.h"
 #include "reading/SentenceStepper.h"
+#include <functional>
 
-class ReadingOptions;
+class QPlainTextEdit;
+class QTabWidget;
+class SoundPage;
+class TDirectSS;
 class TextArea;
-class TLektavo;
+class TextEventGate;
+struct SettingsControls;
 
 // Reading aloud in the main window: the top bar of the reading tab, the reading options of the
 // sound tab, the hidden Re2, the pause timer TmSleep and the clipboard monitor with TmBuffer,
-// composed around the reading controller and wired to Re1 and the two voice panels.
+// composed around the reading controller and speaking through the two voice channels' engines.
 class ReadingAloud {
 public:
-    // re1 is Re1 as the logic sees it; the window's Re1, Re2, PnReTop, PnSoundLeft, voice panels
-    // and tabs must exist.
-    ReadingAloud(TLektavo &window, TextArea &re1);
-    ~ReadingAloud();
+    struct Parts {
+        QWidget *pnReTop;
+        QPlainTextEdit *re1, *re2;
+        TextArea &re1Area;  // Re1 as the logic sees it
+        SoundPage &soundPage;
+        QTabWidget *pages;
+        int readingPage;
+        TDirectSS &foreignEngine, &russianEngine;
+        const TextEventGate &textEvents;
+        // Re1's text has changed: whether it holds more than blanks now.
+        std::function<void(bool textAvailable)> textAvailabilityChanged;
+        QObject *owner;  // the window, for the timers
+    };
+
+    explicit ReadingAloud(const Parts &parts);
     ReadingAloud(const ReadingAloud &) = delete;
     ReadingAloud &operator=(const ReadingAloud &) = delete;
 
     // At the window's creation: the clipboard's text is not new, "Вслух" needs a text.
     void FormCreate();
+    // The options of the sound tab and the voice groups that follow them.
+    void BindSettings(SettingsControls &controls);
+    void SetVisibleLineCount(int lines) { stepper.VisibleLineCount = lines; }
+    void StopVoices() { dispatch.ResetVoices(); }
 
-    ReadingBar Bar;
-    ReadingOptions *Options;
-    ReadingWindowView View;
-    QtTextArea Re2;
-    SentenceStepper Stepper;
-    LanguageDispatch Dispatch;
-    QtTimer TmSleep, TmBuffer;
-    QtClipboard Clipboard;
-    ReadingController Controller;
-    ClipboardMonitor Monitor;
+    ReadingController &Controller() { return controller; }
 
 private:
-    TLektavo &window;
-    TextArea &re1;
+    ReadingBar bar;
+    ReadingOptions *options;
+    ReadingWindowView view;
+    QtTextArea re2;
+    SentenceStepper stepper;
+    LanguageDispatch dispatch;
+    QtTimer tmSleep, tmBuffer;
+    QtClipboard clipboard;
+    ReadingController controller;
+    ClipboardMonitor monitor;
 };

@@ -1,4 +1,5 @@
 #include "app/ReadingBar.h"
+#include "app/Handlers.h"
 #include "reading/ReadingController.h"
 #include <QBoxLayout>
 #include <QPushButton>
@@ -53,13 +54,13 @@ QPushButton *ReadingBar::Button(ReadingButton button) const
 
 void ReadingBar::ConnectTo(ReadingController &controller)
 {
-    auto on = [](QPushButton *button, auto handler) {
-        QObject::connect(button, &QPushButton::clicked, button, handler);
+    const auto on = [&controller](QPushButton *button, const char *what, void (ReadingController::*click)()) {
+        OnSignal(button, &QPushButton::clicked, button, what, [&controller, click] { (controller.*click)(); });
     };
-    on(BtStartSpeaking, [&controller] { controller.BtStartSpeakingClick(); });
-    on(BtStopSpeaking, [&controller] { controller.AcStopSpeakingExecute(); });
-    on(BtStartBuffer, [&controller] { controller.BtStartBufferClick(); });
-    on(BtStopBuffer, [&controller] { controller.AcStopBufferExecute(); });
-    on(BtPause, [&controller] { controller.BtPauseClick(); });
-    on(BtResume, [&controller] { controller.BtResumeClick(); });
+    on(BtStartSpeaking, "BtStartSpeakingClick", &ReadingController::BtStartSpeakingClick);
+    on(BtStopSpeaking, "AcStopSpeaking", &ReadingController::AcStopSpeakingExecute);
+    on(BtStartBuffer, "BtStartBufferClick", &ReadingController::BtStartBufferClick);
+    on(BtStopBuffer, "AcStopBuffer", &ReadingController::AcStopBufferExecute);
+    on(BtPause, "BtPauseClick", &ReadingController::BtPauseClick);
+    on(BtResume, "BtResumeClick", &ReadingController::BtResumeClick);
 }

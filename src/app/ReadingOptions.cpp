@@ -1,4 +1,5 @@
 #include "app/ReadingOptions.h"
+#include "app/Handlers.h"
 #include "reading/ClipboardMonitor.h"
 #include "reading/ReadingController.h"
 #include "reading/ReadingView.h"
@@ -85,6 +86,11 @@ ReadingOptions::ReadingOptions(QWidget *parent) : QWidget(parent)
     langsItems->button(LangsNothing)->setChecked(true);
 }
 
+QList<QWidget *> ReadingOptions::Rows() const
+{
+    return {Gb222, Gb2222, Gb22222, RgLangs};
+}
+
 int ReadingOptions::LangsIndex() const
 {
     return langsItems->checkedId();
@@ -98,11 +104,10 @@ void ReadingOptions::SetLangsIndex(int index)
 
 void ReadingOptions::ConnectTo(ReadingController &controller, ClipboardMonitor &monitor)
 {
-    connect(UpDown1, &QSpinBox::valueChanged, this, [&controller] { controller.UpDown1Click(); });
-    connect(CbLangApart, &QCheckBox::toggled, this, [&controller] { controller.CbLangApartClick(); });
-    connect(CbAutoBuffer, &QCheckBox::toggled, this, [&monitor] { monitor.CbAutoBufferClick(); });
-    connect(CbIgnoreLong, &QCheckBox::toggled, this, [&monitor] { monitor.CbIgnoreLongClick(); });
-    connect(langsItems, &QButtonGroup::idToggled, this, [&monitor](int, bool checked) {
+    OnSignal(CbLangApart, &QCheckBox::toggled, this, "CbLangApartClick",
+             [&controller] { controller.CbLangApartClick(); });
+    OnSignal(CbAutoBuffer, &QCheckBox::toggled, this, "CbAutoBufferClick", [&monitor] { monitor.CbAutoBufferClick(); });
+    OnSignal(langsItems, &QButtonGroup::idToggled, this, "RgLangsClick", [&monitor](int, bool checked) {
         if (checked)
             monitor.RgLangsClick();
     });

@@ -1,4 +1,5 @@
 #pragma once
+#include <QList>
 #include <QWidget>
 
 class ClipboardMonitor;
@@ -22,6 +23,8 @@ public:
     int LangsIndex() const;  // the checked item of RgLangs
     void SetLangsIndex(int index);
     void ConnectTo(ReadingController &controller, ClipboardMonitor &monitor);
+    // The groups, as rows of the column that holds the options.
+    QList<QWidget *> Rows() const;
 
     QGroupBox *Gb222, *Gb2222, *Gb22222;
     QSpinBox *UpDown1;

@@ -1,11 +1,12 @@
 #include "app/ReadingWindowView.h"
+#include "app/Handlers.h"
 #include "app/ReadingBar.h"
 #include "app/ReadingOptions.h"
+#include "app/TextEventGate.h"
 #include "platform/qt/QtAppearance.h"
 #include "reading/ClipboardMonitor.h"
 #include "reading/ReadingController.h"
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QMouseEvent>
@@ -28,18 +29,20 @@ bool OwnFocusChange(const QEvent *event)
 } // namespace
 
 ReadingWindowView::ReadingWindowView(ReadingBar &bar, ReadingOptions &options, QPlainTextEdit *re1,
-                                     QObject *parent)
-    : QObject(parent), bar(bar), options(options), re1(re1)
+                                     const TextEventGate &textEvents, QObject *parent)
+    : QObject(parent), bar(bar), options(options), re1(re1), textEvents(textEvents)
 {
 }
 
-void ReadingWindowView::ForwardTextAreaEvents(ReadingController &reading, ClipboardMonitor &monitor)
+void ReadingWindowView::ForwardTextAreaEvents(ReadingController &reading, ClipboardMonitor &monitor,
+                                              std::function<void()> onTextChange)
 {
     controller = &reading;
     re1->installEventFilter(this);
     re1->viewport()->installEventFilter(this);
-    connect(re1, &QPlainTextEdit::textChanged, this, [&reading] { reading.Re1Change(); });
-    connect(re1, &QPlainTextEdit::selectionChanged, this, [&monitor] { monitor.Re1SelectionChange(); });
+    OnSignal(re1, &QPlainTextEdit::textChanged, this, "Re1Change", std::move(onTextChange));
+    OnSignal(re1, &QPlainTextEdit::selectionChanged, this, "Re1SelectionChange",
+             [&monitor] { monitor.Re1SelectionChange(); });
 }
 
 bool ReadingWindowView::eventFilter(QObject *watched, QEvent *event)
@@ -49,16 +52,18 @@ bool ReadingWindowView::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        if (watched == re1->viewport())
-            controller->Re1MouseDown(static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton);
+        if (watched == re1->viewport()) {
+            const bool left = static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
+            Guarded("Re1MouseDown", [&] { controller->Re1MouseDown(left); });
+        }
         break;
     case QEvent::FocusIn:
         if (watched == re1 && OwnFocusChange(event))
-            controller->Re1Enter();
+            Guarded("Re1Enter", [&] { controller->Re1Enter(); });
         break;
     case QEvent::FocusOut:
         if (watched == re1 && OwnFocusChange(event))
-            controller->Re1Exit();
+            Guarded("Re1Exit", [&] { controller->Re1Exit(); });
         break;
     default:
         break;
@@ -66,25 +71,11 @@ bool ReadingWindowView::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
-bool ReadingWindowView::ButtonVisible(ReadingButton button) const
-{
-    return !bar.Button(button)->isHidden();
-}
-
-bool ReadingWindowView::ButtonEnabled(ReadingButton button) const
+void ReadingWindowView::ShowButton(ReadingButton button, bool visible, bool enabled)
 {
     QPushButton *b = bar.Button(button);
-    return b->isEnabledTo(b->parentWidget());
-}
-
-void ReadingWindowView::SetButtonVisible(ReadingButton button, bool visible)
-{
-    bar.Button(button)->setVisible(visible);
-}
-
-void ReadingWindowView::SetButtonEnabled(ReadingButton button, bool enabled)
-{
-    bar.Button(button)->setEnabled(enabled);
+    b->setVisible(visible);
+    b->setEnabled(enabled);
 }
 
 void ReadingWindowView::FocusButton(ReadingButton button)
@@ -171,18 +162,6 @@ void ReadingWindowView::SetRussianVoiceGroupCaption(const QString &caption)
     RussianVoiceGroup->setAccessibleName(caption);
 }
 
-void ReadingWindowView::OptionsChanged()
-{
-    if (StoreOptions)
-        StoreOptions();
-}
-
-void ReadingWindowView::SetSpeedReaderStartEnabled(bool enabled)
-{
-    if (SpeedReaderStart)
-        SpeedReaderStart->setEnabled(enabled);
-}
-
 bool ReadingWindowView::ReadingTabShown() const
 {
     return !Pages || Pages->currentIndex() == ReadingPage;
@@ -190,10 +169,5 @@ bool ReadingWindowView::ReadingTabShown() const
 
 bool ReadingWindowView::TextEventsSuppressed() const
 {
-    return Suppressed && Suppressed();
-}
-
-void ReadingWindowView::ProcessEvents()
-{
-    QCoreApplication::processEvents();
+    return textEvents.Suppressed();
 }

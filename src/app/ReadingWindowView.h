@@ -4,6 +4,7 @@
 #include <functional>
 
 class ClipboardMonitor;
+class TextEventGate;
 class QGroupBox;
 class QPlainTextEdit;
 class QTabWidget;
@@ -19,23 +20,20 @@ class ReadingWindowView : public QObject, public ReadingView {
     Q_OBJECT
 public:
     ReadingWindowView(ReadingBar &bar, ReadingOptions &options, QPlainTextEdit *re1,
-                      QObject *parent = nullptr);
+                      const TextEventGate &textEvents, QObject *parent = nullptr);
 
     // Parts of the window beyond the reading controls; each may stay unset.
     QGroupBox *ForeignVoiceGroup = nullptr;  // GbEnglish
     QGroupBox *RussianVoiceGroup = nullptr;  // GbRussian
-    QWidget *SpeedReaderStart = nullptr;     // BtStart
     QTabWidget *Pages = nullptr;
     int ReadingPage = 0;
-    std::function<bool()> Suppressed;   // SuppressTextEvents
-    std::function<void()> StoreOptions;  // an option control changed
 
-    void ForwardTextAreaEvents(ReadingController &controller, ClipboardMonitor &monitor);
+    // Re1's mouse presses, focus changes and selection changes go to the logic; its text changes
+    // go to onTextChange, which tells the reading and whoever else follows the text.
+    void ForwardTextAreaEvents(ReadingController &controller, ClipboardMonitor &monitor,
+                               std::function<void()> onTextChange);
 
-    bool ButtonVisible(ReadingButton button) const override;
-    bool ButtonEnabled(ReadingButton button) const override;
-    void SetButtonVisible(ReadingButton button, bool visible) override;
-    void SetButtonEnabled(ReadingButton button, bool enabled) override;
+    void ShowButton(ReadingButton button, bool visible, bool enabled) override;
     void FocusButton(ReadingButton button) override;
 
     bool TextAreaFocused() const override;
@@ -51,12 +49,9 @@ public:
     void SetIgnoreLongEnabled(bool enabled) override;
     void SetForeignVoiceGroupEnabled(bool enabled) override;
     void SetRussianVoiceGroupCaption(const QString &caption) override;
-    void OptionsChanged() override;
 
-    void SetSpeedReaderStartEnabled(bool enabled) override;
     bool ReadingTabShown() const override;
     bool TextEventsSuppressed() const override;
-    void ProcessEvents() override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -65,5 +60,6 @@ private:
     ReadingBar &bar;
     ReadingOptions &options;
     QPlainTextEdit *re1;
+    const TextEventGate &textEvents;
     ReadingController *controller = nullptr;
 };

@@ -1,13 +1,22 @@
 #pragma once
 #include "settings/SettingsControls.h"
 
+class QCheckBox;
+class QLabel;
+class QPlainTextEdit;
+class QSpinBox;
 class QWidget;
-class TextArea;
-class TLektavo;
 
-// The main window's controls bound for the settings logic: what Restore applies and SaveAtExit
-// gathers. re1 is the text area Re1 as the logic sees it.
-SettingsControls BindSettingsControls(TLektavo &window, TextArea &re1);
+// How the settings logic reaches the controls that show settings: each part of the window binds
+// its own controls into one SettingsControls, with these helpers.
+SettingsControls::Number CheckBoxValue(QCheckBox *box);
+SettingsControls::Number SpinBoxValue(QSpinBox *box);
+void SetPanelBackground(QWidget *panel, ColorRef colour);
+
+// The window's placement.
+void BindPlacement(SettingsControls &controls, QWidget &window);
+// Re1's font and background (its panel PnRe's too), and the highlight colours shown on LbTest.
+void BindTextAppearance(SettingsControls &controls, QWidget *pnRe, QPlainTextEdit *re1, QLabel *lbTest);
 
 // The window's view mode and its bounds in the normal state, and setting them (before the window
 // is shown, the state takes effect when it is).

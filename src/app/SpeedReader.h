@@ -6,12 +6,16 @@
 #include "speedreader/SpeedReaderController.h"
 
 class TextArea;
+struct SettingsControls;
 
 // The speed reader as the main window holds it: its two tabs' widgets, its clock and timers
 // Timer1, TmCounting and TmClock, and the controller that runs it over the text area.
 class SpeedReader {
 public:
     SpeedReader(QWidget *pnSrBase, QWidget *pnSettings, TextArea &area);
+
+    // The values the speed reader keeps, the display's font and background.
+    void BindSettings(SettingsControls &controls);
 
     SpeedReaderController &Controller() { return controller; }
     SpeedReaderPage &Page() { return page; }

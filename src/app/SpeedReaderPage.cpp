@@ -2,6 +2,8 @@
 #include "Accessibility.h"
 #include "DoubleClickFrame.h"
 #include "GroupDisplay.h"
+#include "Handlers.h"
+#include "ShowQuietly.h"
 #include "SpeedReaderSettingsPage.h"
 #include "speedreader/SpeedReaderController.h"
 #include <QGuiApplication>
@@ -9,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -46,12 +47,6 @@ QSpinBox *NumberPanel(DoubleClickFrame *&panel, const char *panelName, const cha
     layout->addWidget(new QLabel(caption, panel));
     bar->layout()->addWidget(panel);
     return spin;
-}
-
-void ShowValue(QSpinBox *spin, int value)
-{
-    const QSignalBlocker blocker(spin);
-    spin->setValue(value);
 }
 
 QTabWidget *TabControlOf(QWidget *widget)
@@ -103,15 +98,14 @@ SpeedReaderPage::SpeedReaderPage(QWidget *pnSrBase, SpeedReaderSettingsPage &set
 void SpeedReaderPage::Attach(SpeedReaderController &c)
 {
     using C = SpeedReaderController;
-    QObject::connect(BtStart, &QPushButton::clicked, &connections, [&c] { c.BtStartClick(); });
-    QObject::connect(BtStop, &QPushButton::clicked, &connections, [&c] { c.BtStopClick(); });
-    const auto onValue = [&](QSpinBox *spin, void (C::*handler)(int)) {
-        QObject::connect(spin, &QSpinBox::valueChanged, &connections,
-                         [&c, handler](int value) { (c.*handler)(value); });
+    OnSignal(BtStart, &QPushButton::clicked, &connections, "BtStartClick", [&c] { c.BtStartClick(); });
+    OnSignal(BtStop, &QPushButton::clicked, &connections, "BtStopClick", [&c] { c.BtStopClick(); });
+    const auto onValue = [&](QSpinBox *spin, const char *what, void (C::*handler)(int)) {
+        OnSignal(spin, &QSpinBox::valueChanged, &connections, what, [&c, handler](int value) { (c.*handler)(value); });
     };
-    onValue(UdDelay, &C::UdDelayClick);
-    onValue(UdLength, &C::UdLengthClick);
-    onValue(UdWritten, &C::UdWrittenClick);
+    onValue(UdDelay, "UdDelayClick", &C::UdDelayClick);
+    onValue(UdLength, "UdLengthClick", &C::UdLengthClick);
+    onValue(UdWritten, "UdWrittenClick", &C::UdWrittenClick);
     PnSR->OnDoubleClick = [&c] { c.PnSRDblClick(); };
     PnDelay->OnDoubleClick = [&c] { c.PnDelayDblClick(); };
     PnLength->OnDoubleClick = [&c] { c.PnLengthDblClick(); };
@@ -141,6 +135,11 @@ void SpeedReaderPage::ShowRates(const QString &words, const QString &symbols)
     PnSR->SetRates(words, symbols);
 }
 
+void SpeedReaderPage::ShowStartEnabled(bool enabled)
+{
+    BtStart->setEnabled(enabled);
+}
+
 void SpeedReaderPage::ShowIndicators(bool shown)
 {
     LbWords->setVisible(shown);
@@ -154,10 +153,10 @@ void SpeedReaderPage::ShowClock(const QString &text)
 
 void SpeedReaderPage::ShowSettings(const SpeedReaderSettings &settings)
 {
-    ShowValue(UdDelay, settings.Delay);
+    ShowQuietly(UdDelay, &QSpinBox::setValue, settings.Delay);
     UdDelay->setSingleStep(settings.DelayStep);
-    ShowValue(UdLength, settings.Length);
-    ShowValue(UdWritten, settings.Written);
+    ShowQuietly(UdLength, &QSpinBox::setValue, settings.Length);
+    ShowQuietly(UdWritten, &QSpinBox::setValue, settings.Written);
     settingsPage.ShowSettings(settings);
 }
 

@@ -28,6 +28,7 @@ public:
 
     void ShowGroup(const QString &group) override;
     void ShowRunning(bool running) override;
+    void ShowStartEnabled(bool enabled) override;
     void ShowRates(const QString &words, const QString &symbols) override;
     void ShowIndicators(bool shown) override;
     void ShowClock(const QString &text) override;

@@ -1,12 +1,14 @@
 #include "SpeedReaderSettingsPage.h"
 #include "Accessibility.h"
+#include "ColumnLayout.h"
 #include "DoubleClickFrame.h"
+#include "Handlers.h"
+#include "ShowQuietly.h"
 #include "speedreader/SpeedReaderController.h"
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -55,18 +57,6 @@ QCheckBox *RowWithCheckBox(DoubleClickFrame *row, const char *name, const QStrin
     row->setAccessibleName(caption);
     row->layout()->addWidget(box);
     return box;
-}
-
-void ShowValue(QSpinBox *spin, int value)
-{
-    const QSignalBlocker blocker(spin);
-    spin->setValue(value);
-}
-
-void ShowCheck(QCheckBox *box, bool checked)
-{
-    const QSignalBlocker blocker(box);
-    box->setChecked(checked);
 }
 
 } // namespace
@@ -129,19 +119,18 @@ SpeedReaderSettingsPage::SpeedReaderSettingsPage(QWidget *pnSettings) : PnSettin
 void SpeedReaderSettingsPage::Attach(SpeedReaderController &c)
 {
     using C = SpeedReaderController;
-    const auto onValue = [&](QSpinBox *spin, void (C::*handler)(int)) {
-        QObject::connect(spin, &QSpinBox::valueChanged, &connections,
-                         [&c, handler](int value) { (c.*handler)(value); });
+    const auto onValue = [&](QSpinBox *spin, const char *what, void (C::*handler)(int)) {
+        OnSignal(spin, &QSpinBox::valueChanged, &connections, what, [&c, handler](int value) { (c.*handler)(value); });
     };
-    onValue(UdLetters, &C::SetLetters);
-    onValue(UdLongWord, &C::SetLongWord);
-    onValue(UdEndOfSentence, &C::SetEndOfSentence);
-    onValue(UdComma, &C::SetComma);
-    onValue(UdBack, &C::UdBackClick);
-    QObject::connect(CbAutoStop, &QCheckBox::toggled, &connections,
-                     [&c](bool checked) { c.CbAutoStopClick(checked); });
-    QObject::connect(CbNonStop, &QCheckBox::toggled, &connections,
-                     [&c](bool checked) { c.CbNonStopClick(checked); });
+    onValue(UdLetters, "UdLettersClick", &C::SetLetters);
+    onValue(UdLongWord, "UdLongWordClick", &C::SetLongWord);
+    onValue(UdEndOfSentence, "UdEndOfSentenceClick", &C::SetEndOfSentence);
+    onValue(UdComma, "UdCommaClick", &C::SetComma);
+    onValue(UdBack, "UdBackClick", &C::SetBack);
+    OnSignal(CbAutoStop, &QCheckBox::toggled, &connections, "CbAutoStopClick",
+             [&c](bool checked) { c.SetAutoStop(checked); });
+    OnSignal(CbNonStop, &QCheckBox::toggled, &connections, "CbNonStopClick",
+             [&c](bool checked) { c.SetNonStop(checked); });
 
     PnClock->OnDoubleClick = [&c] { c.PnClockDblClick(); };
     Pn22->OnDoubleClick = [&c] { c.Pn22DblClick(); };
@@ -154,17 +143,25 @@ void SpeedReaderSettingsPage::Attach(SpeedReaderController &c)
 
 void SpeedReaderSettingsPage::ShowSettings(const SpeedReaderSettings &settings)
 {
-    ShowValue(UdLetters, settings.Letters);
-    ShowValue(UdLongWord, settings.LongWord);
-    ShowValue(UdEndOfSentence, settings.EndOfSentence);
-    ShowValue(UdComma, settings.Comma);
-    ShowValue(UdBack, settings.Back);
-    ShowCheck(CbAutoStop, settings.AutoStop);
-    ShowCheck(CbNonStop, settings.NonStop);
+    ShowQuietly(UdLetters, &QSpinBox::setValue, settings.Letters);
+    ShowQuietly(UdLongWord, &QSpinBox::setValue, settings.LongWord);
+    ShowQuietly(UdEndOfSentence, &QSpinBox::setValue, settings.EndOfSentence);
+    ShowQuietly(UdComma, &QSpinBox::setValue, settings.Comma);
+    ShowQuietly(UdBack, &QSpinBox::setValue, settings.Back);
+    ShowQuietly(CbAutoStop, &QCheckBox::setChecked, settings.AutoStop);
+    ShowQuietly(CbNonStop, &QCheckBox::setChecked, settings.NonStop);
 }
 
 void SpeedReaderSettingsPage::ShowClock(const QString &text)
 {
     LbClock->setText(text);
     ShowAccessibleText(PnClock, text);
+}
+
+void SpeedReaderSettingsPage::LayColumns(int half)
+{
+    JoinColumns(PnSettingsLeft, half);
+    const int width = half - 19;
+    LayColumn(PnSettingsLeft, 10, width, {Pn22, Pn33, Pn44, Pn55});
+    LayColumn(PnSettingRight, 5, width, {Pn66, Pn77, Pn99});
 }

@@ -1,5 +1,6 @@
 #include "TFormHello.h"
 #include "Dialogs.h"
+#include "platform/Guarded.h"
 #include <QEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -37,11 +38,7 @@ TFormHello::TFormHello() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWind
 bool TFormHello::FormCreate(const std::function<bool()> &speechAvailable)
 {
     bool available = false;
-    try {
-        available = speechAvailable();
-    } catch (...) {
-        available = false;
-    }
+    Guarded("the presence check of the speech engines", [&] { available = speechAvailable(); });
     if (!available)
         Dialogs::ShowMessage(nullptr, QString::fromUtf8(MissingSpeechMessage));
     return available;

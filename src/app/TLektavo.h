@@ -1,88 +1,58 @@
 #pragma once
+#include "app/CommandTable.h"
+#include "app/TextEventGate.h"
+#include "settings/SettingsControls.h"
+#include "settings/SettingsStore.h"
+#include "voices/VoiceChannel.h"
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
-#include "settings/SettingsControls.h"
 #include <memory>
 
 class CaptionTimer;
 class PageSwitch;
 class PageSwitchWindow;
-class QAction;
-class QCheckBox;
-class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
 class QTabWidget;
 class QTimer;
 class QtTextArea;
-class QtTimer;
 class ReadingAloud;
-class SettingsStore;
+class ReadingController;
+class SoundPage;
 class SpeedReader;
+class SpeedReaderController;
 class TFormHello;
-class TSound;
-struct TextView;
+class TextArea;
+class ViewModes;
 
-// The main window: builds the controls under their component names, composes the controllers of
-// each subsystem and wires their events. Created hidden; TmShowForm shows it.
+// The main window: builds the controls under their component names, composes the parts of each
+// subsystem around the two voice channels and wires their events. Created hidden; TmShowForm
+// shows it. Other code reaches a part through its controller, never through the window's controls.
 class TLektavo : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr auto Caption = "Lektavo 3.19";
     enum Tab { TsReIndex = 0, TsSrIndex = 1, TsSettingsIndex = 2, TsSoundIndex = 3 };
 
-    // programFolder: where the state files live, ending in a slash.
-    TLektavo(QStringList arguments, QString programFolder, QPointer<TFormHello> splash = nullptr);
+    // programFolder: where the state files live, ending in a slash. The window speaks through
+    // the engines it is given.
+    TLektavo(QStringList arguments, QString programFolder, VoiceEngines engines, TFormHello *splash = nullptr);
     ~TLektavo() override;
 
     void BringForward();       // a second start asked this instance to come forward
     void ActivationMessage();  // a sibling program asked the window to come forward
-    // Every key pressed in the window, before the focused control; true when it was taken.
-    bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
 
-    // Start-up state and paths.
-    bool FormStarting = false;
-    bool SuppressTextEvents = false;
-    QString ProgramFolder, LastEditPath, SettingsPath, TempPath, HelpPath;
-    QString InitialCaption;
-    double StartTime = 0;
-
-    // Controls, by their component names.
-    QWidget *PnForm = nullptr;
-    QWidget *PnPageControl = nullptr;
-    QTabWidget *PageControl1 = nullptr;
-    QWidget *TsRe = nullptr, *TsSr = nullptr, *TsSettings = nullptr, *TsSound = nullptr;
-    QWidget *PnRe = nullptr, *PnReTop = nullptr;
-    QPlainTextEdit *Re1 = nullptr, *Re2 = nullptr;
-    QWidget *PnSrBase = nullptr;
-    QWidget *PnSettings = nullptr;
-    QWidget *PnSound = nullptr, *PnSoundLeft = nullptr, *PnSoundRight = nullptr;
-    QGroupBox *GbEnglish = nullptr, *GbRussian = nullptr;
-    TSound *Sound1 = nullptr, *Sound2 = nullptr;
-    QCheckBox *CbAutoActive = nullptr;
-    QLabel *LbTest = nullptr;  // invisible, in Re1's font: the height of one text line
-    QTimer *TmShowForm = nullptr;
-    QtTimer *TmCaption = nullptr;
-    // The view commands "Полный экран", "Окно" and "Текст по центру" (checkable).
-    QAction *mnScreen = nullptr, *mnWindow = nullptr, *MnTaCenter = nullptr;
-
-    int VisibleLineCount = 0;  // whole text lines that fit in Re1
-
-    void FormResize();
-    void mnScreenClick();
-    void mnWindowClick();
-    void MnTaCenterClick();
-    void AcPageControl1Execute();  // the tab switch for the tab shown, once at start
-    // The check mark of MnTaCenter and Re1's paragraphs centred or left, nothing stored.
-    void SetTextCentred(bool centred);
+    TextArea &Text();  // Re1 as the logic sees it
+    ReadingController &Reading();
+    SpeedReaderController &SpeedReading();
+    SettingsStore &Settings() { return settings; }
+    const VoicePanel &ForeignVoice() const { return foreignVoice.Panel(); }
+    const VoicePanel &RussianVoice() const { return russianVoice.Panel(); }
+    QAction *Command(const QString &name) const { return commands.Action(name); }
+    int VisibleLineCount() const { return visibleLineCount; }  // whole text lines that fit in Re1
     // A message in the window title; the title comes back 20 seconds after the first of several.
     void ShowCaptionMessage(const QString &message);
-
-    std::unique_ptr<QtTextArea> Re1Area;  // Re1 as the logic sees it
-    std::unique_ptr<ReadingAloud> Reading;
-    std::unique_ptr<SpeedReader> SpeedReading;  // "Быстрочиталка" and "Настройки"
-    std::unique_ptr<SettingsStore> Settings;  // "Data.dat", "LastEdit" and the settings record
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -92,27 +62,44 @@ protected:
 private:
     void BuildControls();
     QWidget *BuildReadingTab();
-    QWidget *BuildSoundTab();
+    void BuildParts();
+    void BuildCommands();
+    void BindSettings();
     void FormCreate();
     void AcLoadSoundExecute();
     void RestoreLastText();
     void FormCloseQuery();
     void FormDestroy();
     void TmShowFormTimer();
-    void BuildViewParts();
     void SelectRememberedTab();
     void PageControl1Changed(int index);
+    void FormResize();
     void RecomputeVisibleLineCount();
-    void LayColumns();
     void PnRight1MouseDown();
-    TextView KeepView();
 
     QStringList arguments;
     QPointer<TFormHello> splash;
-    SettingsControls settingsControls;
-    bool stateSaved = false;
+    SettingsStore settings;  // "Data.dat", "LastEdit" and the settings record
+    TextEventGate textEvents;
+    VoiceChannel foreignVoice, russianVoice;  // Sound1 and Sound2
+
+    QTabWidget *PageControl1 = nullptr;
+    QWidget *TsRe = nullptr, *TsSr = nullptr, *TsSettings = nullptr, *TsSound = nullptr;
+    QWidget *PnRe = nullptr, *PnReTop = nullptr, *PnSrBase = nullptr, *PnSettings = nullptr;
+    QPlainTextEdit *Re1 = nullptr, *Re2 = nullptr;
+    QTimer *TmShowForm = nullptr;
+
+    std::unique_ptr<QtTextArea> re1Area;
+    std::unique_ptr<SoundPage> soundPage;
+    std::unique_ptr<ReadingAloud> reading;
+    std::unique_ptr<SpeedReader> speedReading;  // "Быстрочиталка" and "Настройки"
+    std::unique_ptr<ViewModes> viewModes;
     std::unique_ptr<CaptionTimer> captionTimer;
+    CommandTable commands;
     std::unique_ptr<PageSwitchWindow> pageSwitchWindow;
     std::unique_ptr<PageSwitch> pageSwitch;
+    SettingsControls settingsControls;
+    int visibleLineCount = 0;
     int shownPage = TsReIndex;  // the tab before a change
+    bool stateSaved = false;
 };

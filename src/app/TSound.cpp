@@ -1,27 +1,25 @@
 #include "app/TSound.h"
 #include "app/Accessibility.h"
-#include "app/Application.h"
-#include "platform/TDirectSS.h"
+#include "app/Handlers.h"
+#include "app/ShowQuietly.h"
+#include "voices/VoicePanel.h"
 #include <QActionGroup>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMenu>
-#include <QSignalBlocker>
 #include <QSlider>
 #include <QStyle>
 #include <QToolButton>
 
-TSound::TSound(const QString &name, std::unique_ptr<TDirectSS> engine, QWidget *parent)
-    : QFrame(parent), ds(std::move(engine)), timer1(this), panel(*ds, timer1)
+TSound::TSound(const QString &name, VoicePanel &panel, QWidget *parent) : QFrame(parent), panel(panel)
 {
     setObjectName(name);
     setToolTip(QString::fromUtf8(Hint));
     BuildControls();
     BuildPuSound();
     panel.SetView(this);
-    timer1.OnTimer = [this] { Run([&] { panel.Timer1Timer(); }); };
 }
 
 TSound::~TSound()
@@ -29,32 +27,19 @@ TSound::~TSound()
     panel.SetView(nullptr);
 }
 
-// An engine error ends the handler it happened in and goes to the program's error handler here,
-// before it could unwind through Qt's signal delivery.
-template <typename Handler>
-void TSound::Run(Handler handler)
-{
-    try {
-        handler();
-    } catch (const std::exception &) {
-        LektavoApplication::ApplicationEvents1Exception();
-    }
-}
-
 void TSound::BuildControls()
 {
     CbMainCopy = new QComboBox(this);
     CbMainCopy->setObjectName("CbMainCopy");
     NameAfterComponent(CbMainCopy);
-    connect(CbMainCopy, &QComboBox::activated, this, [this](int index) {
-        Run([&] { panel.CbMainCopyChange(index); });
-    });
+    OnSignal(CbMainCopy, &QComboBox::activated, this, "CbMainCopyChange",
+             [this](int index) { panel.CbMainCopyChange(index); });
 
     BitBtn2 = new QToolButton(this);
     BitBtn2->setObjectName("BitBtn2");
     BitBtn2->setIcon(style()->standardIcon(QStyle::SP_MediaVolume));
     ShowTestPhrase(VoicePanel::EnglishPhrase);
-    connect(BitBtn2, &QToolButton::clicked, this, [this] { Run([&] { panel.BtHowISpeakClick(); }); });
+    OnSignal(BitBtn2, &QToolButton::clicked, this, "BtHowISpeakClick", [this] { panel.BtHowISpeakClick(); });
 
     LbSpeed = new QLabel(QStringLiteral("Скорость"), this);
     LbSpeed->setObjectName("LbSpeed");
@@ -87,9 +72,7 @@ QSlider *TSound::NewSlider(const char *name, QLabel *caption, void (VoicePanel::
     slider->setPageStep(5);
     slider->setFocusPolicy(Qt::StrongFocus);
     caption->setBuddy(slider);
-    connect(slider, &QSlider::valueChanged, this, [this, move](int position) {
-        Run([&] { (panel.*move)(position); });
-    });
+    OnSignal(slider, &QSlider::valueChanged, this, name, [this, move](int position) { (panel.*move)(position); });
     return slider;
 }
 
@@ -100,7 +83,7 @@ void TSound::BuildPuSound()
     const auto add = [this](const char *name, const QString &caption, void (VoicePanel::*click)()) {
         QAction *action = PuSound->addAction(caption);
         action->setObjectName(name);
-        connect(action, &QAction::triggered, this, [this, click] { Run([&] { (panel.*click)(); }); });
+        OnSignal(action, &QAction::triggered, this, name, [this, click] { (panel.*click)(); });
         return action;
     };
     const auto separator = [this](const char *name) {
@@ -144,7 +127,7 @@ void TSound::PuSoundPopup()
 void TSound::contextMenuEvent(QContextMenuEvent *event)
 {
     PuSoundPopup();
-    PuSound->exec(event->globalPos());
+    PuSound->popup(event->globalPos());
 }
 
 // Speed and pitch reach the engine when their slider is left; entering one stops the voice.
@@ -153,42 +136,37 @@ bool TSound::eventFilter(QObject *watched, QEvent *event)
     const bool entered = event->type() == QEvent::FocusIn;
     if (entered || event->type() == QEvent::FocusOut) {
         if (watched == SbSpeed)
-            Run([&] { entered ? panel.SbSpeedEnter() : panel.SbSpeedExit(); });
+            Guarded("SbSpeed focus", [&] { entered ? panel.SbSpeedEnter() : panel.SbSpeedExit(); });
         else if (watched == SbPitch)
-            Run([&] { entered ? panel.SbPitchEnter() : panel.SbPitchExit(); });
+            Guarded("SbPitch focus", [&] { entered ? panel.SbPitchEnter() : panel.SbPitchExit(); });
     }
     return QFrame::eventFilter(watched, event);
 }
 
 void TSound::ShowVoices(const QStringList &names)
 {
-    const QSignalBlocker blocker(CbMainCopy);
-    CbMainCopy->clear();
-    CbMainCopy->addItems(names);
+    ShowQuietly(CbMainCopy, &QComboBox::clear);
+    ShowQuietly(CbMainCopy, &QComboBox::addItems, names);
 }
 
 void TSound::ShowVoiceIndex(int index)
 {
-    const QSignalBlocker blocker(CbMainCopy);
-    CbMainCopy->setCurrentIndex(index);
+    ShowQuietly(CbMainCopy, &QComboBox::setCurrentIndex, index);
 }
 
 void TSound::ShowSpeed(int position)
 {
-    const QSignalBlocker blocker(SbSpeed);
-    SbSpeed->setValue(position);
+    ShowQuietly(SbSpeed, &QSlider::setValue, position);
 }
 
 void TSound::ShowPitch(int position)
 {
-    const QSignalBlocker blocker(SbPitch);
-    SbPitch->setValue(position);
+    ShowQuietly(SbPitch, &QSlider::setValue, position);
 }
 
 void TSound::ShowVolume(int position)
 {
-    const QSignalBlocker blocker(SbVolume);
-    SbVolume->setValue(position);
+    ShowQuietly(SbVolume, &QSlider::setValue, position);
 }
 
 void TSound::ShowTestPhrase(const QString &phrase)

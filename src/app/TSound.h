@@ -1,9 +1,6 @@
 #pragma once
-#include "platform/qt/QtTimer.h"
-#include "voices/VoicePanel.h"
 #include "voices/VoicePanelView.h"
 #include <QFrame>
-#include <memory>
 
 class QAction;
 class QComboBox;
@@ -11,21 +8,19 @@ class QLabel;
 class QMenu;
 class QSlider;
 class QToolButton;
-class TDirectSS;
+class VoicePanel;
 
 // The voice panel as the user sees it: the voice list, the test button, the speed, pitch and
-// volume sliders and the popup menu PuSound. It owns its engine Ds; the rules live in VoicePanel.
+// volume sliders and the popup menu PuSound. It shows a VoicePanel, which holds the rules and the
+// state, and hands the user's changes to it.
 class TSound : public QFrame, private VoicePanelView {
     Q_OBJECT
 public:
     static constexpr auto Hint = "Правая кнопка мышки - настройка движков";
 
     // name: the component name ("Sound1", "Sound2").
-    TSound(const QString &name, std::unique_ptr<TDirectSS> engine, QWidget *parent = nullptr);
+    TSound(const QString &name, VoicePanel &panel, QWidget *parent = nullptr);
     ~TSound() override;
-
-    TDirectSS &Ds() const { return *ds; }
-    VoicePanel &Panel() { return panel; }
 
     void PuSoundPopup();  // ticks the current filter and shows the matching test phrase
 
@@ -46,8 +41,6 @@ private:
     void BuildControls();
     void BuildPuSound();
     QSlider *NewSlider(const char *name, QLabel *caption, void (VoicePanel::*move)(int));
-    template <typename Handler>
-    void Run(Handler handler);
 
     void ShowVoices(const QStringList &names) override;
     void ShowVoiceIndex(int index) override;
@@ -56,7 +49,5 @@ private:
     void ShowVolume(int position) override;
     void ShowTestPhrase(const QString &phrase) override;
 
-    std::unique_ptr<TDirectSS> ds;
-    QtTimer timer1;
-    VoicePanel panel;
+    VoicePanel &panel;
 };

@@ -46,6 +46,4 @@ public:
         return text;
     }
     virtual void ScrollLines(int lines) = 0;    // negative scrolls up
-
-    virtual void ProcessEvents() = 0;           // let pending interface events run
 };

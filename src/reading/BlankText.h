@@ -2,6 +2,8 @@
 #include <QString>
 #include <algorithm>
 
+class TextArea;
+
 // A blank is a character with code 0 to 32: space, tab, line breaks and the other control codes.
 inline bool IsBlankChar(QChar c)
 {
@@ -22,3 +24,7 @@ inline QString TrimBlanks(const QString &text)
         --last;
     return text.mid(first, last - first);
 }
+
+// The position of the first non-blank character at or after from, or -1. Reads the text in
+// bounded chunks, so that a long text is never copied whole.
+int FirstNonBlank(const TextArea &area, int from);

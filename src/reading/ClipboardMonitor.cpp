@@ -47,8 +47,6 @@ ClipboardMonitor::ClipboardMonitor(ReadingView &view, ReadingController &control
 void ClipboardMonitor::TakeStartupSnapshot()
 {
     ClipboardSnapshot = clipboard.Text();
-    if (IsBlankText(ClipboardSnapshot))
-        view.SetButtonEnabled(ReadingButton::StartBuffer, false);
 }
 
 void ClipboardMonitor::TmBufferTimer()
@@ -59,21 +57,16 @@ void ClipboardMonitor::TmBufferTimer()
     if (clip == ClipboardSnapshot)
         return;
     // During a reading the new text stays new, so that it is taken when the reading ends.
-    if (!controller.ReadingActive)
+    if (!controller.ReadingActive())
         ClipboardSnapshot = clip;
-    view.SetButtonEnabled(ReadingButton::StartBuffer,
-                          !IsBlankText(clip) && !view.ButtonVisible(ReadingButton::StopSpeaking));
-    if (!ReadsByItself(clip))
-        return;
     // Noted here too: a text copied during a clipboard reading restarts it once, not at every poll.
-    ClipboardSnapshot = clip;
-    controller.BtStartBufferClick();
+    if (controller.ClipboardTextChanged(clip, ReadsByItself(clip)))
+        ClipboardSnapshot = clip;
 }
 
 bool ClipboardMonitor::ReadsByItself(const QString &clip) const
 {
-    return view.AutoBufferChecked() && view.ButtonEnabled(ReadingButton::StartBuffer)
-        && !(view.IgnoreLongChecked() && LongerThan(clip, LongText))
+    return view.AutoBufferChecked() && !(view.IgnoreLongChecked() && LongerThan(clip, LongText))
         && LanguageAccepted(view.LangsIndex(), clip);
 }
 
@@ -81,7 +74,7 @@ void ClipboardMonitor::Re1SelectionChange()
 {
     if (view.TextEventsSuppressed() || !view.ReadingTabShown() || !view.AutoBufferChecked())
         return;
-    if (controller.ReadingText)
+    if (controller.ReadingText())
         return;
     const QString selection = re1.SelText();
     // Tabs and line breaks inside do not make two words of it; a space does.
@@ -96,19 +89,12 @@ void ClipboardMonitor::Re1SelectionChange()
 
 void ClipboardMonitor::CbAutoBufferClick()
 {
-    view.OptionsChanged();
     if (!view.AutoBufferChecked())
         ClipboardSnapshot.clear();  // the next poll takes note of the clipboard again
     controller.AcSoundEnablesExecute();
 }
 
-void ClipboardMonitor::CbIgnoreLongClick()
-{
-    view.OptionsChanged();
-}
-
 void ClipboardMonitor::RgLangsClick()
 {
-    view.OptionsChanged();
     view.SetIgnoreLongEnabled(view.LangsIndex() < LangsNothing);
 }

@@ -7,9 +7,9 @@ class ReadingView;
 class TextArea;
 class Timer;
 
-// Watches the clipboard while the reading tab is shown: a new text makes "Буфер" available and,
-// with automatic sending on and the language and length filters passing, is read at once. The
-// other way round, a single word selected in Re1 goes to the clipboard by itself.
+// Watches the clipboard while the reading tab is shown and tells the reading controller of a new
+// text, and whether automatic sending and the language and length filters would have it read at
+// once. The other way round, a single word selected in Re1 goes to the clipboard by itself.
 class ClipboardMonitor {
 public:
     static constexpr int PollInterval = 800;  // milliseconds
@@ -22,13 +22,12 @@ public:
 
     QString ClipboardSnapshot;  // the clipboard text last taken note of
 
-    // At start-up: a text already in the clipboard is not new, and "Буфер" needs a text.
+    // At start-up: a text already in the clipboard is not new.
     void TakeStartupSnapshot();
 
     void TmBufferTimer();
     void Re1SelectionChange();
     void CbAutoBufferClick();
-    void CbIgnoreLongClick();
     void RgLangsClick();
 
 private:

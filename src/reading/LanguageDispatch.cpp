@@ -1,5 +1,6 @@
 #include "reading/LanguageDispatch.h"
 #include "platform/TDirectSS.h"
+#include "platform/Guarded.h"
 #include "reading/BlankText.h"
 #include <optional>
 
@@ -32,12 +33,10 @@ std::optional<bool> FirstLetterIsLatin(const QString &text)
     return std::nullopt;
 }
 
-void IgnoringFailure(TDirectSS &engine, void (TDirectSS::*operation)())
+void OnBoth(TDirectSS &foreign, TDirectSS &russian, const char *what, void (TDirectSS::*operation)())
 {
-    try {
-        (engine.*operation)();
-    } catch (const SpeechError &) {
-    }
+    for (TDirectSS *engine : {&foreign, &russian})
+        Guarded(what, [&] { (engine->*operation)(); });
 }
 
 } // namespace
@@ -45,6 +44,17 @@ void IgnoringFailure(TDirectSS &engine, void (TDirectSS::*operation)())
 LanguageDispatch::LanguageDispatch(TDirectSS &foreignEngine, TDirectSS &russianEngine)
     : foreign(foreignEngine), russian(russianEngine)
 {
+    for (TDirectSS *engine : {&foreign, &russian})
+        engine->OnAudioStop = [this](TDirectSS *, quint32, quint32) {
+            if (OnPieceSpoken)
+                OnPieceSpoken();
+        };
+}
+
+LanguageDispatch::~LanguageDispatch()
+{
+    foreign.OnAudioStop = nullptr;
+    russian.OnAudioStop = nullptr;
 }
 
 void LanguageDispatch::SpeakText(const QString &text)
@@ -71,18 +81,15 @@ bool LanguageDispatch::IsRussianText(const QString &text)
 
 void LanguageDispatch::ResetVoices()
 {
-    IgnoringFailure(foreign, &TDirectSS::AudioReset);
-    IgnoringFailure(russian, &TDirectSS::AudioReset);
+    OnBoth(foreign, russian, "AudioReset", &TDirectSS::AudioReset);
 }
 
 void LanguageDispatch::PauseVoices()
 {
-    IgnoringFailure(foreign, &TDirectSS::AudioPause);
-    IgnoringFailure(russian, &TDirectSS::AudioPause);
+    OnBoth(foreign, russian, "AudioPause", &TDirectSS::AudioPause);
 }
 
 void LanguageDispatch::ResumeVoices()
 {
-    IgnoringFailure(foreign, &TDirectSS::AudioResume);
-    IgnoringFailure(russian, &TDirectSS::AudioResume);
+    OnBoth(foreign, russian, "AudioResume", &TDirectSS::AudioResume);
 }

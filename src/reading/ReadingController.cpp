@@ -15,8 +15,16 @@ ReadingController::ReadingController(ReadingView &view, TextArea &re1, TextArea 
       clipboard(clipboard)
 {
     stepper.AcStopBoth = [this] { AcStopBothExecute(); };
+    dispatch.OnPieceSpoken = [this] { PieceSpoken(); };
     tmSleep.SetEnabled(false);
     tmSleep.OnTimer = [this] { TmSleepTimer(); };
+}
+
+ReadingController::~ReadingController()
+{
+    stepper.AcStopBoth = nullptr;
+    dispatch.OnPieceSpoken = nullptr;
+    tmSleep.OnTimer = nullptr;
 }
 
 bool ReadingController::ExtraPauseRunning() const
@@ -24,118 +32,110 @@ bool ReadingController::ExtraPauseRunning() const
     return tmSleep.Enabled();
 }
 
+void ReadingController::TakeStartupState()
+{
+    textAvailable = Re1HasText();
+    clipboardAvailable = ClipboardHasText();
+    ShowButtons();
+}
+
+// The three slots of the bar: "Вслух" or its "Стоп", "Буфер" or its "Стоп", "Пауза" or
+// "Продолжить". A start button stays in place, disabled, while the other reading runs.
+void ReadingController::ShowButtons()
+{
+    const bool idle = source == ReadingSource::Nothing;
+    const bool text = source == ReadingSource::Text;
+    const bool fromClipboard = source == ReadingSource::Clipboard;
+    view.ShowButton(StartSpeaking, !text, idle && textAvailable);
+    view.ShowButton(StopSpeaking, text, text);
+    view.ShowButton(StartBuffer, !fromClipboard, idle && clipboardAvailable);
+    view.ShowButton(StopBuffer, fromClipboard, fromClipboard);
+    view.ShowButton(Pause, idle || !paused, !idle && !paused);
+    view.ShowButton(Resume, !idle && paused, !idle && paused);
+}
+
+// A reading of the whole text goes on behind the caret; with only blanks behind it (the caret
+// left at the end by typing or pasting) it starts from the top.
 void ReadingController::BtStartSpeakingClick()
 {
-    ReadingText = true;
     const QString selection = re1.SelText();
     if (!IsBlankText(selection)) {
         re2.SetText(selection);
         re2.SetSelStart(0);
-        ReadingTarget = &re2;
-    } else {
-        ReadingTarget = &re1;
-        view.SetTextAreaBackground(HighlightBackColor);
+        StartReading(ReadingSource::Text, re2, StopSpeaking);
+        return;
     }
-    ReadingPaused = false;
-    ShowReadingButtons(StopSpeaking);
-    KeepOtherReadingOff(StartBuffer, StopBuffer);
-    view.FocusButton(StopSpeaking);
-    BeginReading();
-    AcReadExecute();
+    if (FirstNonBlank(re1, re1.SelStart() + re1.SelLength()) < 0 && Re1HasText())
+        re1.SetSelStart(0);
+    view.SetTextAreaBackground(HighlightBackColor);
+    StartReading(ReadingSource::Text, re1, StopSpeaking);
 }
 
 void ReadingController::BtStartBufferClick()
 {
-    ReadingText = false;
-    ReadingTarget = &re2;
     re2.SetText(TrimBlanks(clipboard.Text()));
     re2.SetSelStart(0);
-    ReadingPaused = false;
-    ShowReadingButtons(StopBuffer);
-    KeepOtherReadingOff(StartSpeaking, StopSpeaking);
-    view.FocusButton(StopBuffer);
-    BeginReading();
+    StartReading(ReadingSource::Clipboard, re2, StopBuffer);
+}
+
+void ReadingController::StartReading(ReadingSource what, TextArea &area, ReadingButton stopButton)
+{
+    source = what;
+    target = &area;
+    paused = false;
+    pieceEndedWhilePaused = false;
+    ShowButtons();
+    view.FocusButton(stopButton);
     AcReadExecute();
-}
-
-// The other reading's start button stays in place, disabled; its stop button is hidden.
-void ReadingController::KeepOtherReadingOff(ReadingButton startButton, ReadingButton stopButton)
-{
-    view.SetButtonVisible(startButton, true);
-    view.SetButtonEnabled(startButton, false);
-    view.SetButtonVisible(stopButton, false);
-    view.SetButtonEnabled(stopButton, false);
-}
-
-// "Пауза" shown and enabled, "Продолжить" hidden, the given stop button in place of its start.
-void ReadingController::ShowReadingButtons(ReadingButton stopButton)
-{
-    const ReadingButton startButton = stopButton == StopSpeaking ? StartSpeaking : StartBuffer;
-    view.SetButtonVisible(Pause, true);
-    view.SetButtonEnabled(Pause, true);
-    view.SetButtonVisible(Resume, false);
-    view.SetButtonVisible(stopButton, true);
-    view.SetButtonEnabled(stopButton, true);
-    view.SetButtonVisible(startButton, false);
-}
-
-void ReadingController::BeginReading()
-{
-    ReadingActive = true;
-    audioStopWhilePaused = false;
-    ++readingRuns;
 }
 
 void ReadingController::EndReading()
 {
-    ReadingText = false;
-    ReadingPaused = false;
-    ReadingActive = false;
-    audioStopWhilePaused = false;
-    ++readingRuns;
+    source = ReadingSource::Nothing;
+    paused = false;
+    pieceEndedWhilePaused = false;
+    textAvailable = Re1HasText();
+    clipboardAvailable = ClipboardHasText();
+    ShowButtons();
 }
 
 void ReadingController::AcReadExecute()
 {
-    if (MouseDownInText) {
+    if (mouseDownInText) {
         AcStopSpeakingExecute();
         return;
     }
-    if (!ReadingTarget)
+    if (!target)
         return;
     view.FocusButton(Pause);
-    TextArea &target = *ReadingTarget;
+    TextArea &area = *target;
     QString text;
     do {  // a piece of blanks and backquotes only would be silence that never reports its end
-        stepper.NextSentence(target);
-        if (target.SelStart() + target.SelLength() == 0)
+        stepper.NextSentence(area);
+        if (area.SelStart() + area.SelLength() == 0)
             return;  // the end of the text has stopped the reading
-        text = target.SelText().remove(u'`');
+        text = area.SelText().remove(u'`');
     } while (IsBlankText(text));
-    if (&target == &re1) {
-        const int run = readingRuns;
+    if (&area == &re1) {
         stepper.HighlightSentence(re1);
         stepper.ScrollToHighlight(re1);
-        if (!ReadingActive || run != readingRuns)
-            return;  // stopped or restarted by an event handled while the view scrolled
     }
     dispatch.SpeakText(text);
 }
 
-void ReadingController::DsAudioStop(TDirectSS *, quint32, quint32)
+void ReadingController::PieceSpoken()
 {
-    if (!ReadingActive)
+    if (!ReadingActive())
         return;
-    if (ReadingPaused) {
-        audioStopWhilePaused = true;
+    if (paused) {
+        pieceEndedWhilePaused = true;
         return;
     }
-    HandleAudioStop();
+    StartExtraPause(view.ExtraPauseSeconds());
 }
 
-void ReadingController::HandleAudioStop()
+void ReadingController::StartExtraPause(int seconds)
 {
-    const int seconds = view.ExtraPauseSeconds();
     if (seconds == 0) {
         AcReadExecute();
         return;
@@ -148,33 +148,27 @@ void ReadingController::HandleAudioStop()
 void ReadingController::TmSleepTimer()
 {
     tmSleep.SetEnabled(false);
-    if (ReadingActive)
+    if (ReadingActive())
         AcReadExecute();
 }
 
 void ReadingController::BtPauseClick()
 {
-    ReadingPaused = true;
-    view.SetButtonVisible(Pause, false);
-    view.SetButtonEnabled(Pause, false);
-    view.SetButtonVisible(Resume, true);
-    view.SetButtonEnabled(Resume, true);
+    paused = true;
+    ShowButtons();
     view.FocusButton(Resume);
     dispatch.PauseVoices();
 }
 
 void ReadingController::BtResumeClick()
 {
-    ReadingPaused = false;
-    view.SetButtonVisible(Pause, true);
-    view.SetButtonEnabled(Pause, true);
-    view.SetButtonVisible(Resume, false);
-    view.SetButtonEnabled(Resume, false);
+    paused = false;
+    ShowButtons();
     view.FocusButton(Pause);
     dispatch.ResumeVoices();
-    if (audioStopWhilePaused && ReadingActive) {
-        audioStopWhilePaused = false;
-        HandleAudioStop();
+    if (pieceEndedWhilePaused && ReadingActive()) {
+        pieceEndedWhilePaused = false;
+        StartExtraPause(view.ExtraPauseSeconds());
     }
 }
 
@@ -182,23 +176,13 @@ void ReadingController::AcStopSpeakingExecute()
 {
     dispatch.ResetVoices();
     tmSleep.SetEnabled(false);
-    if (!ReadingActive)
+    if (!ReadingActive())
         return;
     // The colour goes while the reading still stands, so that the text area's selection and
     // change events caused by it count as the reading's own work.
-    if (ReadingTarget == &re1)
+    if (target == &re1)
         stepper.ClearHighlight(re1);
     EndReading();
-    view.SetButtonVisible(StartSpeaking, true);
-    view.SetButtonVisible(Pause, true);
-    view.SetButtonEnabled(Pause, false);
-    view.SetButtonVisible(Resume, false);
-    view.SetButtonEnabled(StartBuffer, ClipboardHasText());
-    view.SetButtonVisible(StartBuffer, true);
-    view.SetButtonEnabled(StopBuffer, false);
-    view.SetButtonVisible(StopBuffer, false);
-    view.SetButtonEnabled(StartSpeaking, Re1HasText());
-    view.SetButtonVisible(StopSpeaking, false);
     if (!view.TextAreaFocused())
         view.FocusButton(StartSpeaking);
     view.RestoreTextAreaBackground();
@@ -208,27 +192,36 @@ void ReadingController::AcStopSpeakingExecute()
 void ReadingController::AcStopBufferExecute()
 {
     EndReading();
-    view.SetButtonVisible(Pause, true);
-    view.SetButtonEnabled(Pause, false);
-    view.SetButtonVisible(Resume, false);
-    view.SetButtonEnabled(StartBuffer, ClipboardHasText());
-    view.SetButtonVisible(StartBuffer, true);
-    view.SetButtonEnabled(StopBuffer, false);
-    view.SetButtonVisible(StopBuffer, false);
-    view.SetButtonEnabled(StartSpeaking, Re1HasText());
-    view.SetButtonVisible(StartSpeaking, true);
     view.FocusButton(StartBuffer);
-    view.SetButtonVisible(StopSpeaking, false);
     dispatch.ResetVoices();
     tmSleep.SetEnabled(false);
 }
 
+// A selection read from Re2 ends through the clipboard's stop, leaving the focus on "Буфер".
 void ReadingController::AcStopBothExecute()
 {
-    if (ReadingTarget == &re1)
+    if (target == &re1)
         AcStopSpeakingExecute();
-    else if (ReadingTarget == &re2)
+    else if (target == &re2)
         AcStopBufferExecute();
+}
+
+void ReadingController::StopWhateverReads()
+{
+    if (source == ReadingSource::Text)
+        AcStopSpeakingExecute();
+    else if (source == ReadingSource::Clipboard)
+        AcStopBufferExecute();
+}
+
+bool ReadingController::ClipboardTextChanged(const QString &text, bool readByItself)
+{
+    clipboardAvailable = !IsBlankText(text);
+    ShowButtons();
+    if (!readByItself || !clipboardAvailable || source == ReadingSource::Text)
+        return false;
+    BtStartBufferClick();
+    return true;
 }
 
 void ReadingController::Re1MouseDown(bool leftButton)
@@ -236,8 +229,8 @@ void ReadingController::Re1MouseDown(bool leftButton)
     stepper.DashPending = false;
     if (!leftButton)
         return;
-    MouseDownInText = true;
-    if (ReadingText)
+    mouseDownInText = true;
+    if (ReadingText())
         AcStopSpeakingExecute();
 }
 
@@ -248,28 +241,20 @@ void ReadingController::Re1Enter()
 
 void ReadingController::Re1Exit()
 {
-    MouseDownInText = false;
+    mouseDownInText = false;
 }
 
 void ReadingController::Re1Change()
 {
-    const bool hasText = Re1HasText();
-    view.SetButtonEnabled(StartSpeaking, hasText);
-    view.SetSpeedReaderStartEnabled(hasText);
-    if (!view.ButtonVisible(StopSpeaking))
+    textAvailable = Re1HasText();
+    ShowButtons();
+    if (source != ReadingSource::Text)
         view.FocusTextArea();
-}
-
-void ReadingController::UpDown1Click()
-{
-    view.OptionsChanged();
 }
 
 void ReadingController::CbLangApartClick()
 {
     dispatch.LangApart = view.LangApartChecked();
-    view.OptionsChanged();
-    view.ProcessEvents();
     AcSoundEnablesExecute();
 }
 
@@ -289,5 +274,5 @@ bool ReadingController::ClipboardHasText() const
 
 bool ReadingController::Re1HasText() const
 {
-    return !IsBlankText(re1.Text());
+    return FirstNonBlank(re1, 0) >= 0;
 }

@@ -1,37 +1,49 @@
 #pragma once
 #include "platform/ColorRef.h"
 #include "reading/ReadingView.h"
-#include <QtGlobal>
+#include <QString>
 
 class Clipboard;
 class LanguageDispatch;
 class SentenceStepper;
-class TDirectSS;
 class TextArea;
 class Timer;
 
+// What is being read aloud.
+enum class ReadingSource {
+    Nothing,
+    Text,       // Re1, or its selection copied to Re2
+    Clipboard,  // the clipboard text, copied to Re2
+};
+
 // Reads the text of Re1 (or its selection, copied to the hidden Re2) or the clipboard text aloud,
-// one piece at a time: each piece goes to a voice, and the voice's end-of-speech notification
-// brings the next piece, after the extra pause of UpDown1 seconds when it is not 0. Keeps the
-// buttons of the reading tab in step with the state.
+// one piece at a time: each piece goes to a voice, and the end of its speech brings the next
+// piece, after the extra pause of UpDown1 seconds when it is not 0. The controller holds the
+// reading state; the buttons of the reading tab are drawn from it.
 class ReadingController {
 public:
     static constexpr ColorRef DefaultHighlightBackColor = MakeColorRef(104, 104, 104);
 
+    // Subscribes to the dispatch's end of a piece and to TmSleep.
     ReadingController(ReadingView &view, TextArea &re1, TextArea &re2, SentenceStepper &stepper,
                       LanguageDispatch &dispatch, Timer &tmSleep, const Clipboard &clipboard);
+    ~ReadingController();
     ReadingController(const ReadingController &) = delete;
     ReadingController &operator=(const ReadingController &) = delete;
 
     // The reading state.
-    bool ReadingActive = false;  // also while paused or waiting between pieces
-    bool ReadingPaused = false;
-    bool ReadingText = false;    // started from the document text rather than the clipboard
-    TextArea *ReadingTarget = nullptr;
-    bool MouseDownInText = false;  // a left click into Re1: the next piece stops the reading
+    ReadingSource Source() const { return source; }
+    bool ReadingActive() const { return source != ReadingSource::Nothing; }  // paused or waiting too
+    bool ReadingText() const { return source == ReadingSource::Text; }
+    bool ReadingPaused() const { return paused; }
+    const TextArea *ReadingTarget() const { return target; }  // keeps its last value after a reading
+    bool MouseDownInText() const { return mouseDownInText; }  // the next piece stops the reading
+    bool ExtraPauseRunning() const;  // TmSleep is counting down
+
     ColorRef HighlightBackColor = DefaultHighlightBackColor;
 
-    bool ExtraPauseRunning() const;  // TmSleep is counting down
+    // At the window's creation: whether there is a text to read and a clipboard text.
+    void TakeStartupState();
 
     void BtStartSpeakingClick();
     void BtStartBufferClick();
@@ -40,26 +52,29 @@ public:
     void AcReadExecute();
     void AcStopSpeakingExecute();  // also the click on "Стоп" of a text reading
     void AcStopBufferExecute();    // also the click on "Стоп" of a clipboard reading
-    void AcStopBothExecute();
-    // The voice panels' end-of-speech notification, whichever voice spoke.
-    void DsAudioStop(TDirectSS *sender, quint32 hi, quint32 lo);
+    void AcStopBothExecute();      // the end of the text: the stop of the text area read
+    void StopWhateverReads();      // a tab switch: the stop of the reading under way
+    void PieceSpoken();            // a voice has played its piece to the end
     void TmSleepTimer();
+
+    // A clipboard text the monitor has not seen before. Read at once when readByItself and no
+    // text reading is under way; returns whether it is being read.
+    bool ClipboardTextChanged(const QString &text, bool readByItself);
 
     void Re1MouseDown(bool leftButton);
     void Re1Enter();
     void Re1Exit();
     void Re1Change();
+    bool TextAvailable() const { return textAvailable; }  // Re1 holds more than blanks
 
-    void UpDown1Click();
     void CbLangApartClick();
     void AcSoundEnablesExecute();
 
 private:
-    void BeginReading();
+    void StartReading(ReadingSource what, TextArea &area, ReadingButton stopButton);
     void EndReading();
-    void ShowReadingButtons(ReadingButton stopButton);
-    void KeepOtherReadingOff(ReadingButton startButton, ReadingButton stopButton);
-    void HandleAudioStop();
+    void ShowButtons();
+    void StartExtraPause(int seconds);
     bool ClipboardHasText() const;
     bool Re1HasText() const;
 
@@ -70,6 +85,13 @@ private:
     LanguageDispatch &dispatch;
     Timer &tmSleep;
     const Clipboard &clipboard;
-    int readingRuns = 0;               // counts starts and stops, to notice one during a piece
-    bool audioStopWhilePaused = false;  // a piece ended while paused: "Продолжить" goes on
+
+    ReadingSource source = ReadingSource::Nothing;
+    bool paused = false;
+    TextArea *target = nullptr;
+    bool mouseDownInText = false;
+    bool pieceEndedWhilePaused = false;  // "Продолжить" goes on with the next piece
+    // As the bar first shows "Вслух" and "Буфер": enabled, until the start-up looks.
+    bool textAvailable = true;
+    bool clipboardAvailable = true;
 };

@@ -20,17 +20,14 @@ enum RgLangsItem {
     LangsNothing,            // "Ничего не получать"
 };
 
-// What the reading logic drives and reads back in the window: the buttons (their visible and
-// enabled states are program state), the option controls of the sound tab, the text area's
-// focus and background, and a few facts about the window.
+// What the reading logic drives and reads in the window: the buttons (drawn from the reading
+// state), the option controls of the sound tab, the text area's focus and background, and a few
+// facts about the window.
 class ReadingView {
 public:
     virtual ~ReadingView() = default;
 
-    virtual bool ButtonVisible(ReadingButton button) const = 0;
-    virtual bool ButtonEnabled(ReadingButton button) const = 0;
-    virtual void SetButtonVisible(ReadingButton button, bool visible) = 0;
-    virtual void SetButtonEnabled(ReadingButton button, bool enabled) = 0;
+    virtual void ShowButton(ReadingButton button, bool visible, bool enabled) = 0;
     virtual void FocusButton(ReadingButton button) = 0;  // skipped when it cannot take the focus
 
     virtual bool TextAreaFocused() const = 0;  // Re1 is the window's focused control
@@ -46,10 +43,7 @@ public:
     virtual void SetIgnoreLongEnabled(bool enabled) = 0;
     virtual void SetForeignVoiceGroupEnabled(bool enabled) = 0;  // GbEnglish, greyed when disabled
     virtual void SetRussianVoiceGroupCaption(const QString &caption) = 0;
-    virtual void OptionsChanged() = 0;  // an option control changed: its value goes to the record
 
-    virtual void SetSpeedReaderStartEnabled(bool enabled) = 0;
     virtual bool ReadingTabShown() const = 0;       // "Говорилка" is the active tab
     virtual bool TextEventsSuppressed() const = 0;  // the window is being built or switching tabs
-    virtual void ProcessEvents() = 0;
 };

@@ -18,22 +18,6 @@ const std::array<QStringView, 17> SentenceDelimiters = {
 constexpr QStringView LineBreak = u"\r\n";
 constexpr QStringView Dash = u" --- ";
 constexpr int DashLastHyphen = 3;  // offset of the dash's third hyphen
-constexpr int BlankScanChunk = 1024;
-
-// The first non-blank character at or after from, or -1. Reads the text in bounded chunks so a
-// long text is never copied whole.
-int FirstNonBlank(const TextArea &area, int from)
-{
-    for (int position = std::max(from, 0);;) {
-        const QString chunk = area.TextRange(position, BlankScanChunk);
-        if (chunk.isEmpty())
-            return -1;
-        const auto found = std::find_if_not(chunk.begin(), chunk.end(), IsBlankChar);
-        if (found != chunk.end())
-            return position + int(found - chunk.begin());
-        position += int(chunk.size());
-    }
-}
 
 int Find(const TextArea &area, QStringView needle, int from)
 {
@@ -132,7 +116,7 @@ void SentenceStepper::ScrollToHighlight(TextArea &area)
 }
 
 // Moves the view down a line at a time until the piece's first line is the top line or the view
-// cannot scroll further, letting the display repaint between the lines.
+// cannot scroll further.
 void SentenceStepper::CreepToHighlight(TextArea &area)
 {
     int previousTop = -1;
@@ -141,7 +125,6 @@ void SentenceStepper::CreepToHighlight(TextArea &area)
         if (top == previousTop || area.LineFromChar(HighlightStart) <= top)
             return;
         area.ScrollLines(1);
-        area.ProcessEvents();
         previousTop = top;
     }
 }

@@ -1,4 +1,5 @@
 #include "settings/SettingsStore.h"
+#include "platform/Guarded.h"
 #include "settings/AtomicFile.h"
 #include "settings/TextEncoding.h"
 #include <QDir>
@@ -12,15 +13,6 @@ void MakeWritable(const QString &path)
     QFile file(path);
     if (file.exists())
         file.setPermissions(file.permissions() | QFile::WriteOwner | QFile::WriteUser);
-}
-
-template <typename Action>
-void IgnoringFailure(Action action)
-{
-    try {
-        action();
-    } catch (...) {
-    }
 }
 
 }  // namespace
@@ -69,9 +61,9 @@ bool SettingsStore::SaveAtExit(const SettingsControls &controls)
     record.SetOptions(options);
 
     if (controls.stopVoices)
-        IgnoringFailure(controls.stopVoices);
+        Guarded("stop the voices", controls.stopVoices);
     for (const auto &panel : controls.soundData)
-        IgnoringFailure([&] { record.SetSoundData(panel.first, panel.second()); });
+        Guarded("keep a voice panel's record", [&] { record.SetSoundData(panel.first, panel.second()); });
 
     if (controls.window.get)
         StorePlacement(record, controls.window.get());

@@ -14,6 +14,7 @@ public:
     QString SettingsPath() const { return folder + "Data.dat"; }
     QString TempPath() const { return folder + "Temp.tmp"; }
     QString HelpPath() const { return folder + "Help.html"; }
+    QString Folder() const { return folder; }  // ending in a slash
 
     SettingsRecord &Record() { return record; }
     const SettingsRecord &Record() const { return record; }

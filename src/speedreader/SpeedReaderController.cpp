@@ -87,8 +87,12 @@ SpeedReaderController::~SpeedReaderController()
     }
 }
 
+// With only blanks behind the position (the caret left at the end of the text) the reading starts
+// from the top.
 void SpeedReaderController::BtStartClick()
 {
+    if (!chunker.WordAhead())
+        RewindToTop();
     replayIndex = -2;
     running = true;
     view.ShowRunning(true);
@@ -106,8 +110,7 @@ void SpeedReaderController::BtStopClick()
 
 void SpeedReaderController::AcStopReading()
 {
-    ++runNumber;
-    chunker.ExtraTicks = 0;
+    chunker.DropExtraTicks();
     tmCounting.SetEnabled(false);
     AcStopCounting();
     running = false;
@@ -121,10 +124,14 @@ void SpeedReaderController::AcStopReading()
 void SpeedReaderController::AcFullStop()
 {
     timer1.SetEnabled(false);
-    chunker.CurrentGroup.clear();
     AcStopReading();
     view.ShowGroup({});
     area.SetSelStart(0);
+    RewindToTop();
+}
+
+void SpeedReaderController::RewindToTop()
+{
     chunker.Rewind();
     settings.Written = 0;
     ShowSettings();
@@ -133,8 +140,7 @@ void SpeedReaderController::AcFullStop()
 void SpeedReaderController::AcStopCounting()
 {
     countingStart.reset();
-    chunker.WordsRead = 0;
-    chunker.SymbolsRead = 0;
+    chunker.ResetCounts();
 }
 
 void SpeedReaderController::Timer1Timer()
@@ -168,10 +174,8 @@ void SpeedReaderController::ArmNextTick()
 
 void SpeedReaderController::AcTimerExecute()
 {
-    if (chunker.ExtraTicks > 0) {
-        --chunker.ExtraTicks;
+    if (chunker.TakeExtraTick())
         return;
-    }
     if (Paused()) {
         AcStopCounting();
         return;
@@ -192,28 +196,23 @@ bool SpeedReaderController::Paused() const
         || !view.SpeedReaderTabShown();
 }
 
-// At the end of the text NextWordGroup stops the reader; the group it leaves is shown only when
-// the reader is still in the run this tick belongs to (a restart from the top shows its own).
 void SpeedReaderController::ShowNextGroup()
 {
-    const int run = runNumber;
-    NextWordGroup();
-    if (run != runNumber)
+    const ChunkRules rules{settings.Length, settings.Letters, settings.LongWord,
+                           settings.EndOfSentence, settings.Comma};
+    if (!chunker.NextWordGroup(rules, view.DisplayWidth())) {
+        EndOfText();
         return;
-    view.ShowGroup(chunker.CurrentGroup);
-    groupHistory.append(chunker.CurrentGroup);
+    }
+    view.ShowGroup(chunker.CurrentGroup());
+    groupHistory.append(chunker.CurrentGroup());
     TrimHistory();
 }
 
 // With "Читать бесконечно" the end of the text starts the reader again from the top, once: when
 // that start meets the end at once, the text holds no word and the reader stays stopped.
-void SpeedReaderController::NextWordGroup()
+void SpeedReaderController::EndOfText()
 {
-    chunker.Rules = {settings.Length, settings.Letters, settings.LongWord, settings.EndOfSentence,
-                     settings.Comma};
-    chunker.DisplayWidth = view.DisplayWidth();
-    if (chunker.NextWordGroup())
-        return;
     AcFullStop();
     if (settings.NonStop && !restartingFromTop) {
         restartingFromTop = true;
@@ -247,8 +246,8 @@ void SpeedReaderController::TmCountingTimer()
     if (!countingStart)
         return;
     const qint64 elapsed = clock.MonotonicMs() - *countingStart;
-    const qint64 words = RatePerMinute(chunker.WordsRead, elapsed, 10);
-    const qint64 symbols = RatePerMinute(chunker.SymbolsRead, elapsed, 100);
+    const qint64 words = RatePerMinute(chunker.WordsRead(), elapsed, 10);
+    const qint64 symbols = RatePerMinute(chunker.SymbolsRead(), elapsed, 100);
     if (words > 0)
         view.ShowRates(QString::number(words) + QLatin1Char(' '),
                        QString::number(symbols) + QLatin1Char(' '));
@@ -270,7 +269,6 @@ void SpeedReaderController::PnClockDblClick()
 void SpeedReaderController::Indicators1Click()
 {
     SetIndicatorsShown(!settings.IndicatorsShown);
-    OptionChanged();
 }
 
 bool SpeedReaderController::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
@@ -311,30 +309,12 @@ void SpeedReaderController::UdLengthClick(int value)
     AcStopCounting();
 }
 
-void SpeedReaderController::UdBackClick(int value)
-{
-    SetBack(value);
-    OptionChanged();
-}
-
 void SpeedReaderController::UdWrittenClick(int value)
 {
     settings.Written = std::clamp(value, 0, SpeedReaderSettings::MaxWritten);
     const qint64 lines = std::max(area.LineCount(), 0);
     chunker.MoveTo(int(lines * settings.Written / 100));
     ShowSettings();
-}
-
-void SpeedReaderController::CbAutoStopClick(bool checked)
-{
-    SetAutoStop(checked);
-    OptionChanged();
-}
-
-void SpeedReaderController::CbNonStopClick(bool checked)
-{
-    SetNonStop(checked);
-    OptionChanged();
 }
 
 void SpeedReaderController::PnSRDblClick()
@@ -402,12 +382,12 @@ void SpeedReaderController::GivePositionToTextArea()
 {
     const int length = area.SelLength();
     const int count = area.LineCount();
-    const int line = std::min(chunker.ReadLine, count - 1);
+    const int line = std::min(chunker.ReadLine(), count - 1);
     const int lineStart = line >= 0 ? std::max(area.LineIndex(line), 0) : 0;
-    const int start = std::clamp(lineStart + chunker.ReadOffset - chunker.GroupSpan, 0,
+    const int start = std::clamp(lineStart + chunker.ReadOffset() - chunker.GroupSpan(), 0,
                                  area.TextLength());
     area.SetSelStart(start);
-    area.SetSelLength(chunker.GroupSpan != 0 ? chunker.GroupSpan : length);
+    area.SetSelLength(chunker.GroupSpan() != 0 ? chunker.GroupSpan() : length);
 }
 
 void SpeedReaderController::SetDelay(int value)
@@ -468,6 +448,11 @@ void SpeedReaderController::SetNonStop(bool on)
     ShowSettings();
 }
 
+void SpeedReaderController::TextAvailabilityChanged(bool available)
+{
+    view.ShowStartEnabled(available);
+}
+
 void SpeedReaderController::SetIndicatorsShown(bool shown)
 {
     settings.IndicatorsShown = shown;
@@ -478,10 +463,4 @@ void SpeedReaderController::SetIndicatorsShown(bool shown)
 void SpeedReaderController::ShowSettings()
 {
     view.ShowSettings(settings);
-}
-
-void SpeedReaderController::OptionChanged()
-{
-    if (OnOptionChanged)
-        OnOptionChanged();
 }

@@ -4,7 +4,6 @@
 #include <QStringList>
 #include <QtGlobal>
 #include <optional>
-#include <functional>
 
 class Clock;
 class SpeedReaderView;
@@ -45,10 +44,7 @@ public:
 
     void UdDelayClick(int value);
     void UdLengthClick(int value);
-    void UdBackClick(int value);
     void UdWrittenClick(int value);
-    void CbAutoStopClick(bool checked);
-    void CbNonStopClick(bool checked);
     void PnSRDblClick();     // also the double-click of LbWords and LbSymbols
     void PnDelayDblClick();
     void PnLengthDblClick();
@@ -63,6 +59,9 @@ public:
     // from the start of the text area's selection; leaving it selects the group shown last.
     void TakePositionFromTextArea();
     void GivePositionToTextArea();
+
+    // The text area holds more than blanks, or no longer does: "Старт" follows.
+    void TextAvailabilityChanged(bool available);
 
     void SetDialogOpen(bool open) { dialogOpen = open; }
     bool DialogOpen() const { return dialogOpen; }
@@ -79,16 +78,12 @@ public:
     void SetAutoStop(bool on);
     void SetNonStop(bool on);
     void SetIndicatorsShown(bool shown);
-    // Raised when the user changes a value that is stored at once (UdBack, CbAutoStop, CbNonStop,
-    // Indicators1).
-    std::function<void()> OnOptionChanged;
 
     bool Running() const { return running; }
     bool CountingActive() const { return countingStart.has_value(); }
     int ReplayIndex() const { return replayIndex; }
     const QStringList &GroupHistory() const { return groupHistory; }
     void ClearGroupHistory() { groupHistory.clear(); }
-    WordChunker &Chunker() { return chunker; }
     const WordChunker &Chunker() const { return chunker; }
 
     double StartTime = 0;  // time of day the clock counts from
@@ -97,14 +92,14 @@ private:
     void Timer1Timer();
     void ArmNextTick();
     void RestartBeat();
-    void NextWordGroup();
     void ShowNextGroup();
+    void EndOfText();
+    void RewindToTop();
     void Replay();
     bool Paused() const;
     void StepDelay(int direction);
     void TrimHistory();
     void ShowSettings();
-    void OptionChanged();
 
     TextArea &area;
     const Clock &clock;
@@ -123,6 +118,5 @@ private:
 
     qint64 beatStart = 0;   // monotonic ms of tick 0 of the beat
     qint64 tickNumber = 0;  // ticks of the beat so far
-    int runNumber = 0;      // grows on every stop, so a tick sees that a stop came in between
     bool restartingFromTop = false;
 };

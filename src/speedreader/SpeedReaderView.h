@@ -10,6 +10,7 @@ public:
 
     virtual void ShowGroup(const QString &group) = 0;  // the display PnSR; empty blanks it
     virtual void ShowRunning(bool running) = 0;        // "Стоп" visible while running, else "Старт"
+    virtual void ShowStartEnabled(bool enabled) = 0;   // "Старт" needs a text
     virtual void ShowRates(const QString &words, const QString &symbols) = 0;  // LbWords, LbSymbols
     virtual void ShowIndicators(bool shown) = 0;       // LbWords and LbSymbols visible
     virtual void ShowClock(const QString &text) = 0;   // PnClock

@@ -35,37 +35,53 @@ WordChunker::WordChunker(const TextArea &area, const TextMeasurer &measurer)
 void WordChunker::Rewind()
 {
     MoveTo(0);
-    CurrentGroup.clear();
+    currentGroup.clear();
+}
+
+bool WordChunker::TakeExtraTick()
+{
+    if (extraTicks == 0)
+        return false;
+    --extraTicks;
+    return true;
+}
+
+void WordChunker::ResetCounts()
+{
+    wordsRead = 0;
+    symbolsRead = 0;
 }
 
 void WordChunker::MoveTo(int line, int offset)
 {
-    ReadLine = std::max(line, 0);
-    ReadOffset = std::max(offset, 0);
-    GroupSpan = 0;
-    PendingRemainder.clear();
+    readLine = std::max(line, 0);
+    readOffset = std::max(offset, 0);
+    groupSpan = 0;
+    pendingRemainder.clear();
 }
 
-bool WordChunker::NextWordGroup()
+bool WordChunker::NextWordGroup(const ChunkRules &groupRules, int width)
 {
-    GroupSpan = 0;
-    const bool remainder = !PendingRemainder.isEmpty();
+    rules = groupRules;
+    displayWidth = width;
+    groupSpan = 0;
+    const bool remainder = !pendingRemainder.isEmpty();
     if (remainder) {
-        CurrentGroup = PendingRemainder;
-        PendingRemainder.clear();
+        currentGroup = pendingRemainder;
+        pendingRemainder.clear();
     } else {
         Word word;
         if (!FindNextWord(word))
             return false;
         Consume(word);
-        CurrentGroup = word.text;
+        currentGroup = word.text;
     }
     const bool split = FitToWidth();
-    if (CurrentGroup.size() > Rules.Letters)
-        ExtraTicks += Rules.LongWord;
-    if (AddClosingExtra(CurrentGroup))
+    if (currentGroup.size() > rules.Letters)
+        extraTicks += rules.LongWord;
+    if (AddClosingExtra(currentGroup))
         return true;
-    if (Rules.Length >= 3 && !remainder && !split)
+    if (rules.Length >= 3 && !remainder && !split)
         ExtendGroup();
     return true;
 }
@@ -81,27 +97,43 @@ QString WordChunker::ReadableLine(int line) const
 // up; the position itself moves only by Consume().
 bool WordChunker::FindNextWord(Word &word)
 {
-    for (;;) {
-        const QString line = ReadableLine(ReadLine);
-        const int from = std::max(ReadOffset, 0);
-        int start = from;
-        while (start < line.size() && IsBlank(line[start]))
-            ++start;
-        if (start < line.size()) {
-            int end = line.indexOf(QLatin1Char(' '), start);
-            if (end < 0)
-                end = line.size();
-            int last = end;
-            while (IsBlank(line[last - 1]))
-                --last;
-            word.text = line.mid(start, last - start);
-            word.end = end;
-            word.consumed = end - from;
-            return true;
-        }
+    while (!FindWordInLine(ReadableLine(readLine), std::max(readOffset, 0), word))
         if (!EnterNextLine())
             return false;
-    }
+    return true;
+}
+
+bool WordChunker::FindWordInLine(const QString &line, int from, Word &word) const
+{
+    int start = from;
+    while (start < line.size() && IsBlank(line[start]))
+        ++start;
+    if (start >= line.size())
+        return false;
+    int end = line.indexOf(QLatin1Char(' '), start);
+    if (end < 0)
+        end = line.size();
+    int last = end;
+    while (IsBlank(line[last - 1]))
+        --last;
+    word.text = line.mid(start, last - start);
+    word.end = end;
+    word.consumed = end - from;
+    return true;
+}
+
+// A piece of a cut word still to come counts; so does a word on this or any later line.
+bool WordChunker::WordAhead() const
+{
+    if (!pendingRemainder.isEmpty())
+        return true;
+    Word word;
+    if (FindWordInLine(ReadableLine(readLine), std::max(readOffset, 0), word))
+        return true;
+    for (int line = readLine + 1; line < area.LineCount(); ++line)
+        if (!IsBlankLine(area.LineText(line)))
+            return true;
+    return false;
 }
 
 // Moves to the next line that is not blank (at least one line on, never past the last);
@@ -109,28 +141,28 @@ bool WordChunker::FindNextWord(Word &word)
 bool WordChunker::EnterNextLine()
 {
     const int count = area.LineCount();
-    if (ReadLine >= count - 1)
+    if (readLine >= count - 1)
         return false;
-    ReadOffset = 0;
+    readOffset = 0;
     do
-        ++ReadLine;
-    while (ReadLine < count - 1 && IsBlankLine(area.LineText(ReadLine)));
+        ++readLine;
+    while (readLine < count - 1 && IsBlankLine(area.LineText(readLine)));
     if (OnLineEntered)
-        OnLineEntered(ReadLine * 100 / count);
+        OnLineEntered(readLine * 100 / count);
     return true;
 }
 
 void WordChunker::Consume(const Word &word)
 {
-    ReadOffset = word.end;
-    GroupSpan += word.consumed;
-    ++WordsRead;
-    SymbolsRead += word.text.size();
+    readOffset = word.end;
+    groupSpan += word.consumed;
+    ++wordsRead;
+    symbolsRead += word.text.size();
 }
 
 bool WordChunker::Fits(const QString &text) const
 {
-    return measurer.TextWidth(text) <= DisplayWidth;
+    return measurer.TextWidth(text) <= displayWidth;
 }
 
 // Cuts a group too wide for the display to the longest of its half, third, quarter ... that fits
@@ -138,10 +170,10 @@ bool WordChunker::Fits(const QString &text) const
 // first. The widths grow with the length, so the first fitting divisor is found by bisection.
 bool WordChunker::FitToWidth()
 {
-    const int n = CurrentGroup.size();
+    const int n = currentGroup.size();
     const auto stopsAt = [&](int divisor) {
         const int k = n / divisor;
-        return k <= 3 || Fits(CurrentGroup.left(k) + QLatin1Char('-'));
+        return k <= 3 || Fits(currentGroup.left(k) + QLatin1Char('-'));
     };
     if (stopsAt(1))
         return false;
@@ -151,13 +183,13 @@ bool WordChunker::FitToWidth()
         (stopsAt(middle) ? stopped : passed) = middle;
     }
     const int k = n / stopped;
-    const int hyphen = CurrentGroup.indexOf(QLatin1Char('-')) + 1;
+    const int hyphen = currentGroup.indexOf(QLatin1Char('-')) + 1;
     if (hyphen >= 2 && hyphen <= k) {
-        PendingRemainder = CurrentGroup.mid(hyphen);
-        CurrentGroup.truncate(hyphen);
+        pendingRemainder = currentGroup.mid(hyphen);
+        currentGroup.truncate(hyphen);
     } else {
-        PendingRemainder = CurrentGroup.mid(k);
-        CurrentGroup = CurrentGroup.left(k) + QLatin1Char('-');
+        pendingRemainder = currentGroup.mid(k);
+        currentGroup = currentGroup.left(k) + QLatin1Char('-');
     }
     return true;
 }
@@ -168,11 +200,11 @@ bool WordChunker::AddClosingExtra(const QString &word)
 {
     const QChar last = word.back();
     if (EndsSentence(last)) {
-        ExtraTicks += Rules.EndOfSentence;
+        extraTicks += rules.EndOfSentence;
         return true;
     }
     if (EndsClause(last)) {
-        ExtraTicks += Rules.Comma;
+        extraTicks += rules.Comma;
         return true;
     }
     return false;
@@ -185,11 +217,11 @@ void WordChunker::ExtendGroup()
         Word word;
         if (!FindNextWord(word))
             return;
-        const QString candidate = CurrentGroup + QLatin1Char(' ') + word.text;
-        if (candidate.size() > Rules.Length || !Fits(candidate + QLatin1Char('-')))
+        const QString candidate = currentGroup + QLatin1Char(' ') + word.text;
+        if (candidate.size() > rules.Length || !Fits(candidate + QLatin1Char('-')))
             return;
         Consume(word);
-        CurrentGroup = candidate;
+        currentGroup = candidate;
         if (AddClosingExtra(word.text))
             return;
     }

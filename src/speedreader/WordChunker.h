@@ -23,26 +23,34 @@ class WordChunker {
 public:
     WordChunker(const TextArea &area, const TextMeasurer &measurer);
 
-    // Takes the next group into CurrentGroup and adds its extra ticks and counts. Returns false,
-    // changing nothing shown, when the text has no word left.
-    bool NextWordGroup();
+    // Takes the next group, cut to the rules and to a display displayWidth pixels wide, into
+    // CurrentGroup and adds its extra ticks and counts. Returns false, changing nothing shown,
+    // when the text has no word left.
+    bool NextWordGroup(const ChunkRules &rules, int displayWidth);
+    // Whether a word lies behind the reading position.
+    bool WordAhead() const;
 
-    // Back to the start of the text, nothing pending.
+    // Back to the start of the text, nothing pending and no group.
     void Rewind();
-    // Moves the reading position to the start of a line; a piece of a cut word is dropped.
+    // Moves the reading position to an offset in a line; a piece of a cut word is dropped.
     void MoveTo(int line, int offset = 0);
 
-    ChunkRules Rules;
-    int DisplayWidth = 0;
+    // The position: the line and the offset behind the group shown, and the characters the group
+    // took from the line, blanks before it included (0 when it was the rest of a cut word).
+    int ReadLine() const { return readLine; }
+    int ReadOffset() const { return readOffset; }
+    int GroupSpan() const { return groupSpan; }
+    const QString &CurrentGroup() const { return currentGroup; }
 
-    int ReadLine = 0;
-    int ReadOffset = 0;
-    int GroupSpan = 0;
-    QString CurrentGroup;
-    QString PendingRemainder;
-    int ExtraTicks = 0;
-    int WordsRead = 0;
-    int SymbolsRead = 0;
+    // Ticks the current group stays on beyond its own.
+    int ExtraTicks() const { return extraTicks; }
+    bool TakeExtraTick();  // false when none is left
+    void DropExtraTicks() { extraTicks = 0; }
+
+    // Words and characters shown since the counts were last reset.
+    int WordsRead() const { return wordsRead; }
+    int SymbolsRead() const { return symbolsRead; }
+    void ResetCounts();
 
     // Told the per cent of the lines read whenever reading enters another line.
     std::function<void(int percent)> OnLineEntered;
@@ -55,6 +63,7 @@ private:
     };
 
     bool FindNextWord(Word &word);
+    bool FindWordInLine(const QString &line, int from, Word &word) const;
     bool EnterNextLine();
     void Consume(const Word &word);
     bool FitToWidth();
@@ -65,4 +74,15 @@ private:
 
     const TextArea &area;
     const TextMeasurer &measurer;
+    ChunkRules rules;
+    int displayWidth = 0;
+
+    int readLine = 0;
+    int readOffset = 0;
+    int groupSpan = 0;
+    QString currentGroup;
+    QString pendingRemainder;
+    int extraTicks = 0;
+    int wordsRead = 0;
+    int symbolsRead = 0;
 };

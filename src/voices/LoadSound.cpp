@@ -1,5 +1,5 @@
 #include "voices/LoadSound.h"
-#include "voices/EngineGuard.h"
+#include "platform/Guarded.h"
 #include "voices/VoicePanel.h"
 
 namespace {
@@ -7,7 +7,7 @@ namespace {
 void ChooseFirstVoice(VoicePanel &panel, int filter)
 {
     panel.SetCbLanguageIndex(filter);
-    IgnoreFailure([&] { panel.CbLanguageChange(); });
+    Guarded("CbLanguageChange", [&] { panel.CbLanguageChange(); });
 }
 
 void RestorePanel(VoicePanel &panel, bool settingsLoadFailed, QByteArrayView saved, int firstRunFilter)
@@ -26,7 +26,7 @@ void RestorePanel(VoicePanel &panel, bool settingsLoadFailed, QByteArrayView sav
 void LoadSound(VoicePanel &sound1, VoicePanel &sound2, bool settingsLoadFailed,
                QByteArrayView soundData1, QByteArrayView soundData2)
 {
-    IgnoreFailure([&] { sound1.LoadSg(); });
+    Guarded("LoadSg", [&] { sound1.LoadSg(); });
     sound2.SetSg(sound1.Sg());
     sound1.LoadDefault();
     sound2.LoadDefault();

@@ -1,12 +1,8 @@
 #include "voices/VoicePanel.h"
 #include "platform/TDirectSS.h"
+#include "platform/Guarded.h"
 #include "platform/Timer.h"
-#include "voices/EngineGuard.h"
 #include "voices/VoicePanelView.h"
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 
 namespace {
@@ -18,16 +14,19 @@ int EngineValue(int minimum, int maximum, int position)
     return int(minimum + qint64(maximum - minimum) * position / 100);
 }
 
-QString ProgramFilePath(const QString &fileName)
+// Engines refuse some writes now and then; a write is tried a fixed number of times, then dropped.
+template <typename Write>
+void WriteWithRetries(const char *what, int attempts, Write write)
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(fileName);
+    for (int attempt = 0; attempt < attempts; ++attempt)
+        if (Guarded(what, write))
+            return;
 }
 
 }
 
 VoicePanel::VoicePanel(TDirectSS &ds, Timer &timer1) : ds(ds), timer1(timer1)
 {
-    ds.OnAudioStop = [this](TDirectSS *sender, quint32 hi, quint32 lo) { DsAudioStop(sender, hi, lo); };
     timer1.OnTimer = [this] { Timer1Timer(); };
     timer1.SetInterval(Timer1Interval);
     timer1.SetEnabled(true);
@@ -35,7 +34,6 @@ VoicePanel::VoicePanel(TDirectSS &ds, Timer &timer1) : ds(ds), timer1(timer1)
 
 VoicePanel::~VoicePanel()
 {
-    ds.OnAudioStop = nullptr;
     timer1.OnTimer = nullptr;
 }
 
@@ -138,7 +136,7 @@ void VoicePanel::CbMainChange()
     if (view)
         view->ShowVoiceIndex(cbMainIndex);
     timer1.SetEnabled(true);
-    IgnoreFailure([&] { ds.Select(Number()); });
+    Guarded("select the voice", [&] { ds.Select(Number()); });
     data.VoiceIndex = cbMainIndex;
 
     const VoiceSetting setting = CurrentSetting();
@@ -146,14 +144,14 @@ void VoicePanel::CbMainChange()
     MoveSbVolume(setting.VolumePosition);
     MoveSbPitch(setting.PitchPosition);
 
-    IgnoreFailure([&] { ReadRanges(); });
+    Guarded("read the voice's ranges", [&] { ReadRanges(); });
     isRussianVoice = ds.LanguageId(Number()) == RussianLanguageId;
     if (view)
         view->ShowTestPhrase(isRussianVoice ? RussianPhrase : EnglishPhrase);
 
-    IgnoreFailure([&] { SbSpeedExit(); });
-    IgnoreFailure([&] { SbPitchExit(); });
-    IgnoreFailure([&] { SbVolumeChange(); });
+    Guarded("SbSpeedExit", [&] { SbSpeedExit(); });
+    Guarded("SbPitchExit", [&] { SbPitchExit(); });
+    Guarded("SbVolumeChange", [&] { SbVolumeChange(); });
 }
 
 void VoicePanel::ReadRanges()
@@ -181,18 +179,18 @@ void VoicePanel::CbLanguageChange()
 
 void VoicePanel::SbSpeedEnter()
 {
-    IgnoreFailure([&] { ds.AudioReset(); });
+    Guarded("SbSpeedEnter", [&] { ds.AudioReset(); });
 }
 
 void VoicePanel::SbPitchEnter()
 {
-    IgnoreFailure([&] { ds.AudioReset(); });
+    Guarded("SbPitchEnter", [&] { ds.AudioReset(); });
 }
 
 void VoicePanel::SbSpeedExit()
 {
     const int value = EngineValue(speedMin, speedMax, sbSpeed);
-    WriteWithRetries(SpeedAttempts, [&] { ds.SetSpeed(value); });
+    WriteWithRetries("set the speed", SpeedAttempts, [&] { ds.SetSpeed(value); });
     CurrentSetting().SpeedPosition = sbSpeed;
     udSpeed = sbSpeed;
 }
@@ -200,14 +198,14 @@ void VoicePanel::SbSpeedExit()
 void VoicePanel::SbPitchExit()
 {
     const int value = EngineValue(pitchMin, pitchMax, sbPitch);
-    WriteWithRetries(PitchAttempts, [&] { ds.SetPitch(value); });
+    WriteWithRetries("set the pitch", PitchAttempts, [&] { ds.SetPitch(value); });
     CurrentSetting().PitchPosition = sbPitch;
     udPitch = sbPitch;
 }
 
 void VoicePanel::SbVolumeChange()
 {
-    IgnoreFailure([&] {
+    Guarded("set the volume", [&] {
         const int maximum = ds.MaxVolumeLeft();
         const int minimum = ds.MinVolumeLeft();
         ds.SetVolumeLeft(EngineValue(minimum, maximum, sbVolume));
@@ -249,12 +247,6 @@ void VoicePanel::Timer1Timer()
     SbSpeedExit();
 }
 
-void VoicePanel::DsAudioStop(TDirectSS *sender, quint32 hi, quint32 lo)
-{
-    if (ReadingAudioStop)
-        ReadingAudioStop(sender, hi, lo);
-}
-
 void VoicePanel::ChooseFilter(int filter)
 {
     if (cbLanguageIndex == filter)
@@ -282,29 +274,11 @@ void VoicePanel::LoadDefault()
 
 void VoicePanel::SoundDataToSetting()
 {
-    IgnoreFailure([&] {
+    Guarded("SoundDataToSetting", [&] {
         SetCbLanguageIndex(data.LanguageFilter);
         LoadCbMain();
         SetCbMainIndex(data.VoiceIndex);
         ds.Select(Number());
         CbMainChange();
     });
-}
-
-void VoicePanel::ReadData(const QString &fileName)
-{
-    LoadSg();
-    LoadDefault();
-    QFile file(ProgramFilePath(fileName));
-    if (file.open(QIODevice::ReadOnly))
-        if (const auto record = SoundData::FromBytes(file.read(SoundData::Size)))
-            data = *record;
-    SoundDataToSetting();
-}
-
-void VoicePanel::WriteData(const QString &fileName) const
-{
-    QSaveFile file(ProgramFilePath(fileName));
-    if (file.open(QIODevice::WriteOnly) && file.write(data.ToBytes()) == SoundData::Size)
-        file.commit();
 }

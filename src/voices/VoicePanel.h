@@ -3,7 +3,6 @@
 #include "voices/VoiceCatalogue.h"
 #include <QStringList>
 #include <array>
-#include <functional>
 
 class TDirectSS;
 class Timer;
@@ -26,9 +25,9 @@ public:
     static inline const QString RussianPhrase = QStringLiteral("Так я говорю по-русски");
 
     using EngineMapTable = std::array<std::array<qint32, SoundData::EntryCount>, FilterCount>;
-    using AudioStopHandler = std::function<void(TDirectSS *sender, quint32 hi, quint32 lo)>;
 
-    // The panel takes over the engine's OnAudioStop and Timer1's OnTimer; Timer1 starts enabled.
+    // The panel takes over Timer1's OnTimer; Timer1 starts enabled. The engine's end-of-speech
+    // notification is not the panel's: whoever has the engine speak subscribes to it.
     VoicePanel(TDirectSS &ds, Timer &timer1);
     ~VoicePanel();
     VoicePanel(const VoicePanel &) = delete;
@@ -36,9 +35,6 @@ public:
 
     void SetView(VoicePanelView *view) { this->view = view; }
     TDirectSS &Ds() const { return ds; }
-
-    // The reading controller's audio-stop handler; every end of speech of Ds is handed to it.
-    AudioStopHandler ReadingAudioStop;
 
     // Catalogue and voice list.
     void LoadSg();
@@ -87,7 +83,6 @@ public:
     void SbVolumeChange();
     void BtHowISpeakClick();
     void Timer1Timer();
-    void DsAudioStop(TDirectSS *sender, quint32 hi, quint32 lo);
 
     // The popup menu PuSound.
     void PuSoundSpeakEnglishClick();
@@ -101,10 +96,6 @@ public:
     // The record.
     void LoadDefault();
     void SoundDataToSetting();
-    // A file of one record; a relative path is taken from the program's folder. File errors
-    // are ignored.
-    void ReadData(const QString &fileName);
-    void WriteData(const QString &fileName) const;
 
 private:
     VoiceSetting &CurrentSetting() { return data.VoiceSettings[Number()]; }

@@ -4,7 +4,7 @@
 #include "reading/TextAreaScrolling.h"
 #include "settings/SettingsRecord.h"
 #include "speedreader/SpeedReaderController.h"
-#include "speedreader/SpeedReaderView.h"
+#include "testsupport/FakeSpeedReaderView.h"
 #include "testsupport/FixedWidthMeasurer.h"
 #include <QFile>
 #include <QPlainTextEdit>
@@ -13,26 +13,12 @@
 
 namespace {
 
-class QuietSpeedReaderView : public SpeedReaderView {
-public:
-    void ShowGroup(const QString &) override {}
-    void ShowRunning(bool) override {}
-    void ShowRates(const QString &, const QString &) override {}
-    void ShowIndicators(bool) override {}
-    void ShowClock(const QString &) override {}
-    void ShowSettings(const SpeedReaderSettings &) override {}
-    void FocusTabControl() override {}
-    int DisplayWidth() const override { return 1000; }
-    bool SpeedReaderTabShown() const override { return true; }
-    bool ApplicationActive() const override { return true; }
-};
-
 // The window around the switch over a real text area: every step is logged, with the state of
 // the text area and the scratch file at the moment the word wrap changes.
 class LoggingWindow : public PageSwitchWindow {
 public:
-    LoggingWindow(QPlainTextEdit &edit, const QString &tempPath, const bool &suppressed)
-        : edit(edit), tempPath(tempPath), suppressed(suppressed)
+    LoggingWindow(QPlainTextEdit &edit, const QString &tempPath, const TextEventGate &textEvents)
+        : edit(edit), tempPath(tempPath), textEvents(textEvents)
     {
     }
 
@@ -42,12 +28,12 @@ public:
         Log << (shown ? "show" : "hide");
         edit.setVisible(shown);
     }
-    void ProcessEvents() override { Log << "events"; }
+    void Repaint() override { Log << "repaint"; }
     void SetWordWrap(bool on) override
     {
         Log << (on ? "wrap" : "nowrap");
         ScratchWhileRewrapping = ReadScratchFile();
-        SuppressedWhileRewrapping = suppressed;
+        SuppressedWhileRewrapping = textEvents.Suppressed();
         edit.setLineWrapMode(on ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
     }
     void FocusTabControl() override { Log << "focus"; }
@@ -61,7 +47,7 @@ public:
 
     QPlainTextEdit &edit;
     QString tempPath;
-    const bool &suppressed;
+    const TextEventGate &textEvents;
     QStringList Log;
     QString ScratchWhileRewrapping;
     bool SuppressedWhileRewrapping = false;
@@ -105,6 +91,13 @@ struct Window {
 
     bool Wrapping() const { return edit.lineWrapMode() == QPlainTextEdit::WidgetWidth; }
 
+    // The speed reader shows the group at its position and stops there.
+    void ShowOneGroup()
+    {
+        speedReader.BtStartClick();
+        speedReader.BtStopClick();
+    }
+
     QTemporaryDir folder;
     QString tempPath;
     QPlainTextEdit edit;
@@ -113,14 +106,12 @@ struct Window {
     ManualClock clock;
     ManualTimer timer1{&clock}, tmCounting{&clock}, tmClock{&clock};
     FixedWidthMeasurer measurer;
-    QuietSpeedReaderView speedReaderView;
+    FakeSpeedReaderView speedReaderView{clock};
     SpeedReaderController speedReader{area, measurer, clock, timer1, tmCounting, tmClock, speedReaderView};
     SettingsRecord record;
-    bool suppressTextEvents = false;
-    bool formStarting = false;
-    LoggingWindow window{edit, tempPath, suppressTextEvents};
-    PageSwitch pageSwitch{{area, reading.controller, reading.view, speedReader, record, window},
-                          suppressTextEvents, formStarting, tempPath};
+    TextEventGate textEvents;
+    LoggingWindow window{edit, tempPath, textEvents};
+    PageSwitch pageSwitch{{area, reading.controller, speedReader, record, window, textEvents}, tempPath};
 };
 
 QString ReadFile(const QString &path)
@@ -160,31 +151,34 @@ private slots:
             w.reading.controller.BtStartBufferClick();
         else
             w.reading.controller.BtStartSpeakingClick();
-        QVERIFY(w.reading.controller.ReadingActive);
+        QVERIFY(w.reading.controller.ReadingActive());
 
         w.Switch(PageSwitch::TsSettings, PageSwitch::TsSound);
-        QVERIFY(!w.reading.controller.ReadingActive);
-        QVERIFY(!w.reading.view.ButtonVisible(ReadingButton::StopSpeaking));
-        QVERIFY(!w.reading.view.ButtonVisible(ReadingButton::StopBuffer));
+        QVERIFY(!w.reading.controller.ReadingActive());
+        QVERIFY(!w.reading.view.Buttons[ReadingButton::StopSpeaking].visible);
+        QVERIFY(!w.reading.view.Buttons[ReadingButton::StopBuffer].visible);
         QCOMPARE(w.area.Text(), text);
         QVERIFY(w.edit.document()->isUndoAvailable());
         QCOMPARE(ReadFile(w.tempPath), QStringLiteral("an older scratch file"));
         QCOMPARE(w.window.Log, QStringList{"voices"});
-        QVERIFY(!w.suppressTextEvents);
+        QVERIFY(!w.textEvents.Suppressed());
         QCOMPARE(w.record.Byte(SettingsField::TabIndex), quint8(PageSwitch::TsSound));
     }
 
     void enteringTheSpeedReaderWithAnEmptyTextStartsItAtTheTop()
     {
         Window w;
+        w.SetText(Paragraphs(12, 20));
+        w.area.SetSelStart(w.area.LineIndex(5) + 7);
+        w.speedReader.TakePositionFromTextArea();
         w.speedReader.UdWrittenClick(37);
-        w.speedReader.Chunker().ReadLine = 5;
-        w.speedReader.Chunker().ReadOffset = 7;
+        w.SetText(QString());
+        QVERIFY(w.speedReader.Chunker().ReadLine() > 0);
 
         w.Switch(PageSwitch::TsRe, PageSwitch::TsSr);
         QCOMPARE(w.speedReader.Settings().Written, 37);
-        QCOMPARE(w.speedReader.Chunker().ReadLine, 0);
-        QCOMPARE(w.speedReader.Chunker().ReadOffset, 0);
+        QCOMPARE(w.speedReader.Chunker().ReadLine(), 0);
+        QCOMPARE(w.speedReader.Chunker().ReadOffset(), 0);
         QVERIFY(!w.Wrapping());
     }
 
@@ -199,8 +193,8 @@ private slots:
         w.area.SetSelStart(start);
 
         w.Switch(PageSwitch::TsRe, PageSwitch::TsSr);
-        QCOMPARE(w.speedReader.Chunker().ReadLine, 3);
-        QCOMPARE(w.speedReader.Chunker().ReadOffset, 20);
+        QCOMPARE(w.speedReader.Chunker().ReadLine(), 3);
+        QCOMPARE(w.speedReader.Chunker().ReadOffset(), 20);
         QCOMPARE(w.speedReader.Settings().Written, 3 * 100 / 12);
         QCOMPARE(w.area.LineCount(), 12);
     }
@@ -216,16 +210,14 @@ private slots:
         QFETCH(int, target);
         Window w;
         w.SetText(Paragraphs(12, 20));
+        const QString paragraph = Paragraphs(12, 20).split(QStringLiteral("\r\n"))[3];
+        w.area.SetSelStart(w.area.Text().indexOf(paragraph) + 10);
         w.Switch(PageSwitch::TsRe, PageSwitch::TsSr);
-        WordChunker &chunker = w.speedReader.Chunker();
-        chunker.ReadLine = 3;
-        chunker.ReadOffset = 20;
-        chunker.GroupSpan = 5;
+        w.ShowOneGroup();
 
         w.Switch(PageSwitch::TsSr, target);
-        const QString paragraph = Paragraphs(12, 20).split(QStringLiteral("\r\n"))[3];
-        QCOMPARE(w.area.SelText(), paragraph.mid(15, 5));
-        QCOMPARE(w.area.SelStart(), w.area.Text().indexOf(paragraph) + 15);
+        QCOMPARE(w.area.SelText(), paragraph.mid(10, 6));
+        QCOMPARE(w.area.SelStart(), w.area.Text().indexOf(paragraph) + 10);
         QVERIFY(w.Wrapping());
     }
 
@@ -237,16 +229,16 @@ private slots:
         const QString text = Paragraphs(5, 4) + QStringLiteral(" ёЁ ∑ 😀");
         w.SetText(text);
         w.Switch(PageSwitch::TsRe, PageSwitch::TsSr);
-        QCOMPARE(w.window.Log, QStringList({"voices", "hide", "events", "nowrap", "focus", "show"}));
+        QCOMPARE(w.window.Log, QStringList({"voices", "hide", "repaint", "nowrap", "focus", "show"}));
         QCOMPARE(w.window.ScratchWhileRewrapping, text);
         QVERIFY(w.window.SuppressedWhileRewrapping);
-        QVERIFY(!w.suppressTextEvents);
+        QVERIFY(!w.textEvents.Suppressed());
         QVERIFY(!QFile::exists(w.tempPath));
         QVERIFY(w.edit.isVisible());
 
         w.window.Log.clear();
         w.Switch(PageSwitch::TsSr, PageSwitch::TsSettings);
-        QCOMPARE(w.window.Log, QStringList({"voices", "hide", "events", "wrap", "focus", "show"}));
+        QCOMPARE(w.window.Log, QStringList({"voices", "hide", "repaint", "wrap", "focus", "show"}));
         QVERIFY(!QFile::exists(w.tempPath));
     }
 
@@ -291,13 +283,12 @@ private slots:
         Window w;
         w.window.Lines = 10;
         w.SetText(Paragraphs(200, 1));
+        w.area.SetSelStart(w.area.Text().indexOf(QStringLiteral("P120 ")));
         w.Switch(PageSwitch::TsRe, PageSwitch::TsSr);
-        w.speedReader.Chunker().ReadLine = 120;
-        w.speedReader.Chunker().ReadOffset = 4;
-        w.speedReader.Chunker().GroupSpan = 2;
+        w.ShowOneGroup();
 
         w.Switch(PageSwitch::TsSr, PageSwitch::TsRe);
-        QCOMPARE(w.area.SelText(), QStringLiteral("20"));
+        QCOMPARE(w.area.SelText(), QStringLiteral("P120"));
         QCOMPARE(w.area.FirstVisibleLine(), 120 - 4);
     }
 };

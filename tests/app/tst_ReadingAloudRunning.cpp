@@ -1,9 +1,11 @@
-#include "app/ReadingAloud.h"
-#include "app/TFormHello.h"
-#include "app/ReadingOptions.h"
 #include "app/TLektavo.h"
-#include "app/TSound.h"
+#include "platform/TextArea.h"
+#include "platform/speech/SpeechEngine.h"
 #include "platform/speech/SpeechTestSupport.h"
+#include "reading/ReadingController.h"
+#include "testsupport/Named.h"
+#include "testsupport/ObservedEngine.h"
+#include <QRadioButton>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -22,32 +24,26 @@ struct Utterance {
     Clock::time_point end;
 };
 
-// The main window with the embedded voices; every end of speech is noted on its way from a voice
-// panel to the reading controller.
+// The main window with the embedded voices; every end of speech is noted on its way from an
+// engine to the reading.
 struct RunningWindow {
     RunningWindow()
     {
-        for (TSound *sound : {window.Sound1, window.Sound2}) {
-            auto toController = sound->Panel().ReadingAudioStop;
-            sound->Panel().ReadingAudioStop = [this, sound, toController](TDirectSS *s, quint32 hi, quint32 lo) {
-                utterances.append({sound->objectName(), ColouredPiece(), Clock::now()});
-                toController(s, hi, lo);
-            };
-        }
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
     }
 
-    ~RunningWindow()
+    std::unique_ptr<TDirectSS> HeardEngine(const QString &voice)
     {
-        for (TSound *sound : {window.Sound1, window.Sound2})
-            sound->Panel().ReadingAudioStop = nullptr;
+        return std::make_unique<ObservedEngine>(std::make_unique<SpeechEngine>(), [this, voice] {
+            utterances.append({voice, ColouredPiece(), Clock::now()});
+        });
     }
 
     // The text of the yellow piece in Re1, empty when none is coloured.
     QString ColouredPiece() const
     {
-        for (const QTextEdit::ExtraSelection &s : window.Re1->extraSelections())
+        for (const QTextEdit::ExtraSelection &s : Named<QPlainTextEdit>(window, "Re1")->extraSelections())
             if (s.format.foreground().color() == QColor(255, 255, 0))
                 return s.cursor.selectedText();
         return {};
@@ -55,17 +51,17 @@ struct RunningWindow {
 
     bool WaitUntilIdle(int timeoutMs = 30000)
     {
-        return QTest::qWaitFor([this] { return !window.Reading->Controller.ReadingActive; }, timeoutMs);
+        return QTest::qWaitFor([this] { return !window.Reading().ReadingActive(); }, timeoutMs);
     }
 
-    QTemporaryDir folder;
-    TLektavo window{{}, folder.path() + '/'};
     QList<Utterance> utterances;
+    QTemporaryDir folder;
+    TLektavo window{{}, folder.path() + '/', {HeardEngine("Sound1"), HeardEngine("Sound2")}};
 };
 
 } // namespace
 
-class tst_ReadingAloudRunning : public QObject {
+class TestReadingAloudRunning : public QObject {
     Q_OBJECT
 
 private slots:
@@ -79,14 +75,14 @@ private slots:
         RunningWindow w;
         MonitorRecorder recorder;
         QVERIFY(recorder.WaitUntilRecording());
-        w.window.Re1->setPlainText("Привет всем. Hello world. Пока.");
-        QCOMPARE(w.window.Reading->Options->UpDown1->value(), 1);
+        Named<QPlainTextEdit>(w.window, "Re1")->setPlainText("Привет всем. Hello world. Пока.");
+        QCOMPARE(Named<QSpinBox>(w.window, "UpDown1")->value(), 1);
 
         const std::size_t start = recorder.SampleCount();
-        QTest::mouseClick(w.window.Reading->Bar.BtStartSpeaking, Qt::LeftButton);
+        QTest::mouseClick(Named<QPushButton>(w.window, "BtStartSpeaking"), Qt::LeftButton);
         QVERIFY(WaitForSound(recorder, start));
         QCOMPARE(w.ColouredPiece(), "Привет всем. ");
-        QVERIFY(!w.window.Reading->Bar.BtStopSpeaking->isHidden());
+        QVERIFY(!Named<QPushButton>(w.window, "BtStopSpeaking")->isHidden());
         QVERIFY(w.WaitUntilIdle());
         RunEvents(300);
         const std::size_t end = recorder.SampleCount();
@@ -105,11 +101,11 @@ private slots:
             QVERIFY2(pause >= 0.98 && pause < 1.5, qPrintable(QString("pause %1 s").arg(pause)));
         }
 
-        QVERIFY(!w.window.Reading->Bar.BtStartSpeaking->isHidden());
-        QVERIFY(w.window.Reading->Bar.BtStopSpeaking->isHidden());
-        QVERIFY(!w.window.Reading->Bar.BtPause->isEnabled());
-        QCOMPARE(w.window.Re1Area->SelStart(), 0);
-        QCOMPARE(w.window.Re1Area->SelLength(), 0);
+        QVERIFY(!Named<QPushButton>(w.window, "BtStartSpeaking")->isHidden());
+        QVERIFY(Named<QPushButton>(w.window, "BtStopSpeaking")->isHidden());
+        QVERIFY(!Named<QPushButton>(w.window, "BtPause")->isEnabled());
+        QCOMPARE(w.window.Text().SelStart(), 0);
+        QCOMPARE(w.window.Text().SelLength(), 0);
         QCOMPARE(w.ColouredPiece(), QString());
     }
 
@@ -118,7 +114,7 @@ private slots:
         RunningWindow w;
         MonitorRecorder recorder;
         QVERIFY(recorder.WaitUntilRecording());
-        w.window.Reading->Options->SetLangsIndex(LangsForeignAndRussian);
+        Named<QRadioButton>(w.window, "RgLangsItem0")->setChecked(true);
         const std::size_t start = recorder.SampleCount();
 
         QProcess xclip;
@@ -127,18 +123,18 @@ private slots:
         xclip.write("Copied somewhere else.");
         xclip.closeWriteChannel();
 
-        QVERIFY(QTest::qWaitFor([&] { return w.window.Reading->Controller.ReadingActive; }, 5000));
-        QVERIFY(!w.window.Reading->Controller.ReadingText);
-        QVERIFY(!w.window.Reading->Bar.BtStopBuffer->isHidden());
+        QVERIFY(QTest::qWaitFor([&] { return w.window.Reading().ReadingActive(); }, 5000));
+        QVERIFY(!w.window.Reading().ReadingText());
+        QVERIFY(!Named<QPushButton>(w.window, "BtStopBuffer")->isHidden());
         QVERIFY(WaitForSound(recorder, start));
         QVERIFY(w.WaitUntilIdle());
         QCOMPARE(w.utterances.size(), 1);
         QCOMPARE(w.utterances[0].voice, "Sound1");
-        QCOMPARE(w.window.Re2->toPlainText(), "Copied somewhere else.");
+        QCOMPARE(Named<QPlainTextEdit>(w.window, "Re2")->toPlainText(), "Copied somewhere else.");
         xclip.kill();
         xclip.waitForFinished();
     }
 };
 
-QTEST_MAIN(tst_ReadingAloudRunning)
+QTEST_MAIN(TestReadingAloudRunning)
 #include "tst_ReadingAloudRunning.moc"

@@ -1,14 +1,11 @@
-#include "app/ReadingBar.h"
+#include "app/ReadingAloud.h"
 #include "app/ReadingOptions.h"
-#include "app/ReadingWindowView.h"
-#include "platform/qt/QtClipboard.h"
-#include "platform/qt/QtTextArea.h"
-#include "platform/qt/QtTimer.h"
-#include "reading/ClipboardMonitor.h"
-#include "reading/LanguageDispatch.h"
-#include "reading/ReadingController.h"
-#include "reading/SentenceStepper.h"
+#include "app/SoundPage.h"
+#include "app/TextEventGate.h"
+#include "testsupport/ManualTimer.h"
+#include "testsupport/Named.h"
 #include "testsupport/ScriptedEngine.h"
+#include "voices/VoiceChannel.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -17,34 +14,24 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 
 namespace {
 
-// The reading tab and the options of the sound tab, wired as the main window wires them.
+// The reading tab and the sound tab, composed as the main window composes them, with scripted
+// voices.
 struct ReadingWindow {
     ReadingWindow()
     {
         pages.addTab(pnRe, "Говорилка");
-        pages.addTab(pnSound, "Звук");
+        pages.addTab(tsSound, "Звук");
         auto *column = new QVBoxLayout(pnRe);
         column->addWidget(pnReTop);
         column->addWidget(re1Edit);
         re2Edit->hide();
-        auto *sound = new QHBoxLayout(pnSound);
-        sound->addWidget(options);
-        sound->addWidget(gbEnglish);
-        sound->addWidget(gbRussian);
-        view.ForeignVoiceGroup = gbEnglish;
-        view.RussianVoiceGroup = gbRussian;
-        view.Pages = &pages;
-        bar.ConnectTo(controller);
-        options->ConnectTo(controller, monitor);
-        view.ForwardTextAreaEvents(controller, monitor);
-        for (ScriptedEngine *engine : {&foreign, &russian})
-            engine->OnAudioStop = [this](TDirectSS *s, quint32 hi, quint32 lo) { controller.DsAudioStop(s, hi, lo); };
         pages.resize(600, 400);
         pages.show();
         QVERIFY(QTest::qWaitForWindowExposed(&pages));
@@ -55,22 +42,21 @@ struct ReadingWindow {
     QWidget *pnReTop = new QWidget(pnRe);
     QPlainTextEdit *re1Edit = new QPlainTextEdit(pnRe);
     QPlainTextEdit *re2Edit = new QPlainTextEdit(pnRe);
-    QWidget *pnSound = new QWidget;
-    ReadingOptions *options = new ReadingOptions(pnSound);
-    QGroupBox *gbEnglish = new QGroupBox("Английский", pnSound);
-    QGroupBox *gbRussian = new QGroupBox("Русский", pnSound);
-    ReadingBar bar{pnReTop};
-    ReadingWindowView view{bar, *options, re1Edit};
+    QWidget *tsSound = new QWidget;
+    ScriptedEngine &foreign = *new ScriptedEngine;
+    ScriptedEngine &russian = *new ScriptedEngine;
+    VoiceChannel foreignVoice{std::unique_ptr<TDirectSS>(&foreign), std::make_unique<ManualTimer>()};
+    VoiceChannel russianVoice{std::unique_ptr<TDirectSS>(&russian), std::make_unique<ManualTimer>()};
+    SoundPage soundPage{tsSound, foreignVoice.Panel(), russianVoice.Panel()};
+    QtTextArea re1{re1Edit};
+    TextEventGate textEvents;
+    ReadingAloud reading{{pnReTop, re1Edit, re2Edit, re1, soundPage, &pages, 0, foreign, russian, textEvents,
+                          [](bool) {}, &pages}};
+    ReadingController &controller = reading.Controller();
 
-    QtTextArea re1{re1Edit}, re2{re2Edit};
-    SentenceStepper stepper;
-    ScriptedEngine foreign, russian;
-    LanguageDispatch dispatch{foreign, russian};
-    QtTimer tmSleep, tmBuffer;
-    QtClipboard clipboard{QGuiApplication::clipboard()};
-    ReadingController controller{view, re1, re2, stepper, dispatch, tmSleep, clipboard};
-    ClipboardMonitor monitor{view, controller, re1, clipboard, tmBuffer};
-
+    template <typename T>
+    T *Find(const char *name) { return Named<T>(pages, name); }
+    QPushButton *Button(const char *name) { return Find<QPushButton>(name); }
     void Click(QWidget *widget, Qt::MouseButton button = Qt::LeftButton)
     {
         QTest::mouseClick(widget, button, {}, QPoint(5, 5));
@@ -96,21 +82,21 @@ private slots:
             QCOMPARE(button->text(), caption);
             QCOMPARE(button->accessibleName(), caption);
         }
-        QCOMPARE(w.options->findChild<QCheckBox *>("CbAutoBuffer")->text(), "Посылать в буфер ");
-        QCOMPARE(w.options->CbIgnoreLong->toolTip(), "Не получать из буфера длинные тексты");
-        QCOMPARE(w.options->CbLangApart->toolTip(), "Читать английский и русский разными голосами");
-        QCOMPARE(w.options->RgLangs->title(), "Что получать из буфера");
-        QCOMPARE(w.options->findChild<QLineEdit *>("Edit4")->text(), "1");
-        QVERIFY(w.options->Edit4->isReadOnly());
-        QCOMPARE(w.options->UpDown1->maximum(), 30);
-        QCOMPARE(w.options->LangsIndex(), int(LangsNothing));
-        QVERIFY(!w.options->CbIgnoreLong->isEnabled());
+        QCOMPARE(w.Find<QCheckBox>("CbAutoBuffer")->text(), "Посылать в буфер ");
+        QCOMPARE(w.Find<QCheckBox>("CbIgnoreLong")->toolTip(), "Не получать из буфера длинные тексты");
+        QCOMPARE(w.Find<QCheckBox>("CbLangApart")->toolTip(), "Читать английский и русский разными голосами");
+        QCOMPARE(w.Find<QGroupBox>("RgLangs")->title(), "Что получать из буфера");
+        QCOMPARE(w.Find<QLineEdit>("Edit4")->text(), "1");
+        QVERIFY(w.Find<QLineEdit>("Edit4")->isReadOnly());
+        QCOMPARE(w.Find<QSpinBox>("UpDown1")->maximum(), 30);
+        QVERIFY(w.Find<QRadioButton>("RgLangsItem3")->isChecked());
+        QVERIFY(!w.Find<QCheckBox>("CbIgnoreLong")->isEnabled());
     }
 
     void aClickOnVoicesAloudReadsAndColoursTheBackground()
     {
         ReadingWindow w;
-        w.options->UpDown1->setValue(0);
+        w.Find<QSpinBox>("UpDown1")->setValue(0);
         w.re1Edit->setPlainText("Привет. Hello world.");
         const QColor normal(250, 240, 200);  // the text area shows its panel's colour
         QPalette panel = w.pnRe->palette();
@@ -119,23 +105,23 @@ private slots:
         QPalette area = w.re1Edit->palette();
         area.setColor(QPalette::Base, normal);
         w.re1Edit->setPalette(area);
-        w.Click(w.bar.BtStartSpeaking);
+        w.Click(w.Button("BtStartSpeaking"));
         QCOMPARE(w.russian.Spoken(), QStringList{"Привет. "});
-        QVERIFY(w.bar.BtStartSpeaking->isHidden());
-        QVERIFY(!w.bar.BtStopSpeaking->isHidden());
+        QVERIFY(w.Button("BtStartSpeaking")->isHidden());
+        QVERIFY(!w.Button("BtStopSpeaking")->isHidden());
         QCOMPARE(w.Re1Background(), QColor(104, 104, 104));
-        QVERIFY(w.bar.BtPause->hasFocus());
+        QVERIFY(w.Button("BtPause")->hasFocus());
 
-        w.Click(w.bar.BtPause);
-        QVERIFY(!w.bar.BtResume->isHidden());
+        w.Click(w.Button("BtPause"));
+        QVERIFY(!w.Button("BtResume")->isHidden());
         QCOMPARE(w.russian.Calls.last(), "AudioPause");
-        w.Click(w.bar.BtResume);
+        w.Click(w.Button("BtResume"));
         w.russian.FinishUtterance();
         QCOMPARE(w.foreign.Spoken(), QStringList{"Hello world."});
         w.foreign.FinishUtterance();
-        QVERIFY(!w.controller.ReadingActive);
+        QVERIFY(!w.controller.ReadingActive());
         QCOMPARE(w.Re1Background(), normal);
-        QVERIFY(!w.bar.BtStartSpeaking->isHidden());
+        QVERIFY(!w.Button("BtStartSpeaking")->isHidden());
     }
 
     void mouseButtonsInTheText_data()
@@ -152,12 +138,10 @@ private slots:
         QFETCH(bool, stops);
         ReadingWindow w;
         w.re1Edit->setPlainText("Один. Два.");
-        w.Click(w.bar.BtStartSpeaking);
-        w.stepper.DashPending = true;
+        w.Click(w.Button("BtStartSpeaking"));
         QTest::mousePress(w.re1Edit->viewport(), button, {}, QPoint(5, 5));
         QTest::mouseRelease(w.re1Edit->viewport(), button, {}, QPoint(5, 5));
-        QCOMPARE(w.controller.ReadingActive, !stops);
-        QVERIFY(!w.stepper.DashPending);
+        QCOMPARE(w.controller.ReadingActive(), !stops);
     }
 
     void focusLeavingTheTextForgetsTheClick()
@@ -165,32 +149,32 @@ private slots:
         ReadingWindow w;
         w.re1Edit->setPlainText("Один. Два.");
         w.Click(w.re1Edit->viewport());
-        QVERIFY(w.controller.MouseDownInText);
-        w.bar.BtStartBuffer->setFocus(Qt::TabFocusReason);
-        QVERIFY(!w.controller.MouseDownInText);
+        QVERIFY(w.controller.MouseDownInText());
+        w.Button("BtStartBuffer")->setFocus(Qt::TabFocusReason);
+        QVERIFY(!w.controller.MouseDownInText());
     }
 
     void optionChangesRunTheirHandlers()
     {
         ReadingWindow w;
-        int stored = 0;
-        w.view.StoreOptions = [&] { ++stored; };
-        w.options->CbLangApart->setChecked(false);
-        QVERIFY(!w.gbEnglish->isEnabled());
-        QCOMPARE(w.gbRussian->title(), "Английский и Русский");
-        QVERIFY(!w.dispatch.LangApart);
-        w.options->CbLangApart->setChecked(true);
-        QCOMPARE(w.gbRussian->title(), "Русский");
-        QVERIFY(w.gbEnglish->isEnabled());
+        auto *gbEnglish = w.Find<QGroupBox>("GbEnglish");
+        auto *gbRussian = w.Find<QGroupBox>("GbRussian");
+        w.Find<QCheckBox>("CbLangApart")->setChecked(false);
+        QVERIFY(!gbEnglish->isEnabled());
+        QCOMPARE(gbRussian->title(), "Английский и Русский");
+        w.re1Edit->setPlainText("Hello.");
+        w.controller.BtStartSpeakingClick();
+        QCOMPARE(w.russian.Spoken(), QStringList{"Hello."});
+        w.controller.AcStopSpeakingExecute();
+        w.Find<QCheckBox>("CbLangApart")->setChecked(true);
+        QCOMPARE(gbRussian->title(), "Русский");
+        QVERIFY(gbEnglish->isEnabled());
 
-        w.options->SetLangsIndex(9);
-        QCOMPARE(w.options->LangsIndex(), int(LangsNothing));
-        w.options->SetLangsIndex(LangsForeign);
-        QVERIFY(w.options->CbIgnoreLong->isEnabled());
-        w.options->UpDown1->setValue(4);
-        w.options->CbIgnoreLong->setChecked(false);
-        QCOMPARE(stored, 5);
-        QCOMPARE(w.view.ExtraPauseSeconds(), 4);
+        auto *options = w.pages.findChild<ReadingOptions *>();
+        options->SetLangsIndex(9);
+        QVERIFY(w.Find<QRadioButton>("RgLangsItem3")->isChecked());
+        options->SetLangsIndex(LangsForeign);
+        QVERIFY(w.Find<QCheckBox>("CbIgnoreLong")->isEnabled());
     }
 
     void aSelectedWordGoesToTheClipboard()

@@ -1,18 +1,15 @@
-#include "app/ReadingAloud.h"
-#include "app/GroupDisplay.h"
-#include "app/ReadingOptions.h"
-#include "app/SpeedReader.h"
-#include "app/SpeedReaderPage.h"
-#include "app/SpeedReaderSettingsPage.h"
-#include "app/TFormHello.h"
+#include "testsupport/ScriptedVoices.h"
+#include "testsupport/Named.h"
 #include "app/TLektavo.h"
-#include "platform/qt/QtTextArea.h"
+#include "platform/TextArea.h"
+#include "speedreader/SpeedReaderController.h"
 #include "settings/SettingsStore.h"
 #include "settings/WindowPlacement.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -39,7 +36,7 @@ SettingsRecord SavedIn(const QTemporaryDir &folder)
 
 std::unique_ptr<TLektavo> Open(const QTemporaryDir &folder)
 {
-    return std::make_unique<TLektavo>(QStringList(), folder.path() + '/');
+    return std::make_unique<TLektavo>(QStringList(), folder.path() + '/', ScriptedVoices().Take());
 }
 
 }  // namespace
@@ -70,7 +67,7 @@ private slots:
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         QTRY_VERIFY(window->isFullScreen());
-        window->mnWindow->trigger();
+        window->Command("mnWindow")->trigger();
         QTRY_VERIFY(!window->isFullScreen());
         if (maximisedBefore)
             QTRY_VERIFY(window->isMaximized());
@@ -97,22 +94,21 @@ private slots:
         WriteAll(folder.filePath("Data.dat"), record.Bytes());
 
         auto window = Open(folder);
-        QCOMPARE(window->Re1->font().family(), QString("DejaVu Sans"));
-        QCOMPARE(window->Re1->font().pointSize(), 20);
-        QVERIFY(window->Re1->font().italic());
-        QCOMPARE(window->LbTest->font(), window->Re1->font());
-        QCOMPARE(window->Re1->palette().color(QPalette::Text), QColor(10, 20, 30));
-        QCOMPARE(window->Re1->palette().color(QPalette::Base), QColor(1, 2, 3));
-        QCOMPARE(window->PnRe->palette().color(QPalette::Window), QColor(1, 2, 3));
-        QCOMPARE(window->LbTest->palette().color(QPalette::Window), QColor(4, 5, 6));
-        QCOMPARE(window->LbTest->palette().color(QPalette::WindowText), QColor(7, 8, 9));
-        QVERIFY(window->MnTaCenter->isChecked());
-        QCOMPARE(window->Re1->document()->defaultTextOption().alignment(), Qt::AlignHCenter);
-        const ReadingOptions &reading = *window->Reading->Options;
-        QCOMPARE(reading.UpDown1->value(), 7);
-        QVERIFY(!reading.CbLangApart->isChecked());
-        QVERIFY(window->CbAutoActive->isChecked());
-        QCOMPARE(reading.LangsIndex(), 3);
+        QCOMPARE(Named<QPlainTextEdit>(*window, "Re1")->font().family(), QString("DejaVu Sans"));
+        QCOMPARE(Named<QPlainTextEdit>(*window, "Re1")->font().pointSize(), 20);
+        QVERIFY(Named<QPlainTextEdit>(*window, "Re1")->font().italic());
+        QCOMPARE(Named<QLabel>(*window, "LbTest")->font(), Named<QPlainTextEdit>(*window, "Re1")->font());
+        QCOMPARE(Named<QPlainTextEdit>(*window, "Re1")->palette().color(QPalette::Text), QColor(10, 20, 30));
+        QCOMPARE(Named<QPlainTextEdit>(*window, "Re1")->palette().color(QPalette::Base), QColor(1, 2, 3));
+        QCOMPARE(Named<QWidget>(*window, "PnRe")->palette().color(QPalette::Window), QColor(1, 2, 3));
+        QCOMPARE(Named<QLabel>(*window, "LbTest")->palette().color(QPalette::Window), QColor(4, 5, 6));
+        QCOMPARE(Named<QLabel>(*window, "LbTest")->palette().color(QPalette::WindowText), QColor(7, 8, 9));
+        QVERIFY(window->Command("MnTaCenter")->isChecked());
+        QCOMPARE(Named<QPlainTextEdit>(*window, "Re1")->document()->defaultTextOption().alignment(), Qt::AlignHCenter);
+        QCOMPARE(Named<QSpinBox>(*window, "UpDown1")->value(), 7);
+        QVERIFY(!Named<QCheckBox>(*window, "CbLangApart")->isChecked());
+        QVERIFY(Named<QCheckBox>(*window, "CbAutoActive")->isChecked());
+        QVERIFY(Named<QRadioButton>(*window, "RgLangsItem3")->isChecked());
 
         window.reset();
         const SettingsRecord saved = SavedIn(folder);
@@ -140,20 +136,19 @@ private slots:
         WriteAll(folder.filePath("Data.dat"), record.Bytes());
 
         auto window = Open(folder);
-        SpeedReaderPage &page = window->SpeedReading->Page();
-        SpeedReaderSettingsPage &settingsPage = window->SpeedReading->SettingsPage();
-        QCOMPARE(page.UdLength->value(), 7);
-        QCOMPARE(page.UdDelay->value(), 600);
-        QCOMPARE(settingsPage.UdLetters->value(), 12);
-        QCOMPARE(settingsPage.UdBack->value(), 5);
-        QCOMPARE(settingsPage.UdComma->value(), 5);
-        QVERIFY(settingsPage.CbNonStop->isChecked());
-        QVERIFY(!window->SpeedReading->Controller().Settings().IndicatorsShown);
-        QCOMPARE(page.PnSR->font().family(), QString("DejaVu Serif"));
-        QCOMPARE(page.LbWords->palette().color(QPalette::WindowText), QColor(200, 100, 50));
+        const auto spin = [&](const char *name) { return Named<QSpinBox>(*window, name); };
+        QCOMPARE(spin("UdLength")->value(), 7);
+        QCOMPARE(spin("UdDelay")->value(), 600);
+        QCOMPARE(spin("UdLetters")->value(), 12);
+        QCOMPARE(spin("UdBack")->value(), 5);
+        QCOMPARE(spin("UdComma")->value(), 5);
+        QVERIFY(Named<QCheckBox>(*window, "CbNonStop")->isChecked());
+        QVERIFY(!window->SpeedReading().Settings().IndicatorsShown);
+        QCOMPARE(Named<QWidget>(*window, "PnSR")->font().family(), QString("DejaVu Serif"));
+        QCOMPARE(Named<QLabel>(*window, "LbWords")->palette().color(QPalette::WindowText), QColor(200, 100, 50));
 
-        page.UdDelay->setValue(1000);
-        settingsPage.UdLongWord->setValue(3);
+        spin("UdDelay")->setValue(1000);
+        spin("UdLongWord")->setValue(3);
         window.reset();
         const SettingsRecord saved = SavedIn(folder);
         QCOMPARE(saved.Int(SettingsField::UdLength), 7);
@@ -175,9 +170,9 @@ private slots:
         WriteAll(folder.filePath("LastEdit"), "\xCF\xF0\xE8\xE2\xE5\xF2.\r\n\xC4\xE0\xE0.");  // 1251
 
         auto window = Open(folder);
-        QCOMPARE(window->Re1Area->Text(), QString("Привет.\r\nДаа."));
-        QCOMPARE(window->Re1Area->SelStart(), 9);
-        QCOMPARE(window->Re1Area->SelText(), QString("Даа"));
+        QCOMPARE(window->Text().Text(), QString("Привет.\r\nДаа."));
+        QCOMPARE(window->Text().SelStart(), 9);
+        QCOMPARE(window->Text().SelText(), QString("Даа"));
         window->close();
         window.reset();
         QFile lastEdit(folder.filePath("LastEdit"));

@@ -1,3 +1,5 @@
+#include "testsupport/ScriptedVoices.h"
+#include "testsupport/Named.h"
 #include "app/Application.h"
 #include "app/Dialogs.h"
 #include "app/TFormHello.h"
@@ -133,36 +135,36 @@ private slots:
     void theWindowHasFourTabsInOrderAndStartsHidden()
     {
         QTemporaryDir folder;
-        TLektavo window({}, folder.path() + '/');
+        TLektavo window({}, folder.path() + '/', ScriptedVoices().Take());
         QVERIFY(!window.isVisible());
         QCOMPARE(window.windowTitle(), "Lektavo 3.19");
-        QCOMPARE(window.PageControl1->count(), 4);
+        QCOMPARE(Named<QTabWidget>(window, "PageControl1")->count(), 4);
         const QStringList captions{"Говорилка", "Быстрочиталка", "Настройки", "Звук"};
         for (int i = 0; i < captions.size(); ++i)
-            QCOMPARE(window.PageControl1->tabText(i), captions[i]);
-        QCOMPARE(window.PageControl1->currentWidget(), window.TsRe);
-        QVERIFY(window.Re1->isVisibleTo(&window));
-        QVERIFY(!window.Re2->isVisibleTo(&window));
+            QCOMPARE(Named<QTabWidget>(window, "PageControl1")->tabText(i), captions[i]);
+        QCOMPARE(Named<QTabWidget>(window, "PageControl1")->currentWidget(), Named<QWidget>(window, "TsRe"));
+        QVERIFY(Named<QPlainTextEdit>(window, "Re1")->isVisibleTo(&window));
+        QVERIFY(!Named<QPlainTextEdit>(window, "Re2")->isVisibleTo(&window));
         QTRY_VERIFY_WITH_TIMEOUT(window.isVisible(), 2000);
-        QVERIFY(window.SettingsPath.endsWith("/Data.dat"));
-        QVERIFY(window.LastEditPath.endsWith("/LastEdit"));
+        QVERIFY(window.Settings().SettingsPath().endsWith("/Data.dat"));
+        QVERIFY(window.Settings().LastEditPath().endsWith("/LastEdit"));
     }
 
     void activationMessageNeedsTheOptionAndTheReadingTab()
     {
         QTemporaryDir folder;
-        TLektavo window({}, folder.path() + '/');
-        window.TmShowForm->stop();
+        TLektavo window({}, folder.path() + '/', ScriptedVoices().Take());
+        Named<QTimer>(window, "TmShowForm")->stop();
         window.showMinimized();
         window.ActivationMessage();
         QVERIFY(window.isMinimized());
 
-        window.CbAutoActive->setChecked(true);
-        window.PageControl1->setCurrentIndex(TLektavo::TsSoundIndex);
+        Named<QCheckBox>(window, "CbAutoActive")->setChecked(true);
+        Named<QTabWidget>(window, "PageControl1")->setCurrentIndex(TLektavo::TsSoundIndex);
         window.ActivationMessage();
         QVERIFY(window.isMinimized());
 
-        window.PageControl1->setCurrentIndex(TLektavo::TsReIndex);
+        Named<QTabWidget>(window, "PageControl1")->setCurrentIndex(TLektavo::TsReIndex);
         window.ActivationMessage();
         QVERIFY(!window.isMinimized());
     }
@@ -171,10 +173,10 @@ private slots:
     {
         QTemporaryDir folder;
         const QString document = QString(LEKTAVO_CORPUS) + "/ru_pushkin_short.cp1251.txt";
-        TLektavo window({document}, folder.path() + '/');
-        window.TmShowForm->stop();
-        QVERIFY(window.Re1->toPlainText().startsWith(QStringLiteral("Мороз и солнце; день чудесный!")));
-        QCOMPARE(window.PageControl1->currentIndex(), int(TLektavo::TsReIndex));
+        TLektavo window({document}, folder.path() + '/', ScriptedVoices().Take());
+        Named<QTimer>(window, "TmShowForm")->stop();
+        QVERIFY(Named<QPlainTextEdit>(window, "Re1")->toPlainText().startsWith(QStringLiteral("Мороз и солнце; день чудесный!")));
+        QCOMPARE(Named<QTabWidget>(window, "PageControl1")->currentIndex(), int(TLektavo::TsReIndex));
     }
 
     void aDocumentThatIsNotTextKeepsTheLastText()
@@ -187,9 +189,9 @@ private slots:
         QStringList messages;
         Dialogs::MessageHook = [&](const QString &text) { messages << text; };
         {
-            TLektavo window({QString(LEKTAVO_CORPUS) + "/en_fixture_word97_raw_text.doc"}, folder.path() + '/');
-            window.TmShowForm->stop();
-            QCOMPARE(window.Re1->toPlainText(), QStringLiteral("Мой текст."));
+            TLektavo window({QString(LEKTAVO_CORPUS) + "/en_fixture_word97_raw_text.doc"}, folder.path() + '/', ScriptedVoices().Take());
+            Named<QTimer>(window, "TmShowForm")->stop();
+            QCOMPARE(Named<QPlainTextEdit>(window, "Re1")->toPlainText(), QStringLiteral("Мой текст."));
             QCOMPARE(messages, QStringList{"Could not open file. Try to work with files *.txt"});
         }
         Dialogs::MessageHook = nullptr;
@@ -200,8 +202,8 @@ private slots:
     void everyControlHasAnAccessibleName()
     {
         QTemporaryDir folder;
-        TLektavo window({}, folder.path() + '/');
-        window.TmShowForm->stop();
+        TLektavo window({}, folder.path() + '/', ScriptedVoices().Take());
+        Named<QTimer>(window, "TmShowForm")->stop();
         const auto controls = window.findChildren<QWidget *>();
         for (QWidget *control : controls) {
             const bool operable = qobject_cast<QAbstractButton *>(control) ||

@@ -1,5 +1,7 @@
 #include "app/TSound.h"
+#include "platform/qt/QtTimer.h"
 #include "testsupport/ScriptedEngine.h"
+#include "voices/VoiceChannel.h"
 #include "voices/LoadSound.h"
 #include <QAccessible>
 #include <QComboBox>
@@ -19,21 +21,23 @@ QList<ScriptedEngine::Voice> Voices()
 
 // Two panels on one window, as the sound tab holds them, with the engines kept at hand.
 struct Window {
-    QWidget window;
     ScriptedEngine *english = new ScriptedEngine;
     ScriptedEngine *russian = new ScriptedEngine;
+    VoiceChannel foreign{std::unique_ptr<TDirectSS>(english), std::make_unique<QtTimer>()};
+    VoiceChannel native{std::unique_ptr<TDirectSS>(russian), std::make_unique<QtTimer>()};
+    QWidget window;
     TSound *sound1 = nullptr, *sound2 = nullptr;
 
     explicit Window(bool start = true)
     {
         english->Voices = russian->Voices = Voices();
-        sound1 = new TSound("Sound1", std::unique_ptr<TDirectSS>(english), &window);
-        sound2 = new TSound("Sound2", std::unique_ptr<TDirectSS>(russian), &window);
+        sound1 = new TSound("Sound1", foreign.Panel(), &window);
+        sound2 = new TSound("Sound2", native.Panel(), &window);
         auto *layout = new QVBoxLayout(&window);
         layout->addWidget(sound1);
         layout->addWidget(sound2);
         if (start)
-            LoadSound(sound1->Panel(), sound2->Panel(), true, {}, {});
+            LoadSound(foreign.Panel(), native.Panel(), true, {}, {});
     }
 
     bool Activate()
@@ -120,7 +124,7 @@ private slots:
         w.sound1->CbMainCopy->setFocus();
         QTest::keyClick(w.sound1->CbMainCopy, Qt::Key_Down);
         QCOMPARE(w.english->SelectedEngine, 4);
-        QCOMPARE(w.sound1->Panel().Data().VoiceIndex, 1);
+        QCOMPARE(w.foreign.Panel().Data().VoiceIndex, 1);
     }
 
     void speedReachesTheEngineWhenTheSliderIsLeft()
@@ -131,7 +135,7 @@ private slots:
         w.sound2->SbSpeed->setFocus();
         QCOMPARE(w.russian->Calls, QStringList{"AudioReset"});
         QTest::keyClick(w.sound2->SbSpeed, Qt::Key_PageUp);
-        QCOMPARE(w.sound2->Panel().Data().VoiceSettings[3].SpeedPosition, 17);
+        QCOMPARE(w.native.Panel().Data().VoiceSettings[3].SpeedPosition, 17);
         QCOMPARE(w.russian->Calls.filter("SetSpeed").size(), 0);
 
         w.sound2->SbVolume->setFocus();
@@ -157,8 +161,8 @@ private slots:
     void manufacturerCheckRunsHalfASecondAfterTheVoiceChange()
     {
         Window w;
-        QTRY_COMPARE_WITH_TIMEOUT(w.sound1->Panel().SpeedMin(), 33, 2000);
-        QCOMPARE(w.sound2->Panel().SpeedMin(), 75);
+        QTRY_COMPARE_WITH_TIMEOUT(w.foreign.Panel().SpeedMin(), 33, 2000);
+        QCOMPARE(w.native.Panel().SpeedMin(), 75);
     }
 
     void anEngineFailureEndsOnlyTheHandler()

@@ -1,31 +1,43 @@
-#include "app/TFormHello.h"
 #include "app/TLektavo.h"
-#include "app/TSound.h"
+#include "platform/speech/SpeechEngine.h"
 #include "platform/speech/SpeechTestSupport.h"
+#include "testsupport/Named.h"
+#include "testsupport/ObservedEngine.h"
 #include <QComboBox>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
 // The main window's first run with the embedded engine alone: each voice panel has a voice of its
 // language chosen, and its test button is heard on the null sink.
-class tst_VoicesAtStart : public QObject {
+class TestVoicesAtStart : public QObject {
     Q_OBJECT
 
-    static const SpeechVoice &ChosenVoice(TSound *sound)
+    int foreignEnds = 0, russianEnds = 0;
+
+    VoiceEngines HeardEngines()
     {
-        return InstalledVoices().at(sound->Panel().Number() - 1);
+        return {std::make_unique<ObservedEngine>(std::make_unique<SpeechEngine>(), [this] { ++foreignEnds; }),
+                std::make_unique<ObservedEngine>(std::make_unique<SpeechEngine>(), [this] { ++russianEnds; })};
     }
 
-    static bool SpeaksToTheEnd(TSound *sound, const MonitorRecorder &recorder)
+    static const SpeechVoice &ChosenVoice(const VoicePanel &panel)
     {
-        int stops = 0;
-        sound->Panel().ReadingAudioStop = [&](TDirectSS *, quint32, quint32) { ++stops; };
+        return InstalledVoices().at(panel.Number() - 1);
+    }
+
+    static QString Shown(TLektavo &window, const char *sound)
+    {
+        return Named<QComboBox>(*Named<QWidget>(window, sound), "CbMainCopy")->currentText();
+    }
+
+    static bool SpeaksToTheEnd(TLektavo &window, const char *sound, const int &ends, const MonitorRecorder &recorder)
+    {
+        const int before = ends;
         const std::size_t from = recorder.SampleCount();
-        QTest::mouseClick(sound->BitBtn2, Qt::LeftButton);
-        const bool heard = WaitForSound(recorder, from) && QTest::qWaitFor([&] { return stops == 1; }, 20000);
-        sound->Panel().ReadingAudioStop = nullptr;
-        return heard;
+        QTest::mouseClick(Named<QToolButton>(*Named<QWidget>(window, sound), "BitBtn2"), Qt::LeftButton);
+        return WaitForSound(recorder, from) && QTest::qWaitFor([&] { return ends == before + 1; }, 20000);
     }
 
 private slots:
@@ -37,25 +49,25 @@ private slots:
     void firstRunChoosesAndSpeaksAVoiceOfEachLanguage()
     {
         QTemporaryDir folder;
-        TLektavo window({}, folder.path() + '/');
+        TLektavo window({}, folder.path() + '/', HeardEngines());
         for (const SpeechVoice &voice : InstalledVoices())
             QCOMPARE(voice.backend, SpeechVoice::Backend::Embedded);
 
-        QVERIFY(window.Sound1->Panel().Number() > 0);
-        QVERIFY(window.Sound2->Panel().Number() > 0);
-        QCOMPARE(ChosenVoice(window.Sound1).languageId & 0x3FF, 0x09);
-        QCOMPARE(ChosenVoice(window.Sound2).languageId, 1049);
-        QCOMPARE(window.Sound1->CbMainCopy->currentText(), ChosenVoice(window.Sound1).modeName);
-        QCOMPARE(window.Sound2->CbMainCopy->currentText(), ChosenVoice(window.Sound2).modeName);
+        QVERIFY(window.ForeignVoice().Number() > 0);
+        QVERIFY(window.RussianVoice().Number() > 0);
+        QCOMPARE(ChosenVoice(window.ForeignVoice()).languageId & 0x3FF, 0x09);
+        QCOMPARE(ChosenVoice(window.RussianVoice()).languageId, 1049);
+        QCOMPARE(Shown(window, "Sound1"), ChosenVoice(window.ForeignVoice()).modeName);
+        QCOMPARE(Shown(window, "Sound2"), ChosenVoice(window.RussianVoice()).modeName);
 
         window.show();
-        window.PageControl1->setCurrentIndex(TLektavo::TsSoundIndex);
+        Named<QTabWidget>(window, "PageControl1")->setCurrentIndex(TLektavo::TsSoundIndex);
         MonitorRecorder recorder;
         QVERIFY(recorder.WaitUntilRecording());
-        QVERIFY(SpeaksToTheEnd(window.Sound1, recorder));
-        QVERIFY(SpeaksToTheEnd(window.Sound2, recorder));
+        QVERIFY(SpeaksToTheEnd(window, "Sound1", foreignEnds, recorder));
+        QVERIFY(SpeaksToTheEnd(window, "Sound2", russianEnds, recorder));
     }
 };
 
-QTEST_MAIN(tst_VoicesAtStart)
+QTEST_MAIN(TestVoicesAtStart)
 #include "tst_VoicesAtStart.moc"

@@ -1,10 +1,8 @@
-#include "app/DoubleClickFrame.h"
-#include "app/ReadingAloud.h"
-#include "app/ReadingOptions.h"
-#include "app/SpeedReader.h"
-#include "app/TFormHello.h"
+#include "testsupport/ScriptedVoices.h"
+#include "testsupport/Named.h"
 #include "app/TLektavo.h"
-#include "platform/qt/QtTextArea.h"
+#include "platform/TextArea.h"
+#include "speedreader/SpeedReaderController.h"
 #include "settings/SettingsStore.h"
 #include <QAction>
 #include <QGroupBox>
@@ -32,10 +30,20 @@ struct ShownWindow {
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
     }
-    SettingsRecord &Record() { return window.Settings->Record(); }
+    SettingsRecord &Record() { return window.Settings().Record(); }
+    QWidget *Part(const char *name) { return Named<QWidget>(window, name); }
+    QPlainTextEdit *Re1() { return Named<QPlainTextEdit>(window, "Re1"); }
+    QTabWidget *Tabs() { return Named<QTabWidget>(window, "PageControl1"); }
+    QList<QWidget *> Parts(std::initializer_list<const char *> names)
+    {
+        QList<QWidget *> parts;
+        for (const char *name : names)
+            parts << Part(name);
+        return parts;
+    }
 
     QTemporaryDir folder;
-    TLektavo window{{}, folder.path() + '/'};
+    TLektavo window{{}, folder.path() + '/', ScriptedVoices().Take()};
 };
 
 // Paragraphs "P<n> слово0 слово1 ...", long enough to wrap over several lines.
@@ -53,14 +61,14 @@ QString Paragraphs(int count)
 
 void ClickTab(TLektavo &window, int tab)
 {
-    QTabBar *bar = window.PageControl1->tabBar();
+    QTabBar *bar = Named<QTabWidget>(window, "PageControl1")->tabBar();
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
-    QCOMPARE(window.PageControl1->currentIndex(), tab);
+    QCOMPARE(Named<QTabWidget>(window, "PageControl1")->currentIndex(), tab);
 }
 
 bool Wrapping(const TLektavo &window)
 {
-    return window.Re1->lineWrapMode() == QPlainTextEdit::WidgetWidth;
+    return Named<QPlainTextEdit>(window, "Re1")->lineWrapMode() == QPlainTextEdit::WidgetWidth;
 }
 
 int LeftIn(const QWidget *widget, const QWidget *ancestor)
@@ -90,14 +98,14 @@ private slots:
             w.window.setWindowState(Qt::WindowMaximized);
         QTRY_COMPARE(w.window.isMaximized(), maximised);
         const QRect before = w.window.geometry();
-        QtTextArea &re1 = *w.window.Re1Area;
+        TextArea &re1 = w.window.Text();
         re1.SetText(NumberedLines(400));
         re1.SetSelStart(re1.LineIndex(60));
         re1.SetSelLength(9);
         re1.ScrollLines(55 - re1.FirstVisibleLine());
         const QString text = re1.Text();
 
-        w.window.mnScreen->trigger();
+        w.window.Command("mnScreen")->trigger();
         QTRY_VERIFY(w.window.isFullScreen());
         QCOMPARE(w.Record().Flag(SettingsField::MaximisedBeforeFullScreen), maximised);
         QCOMPARE(w.Record().Byte(SettingsField::WindowState), quint8(maximised ? 2 : 0));
@@ -107,7 +115,7 @@ private slots:
         QCOMPARE(w.Record().Int(SettingsField::SelLength), 9);
         QCOMPARE(re1.FirstVisibleLine(), 55);
 
-        w.window.mnWindow->trigger();
+        w.window.Command("mnWindow")->trigger();
         QTRY_VERIFY(!w.window.isFullScreen());
         QCOMPARE(w.window.isMaximized(), maximised);
         QTRY_COMPARE(w.window.geometry(), before);
@@ -134,25 +142,22 @@ private slots:
         QFETCH(int, tab);
         QFETCH(int, width);
         ShownWindow w;
-        w.window.PageControl1->setCurrentIndex(tab);
+        w.Tabs()->setCurrentIndex(tab);
         w.window.resize(width, 500);
         QTRY_COMPARE(w.window.width(), width);
         QCoreApplication::processEvents();
 
-        const SpeedReaderSettingsPage &settings = w.window.SpeedReading->SettingsPage();
-        const ReadingOptions &options = *w.window.Reading->Options;
         const bool sound = tab == TLektavo::TsSoundIndex;
-        QWidget *panel = sound ? w.window.PnSound : w.window.PnSettings;
-        QWidget *left = sound ? w.window.PnSoundLeft : settings.PnSettingsLeft;
-        QWidget *right = sound ? w.window.PnSoundRight : settings.PnSettingRight;
-        const QList<QWidget *> leftRows = sound
-            ? QList<QWidget *>{options.Gb222, options.Gb2222, options.Gb22222, options.RgLangs}
-            : QList<QWidget *>{settings.Pn22, settings.Pn33, settings.Pn44, settings.Pn55};
-        const QList<QWidget *> rightRows = sound ? QList<QWidget *>{w.window.GbEnglish, w.window.GbRussian}
-                                                 : QList<QWidget *>{settings.Pn66, settings.Pn77, settings.Pn99};
+        QWidget *panel = w.Part(sound ? "PnSound" : "PnSettings");
+        QWidget *left = w.Part(sound ? "PnSoundLeft" : "PnSettingsLeft");
+        QWidget *right = w.Part(sound ? "PnSoundRight" : "PnSettingRight");
+        const QList<QWidget *> leftRows = sound ? w.Parts({"Gb222", "Gb2222", "Gb22222", "RgLangs"})
+                                                : w.Parts({"Pn22", "Pn33", "Pn44", "Pn55"});
+        const QList<QWidget *> rightRows = sound ? w.Parts({"GbEnglish", "GbRussian"})
+                                                 : w.Parts({"Pn66", "Pn77", "Pn99"});
 
         const int half = panel->width() / 2;
-        QCOMPARE(panel->width(), w.window.PageControl1->currentWidget()->width());
+        QCOMPARE(panel->width(), w.Tabs()->currentWidget()->width());
         QCOMPARE(left->width(), half);
         QCOMPARE(LeftIn(left, panel), 0);
         QCOMPARE(LeftIn(right, panel), half);
@@ -171,44 +176,43 @@ private slots:
     {
         ShownWindow w;
         w.window.resize(600, 500);
-        QFont font = w.window.Re1->font();
+        QFont font = w.Re1()->font();
         font.setPixelSize(14);
-        w.window.Re1->setFont(font);
-        QTRY_COMPARE(w.window.LbTest->font().pixelSize(), 14);
+        w.Re1()->setFont(font);
+        QTRY_COMPARE(Named<QLabel>(w.window, "LbTest")->font().pixelSize(), 14);
         const int line = QFontMetrics(font).lineSpacing();
-        const int client = w.window.Re1->viewport()->height() - 2 * int(w.window.Re1->document()->documentMargin());
-        QCOMPARE(w.window.VisibleLineCount, client / line);
-        QCOMPARE(w.window.Reading->Stepper.VisibleLineCount, client / line);
+        const int client = w.Re1()->viewport()->height() - 2 * int(w.Re1()->document()->documentMargin());
+        QCOMPARE(w.window.VisibleLineCount(), client / line);
 
         font.setPixelSize(28);
-        w.window.Re1->setFont(font);
-        QCOMPARE(w.window.VisibleLineCount, client / QFontMetrics(font).lineSpacing());
-        const int fewer = w.window.VisibleLineCount;
+        w.Re1()->setFont(font);
+        QCOMPARE(w.window.VisibleLineCount(), client / QFontMetrics(font).lineSpacing());
+        const int fewer = w.window.VisibleLineCount();
         w.window.resize(600, 700);
-        QTRY_VERIFY(w.window.VisibleLineCount > fewer);
+        QTRY_VERIFY(w.window.VisibleLineCount() > fewer);
     }
 
     // Centring the text keeps the user's place: the same selection and the same first line.
     void centringTheTextKeepsTheViewAndIsRemembered()
     {
         ShownWindow w;
-        w.window.Re1Area->SetText(NumberedLines(400));
-        w.window.Re1Area->SetSelStart(w.window.Re1Area->LineIndex(150) + 2);
-        w.window.Re1Area->SetSelLength(5);
-        w.window.Re1Area->ScrollLines(140 - w.window.Re1Area->FirstVisibleLine());
-        w.window.Re1->document()->setModified(false);
-        QCOMPARE(w.window.Re1Area->FirstVisibleLine(), 140);
+        w.window.Text().SetText(NumberedLines(400));
+        w.window.Text().SetSelStart(w.window.Text().LineIndex(150) + 2);
+        w.window.Text().SetSelLength(5);
+        w.window.Text().ScrollLines(140 - w.window.Text().FirstVisibleLine());
+        w.Re1()->document()->setModified(false);
+        QCOMPARE(w.window.Text().FirstVisibleLine(), 140);
 
-        w.window.MnTaCenter->trigger();
-        QVERIFY(w.window.MnTaCenter->isChecked());
-        QCOMPARE(w.window.Re1->document()->defaultTextOption().alignment(), Qt::AlignHCenter);
+        w.window.Command("MnTaCenter")->trigger();
+        QVERIFY(w.window.Command("MnTaCenter")->isChecked());
+        QCOMPARE(w.Re1()->document()->defaultTextOption().alignment(), Qt::AlignHCenter);
         QVERIFY(w.Record().Flag(SettingsField::MnTaCenter));
-        QCOMPARE(w.window.Re1Area->FirstVisibleLine(), 140);
-        QCOMPARE(w.window.Re1Area->SelText(), QStringLiteral("рока "));
-        QVERIFY(!w.window.Re1->document()->isModified());
+        QCOMPARE(w.window.Text().FirstVisibleLine(), 140);
+        QCOMPARE(w.window.Text().SelText(), QStringLiteral("рока "));
+        QVERIFY(!w.Re1()->document()->isModified());
 
-        w.window.MnTaCenter->trigger();
-        QCOMPARE(w.window.Re1->document()->defaultTextOption().alignment(), Qt::AlignLeft);
+        w.window.Command("MnTaCenter")->trigger();
+        QCOMPARE(w.Re1()->document()->defaultTextOption().alignment(), Qt::AlignLeft);
         QVERIFY(!w.Record().Flag(SettingsField::MnTaCenter));
     }
 
@@ -216,13 +220,13 @@ private slots:
     {
         QTemporaryDir folder;
         {
-            TLektavo window({}, folder.path() + '/');
-            window.MnTaCenter->trigger();
+            TLektavo window({}, folder.path() + '/', ScriptedVoices().Take());
+            window.Command("MnTaCenter")->trigger();
             window.close();
         }
-        TLektavo window({}, folder.path() + '/');
-        QVERIFY(window.MnTaCenter->isChecked());
-        QCOMPARE(window.Re1->document()->defaultTextOption().alignment(), Qt::AlignHCenter);
+        TLektavo window({}, folder.path() + '/', ScriptedVoices().Take());
+        QVERIFY(window.Command("MnTaCenter")->isChecked());
+        QCOMPARE(Named<QPlainTextEdit>(window, "Re1")->document()->defaultTextOption().alignment(), Qt::AlignHCenter);
     }
 
     // A second "Полный экран" must not store full screen as the mode to go back to.
@@ -231,10 +235,10 @@ private slots:
         ShownWindow w;
         w.window.setGeometry(100, 100, 640, 420);
         QTRY_COMPARE(w.window.width(), 640);
-        w.window.mnScreen->trigger();
+        w.window.Command("mnScreen")->trigger();
         QTRY_VERIFY(w.window.isFullScreen());
-        w.window.mnScreen->trigger();
-        w.window.mnWindow->trigger();
+        w.window.Command("mnScreen")->trigger();
+        w.window.Command("mnWindow")->trigger();
         QTRY_VERIFY(!w.window.isFullScreen());
         QVERIFY(!w.window.isMaximized());
         QTRY_COMPARE(w.window.geometry().size(), QSize(640, 420));
@@ -251,19 +255,19 @@ private slots:
         QVERIFY(SettingsStore::WriteSettings(folder.filePath("Data.dat"), record));
         QVERIFY(SettingsStore::WriteLastEdit(folder.filePath("LastEdit"), text));
 
-        TLektavo window({}, folder.path() + '/');
+        TLektavo window({}, folder.path() + '/', ScriptedVoices().Take());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(window.PageControl1->currentIndex(), int(TLektavo::TsSrIndex));
+        QCOMPARE(Named<QTabWidget>(window, "PageControl1")->currentIndex(), int(TLektavo::TsSrIndex));
         QVERIFY(Wrapping(window));
-        QCOMPARE(window.SpeedReading->Controller().Chunker().ReadOffset, 9);
+        QCOMPARE(window.SpeedReading().Chunker().ReadOffset(), 9);
 
         ClickTab(window, TLektavo::TsReIndex);
         QVERIFY(Wrapping(window));
         ClickTab(window, TLektavo::TsSrIndex);
         QVERIFY(!Wrapping(window));
-        QCOMPARE(window.SpeedReading->Controller().Chunker().ReadLine, 2);
-        QCOMPARE(window.Re1Area->Text(), text);
+        QCOMPARE(window.SpeedReading().Chunker().ReadLine(), 2);
+        QCOMPARE(window.Text().Text(), text);
     }
 };
 

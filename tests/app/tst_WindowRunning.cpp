@@ -1,9 +1,8 @@
-#include "app/DoubleClickFrame.h"
-#include "app/SpeedReader.h"
-#include "app/TFormHello.h"
 #include "app/TLektavo.h"
-#include "platform/qt/QtTextArea.h"
-#include "settings/SettingsStore.h"
+#include "platform/TextArea.h"
+#include "speedreader/SpeedReaderController.h"
+#include "testsupport/Named.h"
+#include "testsupport/ScriptedVoices.h"
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -41,9 +40,9 @@ void ClickAt(const QWidget *widget, QPoint point)
 
 void ClickTab(TLektavo &window, int tab)
 {
-    QTabBar *bar = window.PageControl1->tabBar();
+    QTabBar *bar = Named<QTabWidget>(window, "PageControl1")->tabBar();
     ClickAt(bar, bar->tabRect(tab).center());
-    QTRY_COMPARE(window.PageControl1->currentIndex(), tab);
+    QTRY_COMPARE(Named<QTabWidget>(window, "PageControl1")->currentIndex(), tab);
 }
 
 QString Paragraphs(int count)
@@ -69,7 +68,7 @@ struct RunningWindow {
     }
 
     QTemporaryDir folder;
-    TLektavo window{{}, folder.path() + '/'};
+    TLektavo window{{}, folder.path() + '/', ScriptedVoices().Take()};
 };
 
 } // namespace
@@ -94,13 +93,13 @@ private slots:
         QTest::qWait(200);
         const QRect before = w.window.geometry();
 
-        w.window.mnScreen->trigger();
+        w.window.Command("mnScreen")->trigger();
         const QRect screen = w.window.screen()->geometry();
         QTRY_VERIFY(WindowStates(w.window).contains("_NET_WM_STATE_FULLSCREEN"));
         QTRY_COMPARE(w.window.geometry(), screen);
         QCOMPARE(w.window.frameGeometry(), screen);
 
-        w.window.mnWindow->trigger();
+        w.window.Command("mnWindow")->trigger();
         QTRY_VERIFY(!WindowStates(w.window).contains("_NET_WM_STATE_FULLSCREEN"));
         QTRY_COMPARE(w.window.geometry(), before);
         QCOMPARE(WindowStates(w.window).contains("_NET_WM_STATE_MAXIMIZED_VERT"), maximised);
@@ -110,14 +109,13 @@ private slots:
     void aResizeByTheWindowManagerLaysOutTheColumns()
     {
         RunningWindow w;
-        w.window.PageControl1->setCurrentIndex(TLektavo::TsSettingsIndex);
+        Named<QTabWidget>(w.window, "PageControl1")->setCurrentIndex(TLektavo::TsSettingsIndex);
         Run("xdotool", {"windowsize", "--sync", QString::number(w.window.winId()), "900", "500"});
         QTRY_COMPARE(w.window.width(), 900);
-        const SpeedReaderSettingsPage &settings = w.window.SpeedReading->SettingsPage();
-        const int half = w.window.PnSettings->width() / 2;
-        QTRY_COMPARE(settings.PnSettingsLeft->width(), half);
-        QTRY_COMPARE(settings.Pn22->width(), half - 19);
-        QCOMPARE(settings.Pn66->width(), half - 19);
+        const int half = Named<QWidget>(w.window, "PnSettings")->width() / 2;
+        QTRY_COMPARE(Named<QWidget>(w.window, "PnSettingsLeft")->width(), half);
+        QTRY_COMPARE(Named<QWidget>(w.window, "Pn22")->width(), half - 19);
+        QCOMPARE(Named<QWidget>(w.window, "Pn66")->width(), half - 19);
     }
 
     // Clicks on the tabs hand the position to the speed reader and back; the scratch file is
@@ -127,23 +125,23 @@ private slots:
         RunningWindow w;
         const QString text = Paragraphs(10);
         const QStringList paragraphs = text.split(QStringLiteral("\r\n"));
-        w.window.Re1Area->SetText(text);
-        w.window.Re1Area->SetSelStart(text.indexOf(paragraphs[4]) + 25);
+        w.window.Text().SetText(text);
+        w.window.Text().SetSelStart(text.indexOf(paragraphs[4]) + 25);
 
         ClickTab(w.window, TLektavo::TsSrIndex);
-        WordChunker &chunker = w.window.SpeedReading->Controller().Chunker();
-        QCOMPARE(chunker.ReadLine, 4);
-        QCOMPARE(chunker.ReadOffset, 25);
-        QVERIFY(!QFile::exists(w.window.TempPath));
+        SpeedReaderController &speedReader = w.window.SpeedReading();
+        QCOMPARE(speedReader.Chunker().ReadLine(), 4);
+        QCOMPARE(speedReader.Chunker().ReadOffset(), 25);
+        const QString tempPath = w.window.Settings().TempPath();
+        QVERIFY(!QFile::exists(tempPath));
 
-        chunker.ReadLine = 7;
-        chunker.ReadOffset = 9;
-        chunker.GroupSpan = 6;
+        speedReader.BtStartClick();  // shows the rest of the word at the position
+        speedReader.BtStopClick();
         ClickTab(w.window, TLektavo::TsReIndex);
-        QCOMPARE(w.window.Re1Area->SelText(), paragraphs[7].mid(3, 6));
-        QVERIFY(!QFile::exists(w.window.TempPath));
-        QVERIFY(w.window.Re1->isVisible());
-        QCOMPARE(w.window.Re1->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        QCOMPARE(w.window.Text().SelText(), paragraphs[4].mid(25, 5));
+        QVERIFY(!QFile::exists(tempPath));
+        QVERIFY(Named<QPlainTextEdit>(w.window, "Re1")->isVisible());
+        QCOMPARE(Named<QPlainTextEdit>(w.window, "Re1")->lineWrapMode(), QPlainTextEdit::WidgetWidth);
     }
 
     void theTopBarsDragTheWindow_data()
@@ -156,8 +154,8 @@ private slots:
     {
         QFETCH(int, tab);
         RunningWindow w;
-        w.window.PageControl1->setCurrentIndex(tab);
-        QWidget *bar = tab == TLektavo::TsReIndex ? w.window.PnReTop : w.window.SpeedReading->Page().PnTopButtons;
+        Named<QTabWidget>(w.window, "PageControl1")->setCurrentIndex(tab);
+        QWidget *bar = tab == TLektavo::TsReIndex ? Named<QWidget>(w.window, "PnReTop") : Named<QWidget>(w.window, "PnTopButtons");
         QTRY_VERIFY(bar->isVisible());
         const QPoint before = w.window.pos();
         const QPoint grip = bar->mapToGlobal(QPoint(bar->width() - 4, bar->height() / 2));

@@ -14,14 +14,7 @@
 // The reading tab with scripted voices, manual timers and an in-memory clipboard. Re1 is given
 // as a reference so that a test can hand in a text area of its own making.
 struct ReadingFixture {
-    explicit ReadingFixture(TextArea &re1) : re1(re1)
-    {
-        for (ScriptedEngine *engine : {&foreign, &russian})
-            engine->OnAudioStop = [this](TDirectSS *sender, quint32 hi, quint32 lo) {
-                controller.DsAudioStop(sender, hi, lo);
-            };
-        view.ExtraPause = 0;
-    }
+    explicit ReadingFixture(TextArea &re1) : re1(re1) { view.ExtraPause = 0; }
 
     TextArea &re1;
     MemoryTextArea re2;
@@ -57,7 +50,7 @@ struct ReadingFixture {
     QStringList ReadToTheEnd(int limit = 100)
     {
         QStringList pieces;
-        while (controller.ReadingActive && pieces.size() < limit) {
+        while (controller.ReadingActive() && pieces.size() < limit) {
             const QString piece = Playing();
             if (piece.isEmpty()) {
                 if (!controller.ExtraPauseRunning())

@@ -26,6 +26,25 @@ private slots:
         russian = ScriptedEngine();
     }
 
+    // Either engine's end of speech is the end of the piece; one that played nothing reports none,
+    // and engines outliving the dispatch report to nobody.
+    void theEndOfEitherVoiceEndsThePiece()
+    {
+        int ended = 0;
+        {
+            LanguageDispatch dispatch(foreign, russian);
+            dispatch.OnPieceSpoken = [&] { ++ended; };
+            dispatch.SpeakText("Hello.");
+            foreign.FinishUtterance();
+            dispatch.SpeakText("Пока.");
+            russian.FinishUtterance();
+            russian.FinishUtterance();
+        }
+        russian.Speak("Ещё.");
+        russian.FinishUtterance();
+        QCOMPARE(ended, 2);
+    }
+
     void voiceOfEachPiece_data()
     {
         QTest::addColumn<QStringList>("pieces");

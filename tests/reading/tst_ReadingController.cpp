@@ -1,7 +1,5 @@
 #include "ReadingFixture.h"
 #include <QTest>
-#include <functional>
-#include <memory>
 
 namespace {
 
@@ -9,25 +7,12 @@ constexpr ColorRef Yellow = MakeColorRef(255, 255, 0);
 constexpr ColorRef Black = MemoryTextArea::DefaultFontColor;
 const QString ThreeSentences = QStringLiteral("Привет. Hello world. Пока.");
 
-// A text area that lets the test act at the moment the logic lets pending events run.
-class EventfulTextArea : public MemoryTextArea {
-public:
-    using MemoryTextArea::MemoryTextArea;
-    std::function<void()> PendingEvent;
-    void ProcessEvents() override
-    {
-        MemoryTextArea::ProcessEvents();
-        if (auto event = std::exchange(PendingEvent, nullptr))
-            event();
-    }
-};
-
 struct Reader : ReadingFixture {
     explicit Reader(const QString &text) : ReadingFixture(text1), text1(text)
     {
         clipboard.Content = "в буфере";
     }
-    EventfulTextArea text1;
+    MemoryTextArea text1;
 };
 
 } // namespace
@@ -68,9 +53,9 @@ private slots:
             r.controller.BtStartSpeakingClick();
         }
         QCOMPARE(r.view.Bar(), reading);
-        QVERIFY(r.controller.ReadingActive);
-        QCOMPARE(r.controller.ReadingText, fromText);
-        QCOMPARE(r.controller.ReadingTarget, targetIsRe1 ? &r.re1 : static_cast<TextArea *>(&r.re2));
+        QVERIFY(r.controller.ReadingActive());
+        QCOMPARE(r.controller.ReadingText(), fromText);
+        QCOMPARE(r.controller.ReadingTarget(), targetIsRe1 ? &r.re1 : static_cast<TextArea *>(&r.re2));
         QCOMPARE(r.view.Focused, focus);
         QCOMPARE(r.view.BackgroundHighlighted, targetIsRe1);
 
@@ -86,8 +71,8 @@ private slots:
         else
             r.controller.AcStopBufferExecute();
         QCOMPARE(r.view.Bar(), "Вслух Буфер !Пауза");
-        QVERIFY(!r.controller.ReadingActive);
-        QVERIFY(!r.controller.ReadingText);
+        QVERIFY(!r.controller.ReadingActive());
+        QVERIFY(!r.controller.ReadingText());
         QVERIFY(!r.view.BackgroundHighlighted);
         QCOMPARE(r.view.Focused, fromText ? "Вслух" : "Буфер");
         QCOMPARE(r.Playing(), QString());
@@ -101,7 +86,7 @@ private slots:
         QCOMPARE(r.view.Background, ReadingController::DefaultHighlightBackColor);
         QCOMPARE(r.ReadToTheEnd(),
                  (QStringList{"R:Привет. ", "F:Hello world. ", "F:42. ", "R:Пока. ", "R:7."}));
-        QVERIFY(!r.controller.ReadingActive);
+        QVERIFY(!r.controller.ReadingActive());
         QCOMPARE(r.view.Bar(), "Вслух Буфер !Пауза");
         QCOMPARE(r.re1.SelStart(), 0);
         QCOMPARE(r.re1.SelLength(), 0);
@@ -177,7 +162,7 @@ private slots:
         QCOMPARE(r.russian.Calls.last(), "AudioPause");
         r.FinishPiece();
         QCOMPARE(r.Playing(), QString());
-        QVERIFY(r.controller.ReadingActive);
+        QVERIFY(r.controller.ReadingActive());
         r.controller.BtResumeClick();
         QVERIFY(r.foreign.Calls.contains("AudioResume"));
         QCOMPARE(r.Playing(), "F:Hello world. ");
@@ -194,7 +179,7 @@ private slots:
         r.controller.BtPauseClick();
         r.clock.Advance(2000);
         QCOMPARE(r.Playing(), "F:Hello world. ");
-        QVERIFY(r.controller.ReadingPaused);
+        QVERIFY(r.controller.ReadingPaused());
         QCOMPARE(r.view.Bar(), "Стоп(текст) !Буфер Продолжить");
     }
 
@@ -218,7 +203,7 @@ private slots:
         r.stepper.DashPending = true;
         r.controller.Re1Enter();
         QVERIFY(!r.stepper.DashPending);
-        QCOMPARE(r.controller.ReadingActive, !stops);
+        QCOMPARE(r.controller.ReadingActive(), !stops);
         QCOMPARE(r.Playing().isEmpty(), stops);
     }
 
@@ -241,7 +226,7 @@ private slots:
             r.controller.Re1Exit();
         r.FinishPiece();
         QCOMPARE(r.Playing(), focusLeft ? "R:Два." : "");
-        QCOMPARE(r.controller.ReadingActive, focusLeft);
+        QCOMPARE(r.controller.ReadingActive(), focusLeft);
     }
 
     void backquotesAreNeverSpoken()
@@ -256,7 +241,7 @@ private slots:
             QVERIFY2(!piece.mid(2).trimmed().isEmpty(), "a silent piece would never report its end");
         }
         QVERIFY(pieces.last().contains("Дальше"));
-        QVERIFY(!r.controller.ReadingActive);
+        QVERIFY(!r.controller.ReadingActive());
     }
 
     void anEmptyClipboardEndsTheReadingAtOnce_data()
@@ -272,7 +257,7 @@ private slots:
         Reader r(ThreeSentences);
         r.clipboard.Content = clipboard;
         r.controller.BtStartBufferClick();
-        QVERIFY(!r.controller.ReadingActive);
+        QVERIFY(!r.controller.ReadingActive());
         QCOMPARE(r.Playing(), QString());
         QCOMPARE(r.view.Bar(), "Вслух !Буфер !Пауза");
     }
@@ -290,42 +275,42 @@ private slots:
         QVERIFY(!r.tmSleep.Enabled());
     }
 
-    void aStopHandledWhileTheViewScrollsKeepsThePieceSilent_data()
-    {
-        QTest::addColumn<bool>("restart");
-        QTest::newRow("stop") << false;
-        QTest::newRow("stop and a new start from the top") << true;
-    }
-
-    void aStopHandledWhileTheViewScrollsKeepsThePieceSilent()
-    {
-        QFETCH(bool, restart);
-        Reader r(ManyLines());
-        PrepareCreep(r);
-        r.text1.PendingEvent = [&] {
-            r.controller.AcStopSpeakingExecute();
-            if (restart) {
-                r.re1.SetSelStart(0);
-                r.controller.BtStartSpeakingClick();
-            }
-        };
-        r.controller.BtStartSpeakingClick();
-        QVERIFY(r.text1.ProcessEventsCalls > 0);
-        QCOMPARE(r.russian.Spoken(), restart ? QStringList{"Строка 0.\r"} : QStringList());
-        QCOMPARE(r.controller.ReadingActive, restart);
-    }
-
     void aFailingVoiceLeavesTheReadingForTheStopButton()
     {
         Reader r(ThreeSentences);
         r.russian.FailingOperations = {"Speak"};
         QVERIFY_THROWS_EXCEPTION(SpeechError, r.controller.BtStartSpeakingClick());
-        QVERIFY(r.controller.ReadingActive);
+        QVERIFY(r.controller.ReadingActive());
         r.russian.FailingOperations = {"AudioReset"};
         r.foreign.FailingOperations = {"AudioReset"};
         r.controller.AcStopSpeakingExecute();
-        QVERIFY(!r.controller.ReadingActive);
+        QVERIFY(!r.controller.ReadingActive());
         QCOMPARE(r.view.Bar(), "Вслух Буфер !Пауза");
+    }
+
+    // Typing or pasting leaves the caret behind the text: "Вслух" then reads it from the top.
+    void onlyBlanksBehindTheCaretReadFromTheTop_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<QStringList>("pieces");
+        const QStringList all{"R:Привет. ", "F:Hello world. ", "R:Пока."};
+        QTest::newRow("caret at the end") << ThreeSentences << int(ThreeSentences.size()) << all;
+        QTest::newRow("blanks behind the caret") << QString("Привет. Пока.\r\n \t") << 14
+                                                 << QStringList{"R:Привет. ", "R:Пока.\r"};
+        QTest::newRow("a blank text stays unread") << QString(" \r\n ") << 4 << QStringList();
+        QTest::newRow("a word behind the caret") << ThreeSentences << 21 << QStringList{"R:Пока."};
+    }
+    void onlyBlanksBehindTheCaretReadFromTheTop()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, caret);
+        QFETCH(QStringList, pieces);
+        Reader r(text);
+        r.re1.SetSelStart(caret);
+        r.controller.BtStartSpeakingClick();
+        QCOMPARE(r.ReadToTheEnd(), pieces);
+        QVERIFY(!r.controller.ReadingActive());
     }
 
     void textChangesEnableTheStartButtons()
@@ -333,34 +318,18 @@ private slots:
         Reader r("");
         r.controller.Re1Change();
         QVERIFY(!r.view.Buttons[ReadingButton::StartSpeaking].enabled);
-        QVERIFY(!r.view.SpeedReaderStartEnabled);
+        QVERIFY(!r.controller.TextAvailable());
         QCOMPARE(r.view.Focused, "Re1");
         r.re1.SetText("Слово");
         r.controller.Re1Change();
         QVERIFY(r.view.Buttons[ReadingButton::StartSpeaking].enabled);
-        QVERIFY(r.view.SpeedReaderStartEnabled);
+        QVERIFY(r.controller.TextAvailable());
 
         r.controller.BtStartSpeakingClick();
         r.controller.Re1Change();
         QCOMPARE(r.view.Focused, "Пауза");
     }
 
-private:
-    static QString ManyLines()
-    {
-        QStringList lines;
-        for (int i = 0; i < 12; ++i)
-            lines << QString("Строка %1.").arg(i);
-        return lines.join("\r\n");
-    }
-
-    // The third line is the last of a three-line view: its piece makes the view creep.
-    static void PrepareCreep(Reader &r)
-    {
-        r.stepper.VisibleLineCount = 3;
-        r.text1.VisibleLines = 3;
-        r.re1.SetSelStart(r.re1.LineIndex(2));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestReadingController)

@@ -20,9 +20,11 @@ if(LEKTAVO_CLANGXX AND NOT DEFINED LEKTAVO_FUZZER_WORKS)
   endif()
 endif()
 if(LEKTAVO_FUZZER_WORKS)
-  file(GLOB fuzz_settings_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/settings/*.cpp)
+  file(GLOB fuzz_settings_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/settings/*.cpp
+    ${CMAKE_SOURCE_DIR}/src/platform/Guarded.cpp)
   file(GLOB fuzz_settings_headers CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/settings/*.h
-    ${CMAKE_SOURCE_DIR}/src/platform/ColorRef.h ${CMAKE_CURRENT_LIST_DIR}/RecordingControls.h)
+    ${CMAKE_SOURCE_DIR}/src/platform/ColorRef.h ${CMAKE_SOURCE_DIR}/src/platform/Guarded.h
+    ${CMAKE_CURRENT_LIST_DIR}/RecordingControls.h)
   set(LEKTAVO_FUZZ_SETTINGS ${CMAKE_BINARY_DIR}/fuzz/fuzz_settings CACHE INTERNAL "settings fuzz target")
   add_custom_command(OUTPUT ${LEKTAVO_FUZZ_SETTINGS}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/fuzz

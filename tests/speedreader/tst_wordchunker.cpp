@@ -10,26 +10,27 @@ constexpr int WideDisplay = 10000;
 
 struct Chunking {
     explicit Chunking(const QString &text, int length = 1, int displayWidth = WideDisplay)
-        : area(text), chunker(area, measurer)
+        : area(text), chunker(area, measurer), displayWidth(displayWidth)
     {
-        chunker.Rules.Length = length;
-        chunker.DisplayWidth = displayWidth;
+        rules.Length = length;
     }
+
+    bool Next() { return chunker.NextWordGroup(rules, displayWidth); }
 
     QStringList Groups()
     {
         QStringList groups;
-        while (chunker.NextWordGroup())
-            groups << chunker.CurrentGroup;
+        while (Next())
+            groups << chunker.CurrentGroup();
         return groups;
     }
 
     QList<int> ExtraTicksPerGroup()
     {
         QList<int> extras;
-        while (chunker.NextWordGroup()) {
-            extras << chunker.ExtraTicks;
-            chunker.ExtraTicks = 0;
+        while (Next()) {
+            extras << chunker.ExtraTicks();
+            chunker.DropExtraTicks();
         }
         return extras;
     }
@@ -37,6 +38,8 @@ struct Chunking {
     FixedWidthMeasurer measurer{10};
     MemoryTextArea area;
     WordChunker chunker;
+    ChunkRules rules;
+    int displayWidth;
 };
 
 QString Letters(int count, QChar first = u'а')
@@ -148,14 +151,14 @@ private slots:
     void cutWordCountsOnceAndDoesNotExtend()
     {
         Chunking c(Letters(40) + " а б", 30, 210);
-        QVERIFY(c.chunker.NextWordGroup());
-        QVERIFY(c.chunker.NextWordGroup());
-        QCOMPARE(c.chunker.CurrentGroup, Letters(40).mid(20));
-        QCOMPARE(c.chunker.WordsRead, 1);
-        QCOMPARE(c.chunker.SymbolsRead, 40);
-        QCOMPARE(c.chunker.GroupSpan, 0);
-        QVERIFY(c.chunker.NextWordGroup());
-        QCOMPARE(c.chunker.CurrentGroup, QString("а б"));
+        QVERIFY(c.Next());
+        QVERIFY(c.Next());
+        QCOMPARE(c.chunker.CurrentGroup(), Letters(40).mid(20));
+        QCOMPARE(c.chunker.WordsRead(), 1);
+        QCOMPARE(c.chunker.SymbolsRead(), 40);
+        QCOMPARE(c.chunker.GroupSpan(), 0);
+        QVERIFY(c.Next());
+        QCOMPARE(c.chunker.CurrentGroup(), QString("а б"));
     }
 
     void extraTicks_data()
@@ -188,39 +191,39 @@ private slots:
         QFETCH(int, displayWidth);
         QFETCH(QList<int>, extras);
         Chunking c(text, length, displayWidth);
-        c.chunker.Rules.Letters = 8;
-        c.chunker.Rules.LongWord = 2;
-        c.chunker.Rules.EndOfSentence = 3;
-        c.chunker.Rules.Comma = 1;
+        c.rules.Letters = 8;
+        c.rules.LongWord = 2;
+        c.rules.EndOfSentence = 3;
+        c.rules.Comma = 1;
         QCOMPARE(c.ExtraTicksPerGroup(), extras);
     }
 
     void positionAndSpan()
     {
         Chunking c("  один два  три четырнадцать", 10);
-        QVERIFY(c.chunker.NextWordGroup());
-        QCOMPARE(c.chunker.CurrentGroup, QString("один два"));
-        QCOMPARE(c.chunker.ReadOffset, 10);
-        QCOMPARE(c.chunker.GroupSpan, 10);
-        QCOMPARE(c.chunker.WordsRead, 2);
-        QCOMPARE(c.chunker.SymbolsRead, 7);
+        QVERIFY(c.Next());
+        QCOMPARE(c.chunker.CurrentGroup(), QString("один два"));
+        QCOMPARE(c.chunker.ReadOffset(), 10);
+        QCOMPARE(c.chunker.GroupSpan(), 10);
+        QCOMPARE(c.chunker.WordsRead(), 2);
+        QCOMPARE(c.chunker.SymbolsRead(), 7);
         // "три четырнадцать" is too long: the second word stays unread.
-        QVERIFY(c.chunker.NextWordGroup());
-        QCOMPARE(c.chunker.CurrentGroup, QString("три"));
-        QCOMPARE(c.chunker.ReadOffset, 15);
-        QCOMPARE(c.chunker.GroupSpan, 5);
-        QCOMPARE(c.chunker.WordsRead, 3);
+        QVERIFY(c.Next());
+        QCOMPARE(c.chunker.CurrentGroup(), QString("три"));
+        QCOMPARE(c.chunker.ReadOffset(), 15);
+        QCOMPARE(c.chunker.GroupSpan(), 5);
+        QCOMPARE(c.chunker.WordsRead(), 3);
     }
 
     void lookingAheadIntoAnotherLineLeavesTheWordThere()
     {
         Chunking c("раз\r\n\r\nчетырнадцать слов", 10);
-        QVERIFY(c.chunker.NextWordGroup());
-        QCOMPARE(c.chunker.CurrentGroup, QString("раз"));
-        QCOMPARE(c.chunker.ReadLine, 2);
-        QCOMPARE(c.chunker.ReadOffset, 0);
-        QVERIFY(c.chunker.NextWordGroup());
-        QCOMPARE(c.chunker.CurrentGroup, QString("четырнадцать"));
+        QVERIFY(c.Next());
+        QCOMPARE(c.chunker.CurrentGroup(), QString("раз"));
+        QCOMPARE(c.chunker.ReadLine(), 2);
+        QCOMPARE(c.chunker.ReadOffset(), 0);
+        QVERIFY(c.Next());
+        QCOMPARE(c.chunker.CurrentGroup(), QString("четырнадцать"));
     }
 
     void enteringALineTellsThePerCentRead()
@@ -236,9 +239,9 @@ private slots:
     {
         Chunking c("раз два");
         c.chunker.MoveTo(5, 3);
-        QVERIFY(!c.chunker.NextWordGroup());
+        QVERIFY(!c.Next());
         c.chunker.MoveTo(0, 100);
-        QVERIFY(!c.chunker.NextWordGroup());
+        QVERIFY(!c.Next());
     }
 };
 

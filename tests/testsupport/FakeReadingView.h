@@ -34,17 +34,11 @@ public:
     bool IgnoreLongEnabled = true;
     bool ForeignGroupEnabled = true;
     QString RussianGroupCaption = "Русский";
-    bool SpeedReaderStartEnabled = true;
-    int OptionChanges = 0;
 
     bool TabShown = true;
     bool Suppressed = false;
-    int ProcessEventsCalls = 0;
 
-    bool ButtonVisible(ReadingButton b) const override { return Buttons[b].visible; }
-    bool ButtonEnabled(ReadingButton b) const override { return Buttons[b].enabled; }
-    void SetButtonVisible(ReadingButton b, bool visible) override { Buttons[b].visible = visible; }
-    void SetButtonEnabled(ReadingButton b, bool enabled) override { Buttons[b].enabled = enabled; }
+    void ShowButton(ReadingButton b, bool visible, bool enabled) override { Buttons[b] = {visible, enabled}; }
     void FocusButton(ReadingButton b) override
     {
         if (Buttons[b].visible && Buttons[b].enabled) {
@@ -66,12 +60,9 @@ public:
     void SetIgnoreLongEnabled(bool enabled) override { IgnoreLongEnabled = enabled; }
     void SetForeignVoiceGroupEnabled(bool enabled) override { ForeignGroupEnabled = enabled; }
     void SetRussianVoiceGroupCaption(const QString &caption) override { RussianGroupCaption = caption; }
-    void OptionsChanged() override { ++OptionChanges; }
 
-    void SetSpeedReaderStartEnabled(bool enabled) override { SpeedReaderStartEnabled = enabled; }
     bool ReadingTabShown() const override { return TabShown; }
     bool TextEventsSuppressed() const override { return Suppressed; }
-    void ProcessEvents() override { ++ProcessEventsCalls; }
 
     // The visible buttons, "!" marking a disabled one, in slot order: "Вслух Буфер !Пауза".
     QString Bar() const

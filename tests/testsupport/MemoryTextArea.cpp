@@ -12,10 +12,18 @@ int MemoryTextArea::Clip(int position) const
     return std::clamp(position, 0, TextLength());
 }
 
+QString MemoryTextArea::Text() const
+{
+    ++WholeTextReads;
+    return text;
+}
+
 QString MemoryTextArea::TextRange(int from, int length) const
 {
     from = Clip(from);
-    return text.mid(from, std::clamp(length, 0, TextLength() - from));
+    const QString range = text.mid(from, std::clamp(length, 0, TextLength() - from));
+    CharactersRead += range.size();
+    return range;
 }
 
 void MemoryTextArea::SetText(const QString &newText)
@@ -34,12 +42,16 @@ void MemoryTextArea::SetSelStart(int position)
 {
     selStart = Clip(position);
     selLength = 0;
+    if (SelectionChanged)
+        SelectionChanged();
 }
 
 void MemoryTextArea::SetSelLength(int length)
 {
     selLength = std::clamp(length, 0, TextLength() - selStart);
     ScrollCaretIntoView();
+    if (SelectionChanged)
+        SelectionChanged();
 }
 
 void MemoryTextArea::ScrollCaretIntoView()
@@ -53,6 +65,7 @@ void MemoryTextArea::ScrollCaretIntoView()
 
 int MemoryTextArea::Find(const QString &needle, int from, int span) const
 {
+    CharactersRead += span;
     if (from < 0 || from > TextLength() || span < 0)
         return -1;
     const int found = int(QStringView(text).mid(from, span).indexOf(needle));

@@ -2,11 +2,12 @@
 #include "platform/TextArea.h"
 #include <QList>
 #include <QString>
+#include <functional>
 
 // A text area in memory. Each paragraph (text between CR LF pairs) is one line; the view shows
 // VisibleLines lines from its top line and scrolls no further than to show the last line at the
-// bottom. Every character remembers the colour it was last given, every ScrollLines call and
-// every ProcessEvents call is recorded.
+// bottom. Every character remembers the colour it was last given, every ScrollLines call is
+// recorded, and so is how much of the text the logic reads.
 class MemoryTextArea : public TextArea {
 public:
     static constexpr ColorRef DefaultFontColor = MakeColorRef(0, 0, 0);
@@ -14,7 +15,7 @@ public:
     explicit MemoryTextArea(const QString &text = QString());
 
     int TextLength() const override { return int(text.size()); }
-    QString Text() const override { return text; }
+    QString Text() const override;
     QString TextRange(int from, int length) const override;
     void SetText(const QString &text) override;
 
@@ -36,14 +37,14 @@ public:
     int LineCount() const override { return int(lineStarts.size()); }
     void ScrollLines(int lines) override;
 
-    void ProcessEvents() override { ++ProcessEventsCalls; }
-
     ColorRef ColourAt(int position) const;  // the font colour where nothing was coloured
 
     int VisibleLines = 20;
     bool HideSelection = false;
-    int ProcessEventsCalls = 0;
     QList<int> Scrolls;  // the argument of every ScrollLines call, in order
+    std::function<void()> SelectionChanged;  // as the window's text area reports it
+    mutable int WholeTextReads = 0;
+    mutable qsizetype CharactersRead = 0;  // through TextRange and the spans Find searched
 
 private:
     int Clip(int position) const;

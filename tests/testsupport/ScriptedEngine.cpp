@@ -37,7 +37,12 @@ QString ScriptedEngine::ModeName(int engine) { return VoiceAt(engine).modeName; 
 QString ScriptedEngine::MfgName(int engine) { return VoiceAt(engine).mfgName; }
 QString ScriptedEngine::ProductName(int engine) { return VoiceAt(engine).productName; }
 QString ScriptedEngine::SpeakerName(int engine) { return VoiceAt(engine).speakerName; }
-int ScriptedEngine::LanguageId(int engine) { return VoiceAt(engine).languageId; }
+int ScriptedEngine::LanguageId(int engine)
+{
+    if (engine == FailingLanguageOf)
+        throw SpeechError("language unavailable");
+    return VoiceAt(engine).languageId;
+}
 
 void ScriptedEngine::Select(int engine)
 {

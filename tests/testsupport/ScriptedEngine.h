@@ -19,6 +19,7 @@ public:
     QList<Voice> Voices;
     QStringList Calls;
     QStringList FailingOperations;  // operation names that throw SpeechError
+    int FailingLanguageOf = 0;      // the voice whose language cannot be read
     QString Pending;                // the utterance being "played", empty when silent
     bool Paused = false;
     int SelectedEngine = 0;

@@ -2,7 +2,6 @@
 #include "testsupport/ScriptedEngine.h"
 #include "voices/LoadSound.h"
 #include "voices/VoicePanel.h"
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
@@ -34,24 +33,13 @@ int LastValue(const QStringList &calls, const QString &operation)
     return found.isEmpty() ? INT_MIN : found.last().section(' ', 1).toInt();
 }
 
-// An engine that fails when asked for the language of one of its voices.
-class FailingLanguageEngine : public ScriptedEngine {
-public:
-    int FailingEngine = 0;
-    int LanguageId(int engine) override
-    {
-        if (engine == FailingEngine)
-            throw SpeechError("language unavailable");
-        return ScriptedEngine::LanguageId(engine);
-    }
-};
 
 struct Panel {
     explicit Panel(QList<ScriptedEngine::Voice> voices = FiveVoices())
     {
         engine.Voices = std::move(voices);
     }
-    FailingLanguageEngine engine;
+    ScriptedEngine engine;
     ManualTimer timer;
     VoicePanel panel{engine, timer};
 
@@ -281,21 +269,6 @@ private slots:
         QCOMPARE(p.panel.Number(), 4);
     }
 
-    void everyEndOfSpeechReachesTheReadingController()
-    {
-        Panel first, second;
-        QList<TDirectSS *> senders;
-        const auto record = [&](TDirectSS *sender, quint32, quint32) { senders << sender; };
-        first.panel.ReadingAudioStop = record;
-        second.panel.ReadingAudioStop = record;
-        first.engine.Speak("one");
-        first.engine.FinishUtterance();
-        second.engine.Speak("two");
-        second.engine.FinishUtterance();
-        second.engine.FinishUtterance();
-        QCOMPARE(senders, (QList<TDirectSS *>{&first.engine, &second.engine}));
-    }
-
     void aStoredRecordIsAppliedWithoutChecks()
     {
         Panel p;
@@ -385,35 +358,13 @@ private slots:
     void engineFailuresDoNotEndTheStartUp()
     {
         Panel one, two;
-        one.engine.FailingEngine = 3;  // the catalogue stops at the first Russian voice
-        two.engine.FailingEngine = 3;
+        one.engine.FailingLanguageOf = 3;  // the catalogue stops at the first Russian voice
+        two.engine.FailingLanguageOf = 3;
         LoadSound(one.panel, two.panel, true, {}, {});
         QCOMPARE(one.panel.Sg().RowCount(), 4);
         QCOMPARE(one.panel.Number(), 1);
         QVERIFY(two.panel.CbMainItems().isEmpty());
         QCOMPARE(two.panel.Number(), 0);
-    }
-
-    void recordFileRoundTrip()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("Sound.dat");
-        Panel writer;
-        writer.Choose(2, 1);
-        writer.panel.MoveSbPitch(77);
-        writer.panel.WriteData(path);
-        QCOMPARE(QFileInfo(path).size(), 3620);
-
-        Panel reader;
-        reader.panel.ReadData(path);
-        QCOMPARE(reader.panel.Data(), writer.panel.Data());
-        QCOMPARE(reader.panel.Number(), 5);
-        QCOMPARE(reader.panel.SbPitchPosition(), 77);
-
-        Panel fresh;
-        fresh.panel.ReadData(dir.filePath("missing.dat"));
-        QCOMPARE(fresh.panel.Number(), 1);
-        QCOMPARE(fresh.panel.Data().VoiceSettings[1], (VoiceSetting{12, 90, 12}));
     }
 };
 

@@ -290,8 +290,3 @@ void QtTextArea::ScrollLines(int lines)
     QScrollBar *bar = edit->verticalScrollBar();
     bar->setValue(bar->value() + lines);
 }
-
-void QtTextArea::ProcessEvents()
-{
-    QCoreApplication::processEvents();
-}

@@ -40,8 +40,6 @@ public:
     int LineCount() const override;
     void ScrollLines(int lines) override;
 
-    void ProcessEvents() override;
-
     int WidgetPosition(int position) const;       // logic position to the widget's
     int LogicPosition(int widgetPosition) const;  // and back
 

@@ -1,4 +1,5 @@
 #include "platform/qt/QtTimer.h"
+#include "platform/Guarded.h"
 
 QtTimer::QtTimer(QObject *parent) : QObject(parent)
 {
@@ -6,7 +7,7 @@ QtTimer::QtTimer(QObject *parent) : QObject(parent)
     // A single-shot QTimer is already inactive when it emits timeout, as Timer promises.
     connect(&timer, &QTimer::timeout, this, [this] {
         if (OnTimer)
-            OnTimer();
+            Guarded(qPrintable(objectName()), OnTimer);
     });
 }
 

@@ -2,6 +2,7 @@
 #include "EspeakPlayer.h"
 #include "EspeakSynthesizer.h"
 #include "SpeechDispatcherClient.h"
+#include "platform/Guarded.h"
 #include <algorithm>
 
 namespace {
@@ -94,7 +95,7 @@ SpeechDispatcherClient &SpeechEngine::Service()
 void SpeechEngine::RaiseAudioStop()
 {
     if (OnAudioStop)
-        OnAudioStop(this, 0, 0);
+        Guarded("OnAudioStop", [this] { OnAudioStop(this, 0, 0); });
 }
 
 int SpeechEngine::EngineCount() { return int(voices_.size()); }

@@ -1,16 +1,13 @@
 #include "ForceForeground.h"
-#include <QApplication>
 #include <QWidget>
 
-bool ForceForeground(QWidget *window)
+void ForceForeground(QWidget *window)
 {
     if (window->isMinimized())
         window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     if (window->isActiveWindow())
-        return true;
+        return;
     window->show();
     window->raise();
     window->activateWindow();
-    QApplication::processEvents();
-    return window->isActiveWindow();
 }

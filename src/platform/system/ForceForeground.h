@@ -2,5 +2,5 @@
 
 class QWidget;
 
-// Restores a minimised window, raises and activates it; true when it is the active window afterwards.
-bool ForceForeground(QWidget *window);
+// Restores a minimised window, raises it and asks for it to be activated.
+void ForceForeground(QWidget *window);

@@ -1,0 +1,27 @@
+#pragma once
+
+class QPlainTextEdit;
+class QWidget;
+class SettingsRecord;
+class TextArea;
+
+// The window's view modes: full screen and back to the window ("Полный экран", "Окно"), and the
+// text centred ("Текст по центру"). Each change keeps the text's selection and its first visible
+// line.
+class ViewModes {
+public:
+    ViewModes(QWidget &window, QPlainTextEdit *re1, TextArea &re1Area, SettingsRecord &record);
+
+    void mnScreenClick();
+    void mnWindowClick();
+    void MnTaCenterClick();  // centred and left in turn, stored in the record
+    bool TextCentred() const { return centred; }
+    void SetTextCentred(bool centred);  // nothing stored
+
+private:
+    QWidget &window;
+    QPlainTextEdit *re1;
+    TextArea &re1Area;
+    SettingsRecord &record;
+    bool centred = false;
+};

@@ -1,0 +1,16 @@
+#pragma once
+#include "testsupport/ScriptedEngine.h"
+#include "voices/VoiceChannel.h"
+
+// Scripted engines for the main window's two voices, each with English and Russian voices. The
+// test keeps the pointers to drive them after handing the engines to the window.
+struct ScriptedVoices {
+    ScriptedVoices();
+    VoiceEngines Take() { return std::move(engines); }
+
+    ScriptedEngine *foreign;
+    ScriptedEngine *russian;
+
+private:
+    VoiceEngines engines;
+};
