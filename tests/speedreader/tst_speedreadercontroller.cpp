@@ -43,6 +43,20 @@ private slots:
         QCOMPARE(r.view.Times(), (QList<qint64>{0, 200, 400, 600}));
     }
 
+    // The caret left at the end of the text (by typing or pasting) hands the end over: "Старт"
+    // then reads from the top rather than stopping at once.
+    void startingBehindTheLastWordReadsFromTheTop()
+    {
+        Reader r("раз два\r\nтри \r\n ");
+        r.area.SetSelStart(r.area.TextLength());
+        r.c.TakePositionFromTextArea();
+        r.c.BtStartClick();
+        QVERIFY(r.view.Running);
+        r.clock.Advance(400);
+        QCOMPARE(r.view.GroupTexts(), (QStringList{"раз", "два", "три"}));
+        QCOMPARE(r.c.Chunker().ReadLine(), 1);
+    }
+
     void extraTicksHoldAGroup()
     {
         Reader r("обстоятельства. дальше");

@@ -235,6 +235,45 @@ private slots:
         QCOMPARE(told, (QList<int>{25, 75}));
     }
 
+    void wordAhead_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<bool>("ahead");
+        QTest::newRow("before a word") << "раз два" << 0 << 3 << true;
+        QTest::newRow("behind the last word") << "раз два" << 0 << 7 << false;
+        QTest::newRow("blanks behind the last word") << "раз два \t " << 0 << 8 << false;
+        QTest::newRow("a word on a later line") << "раз\r\n\r\n  два" << 0 << 3 << true;
+        QTest::newRow("blank lines only") << "раз\r\n \r\n\t" << 0 << 3 << false;
+        QTest::newRow("beyond the last line") << "раз" << 4 << 0 << false;
+        QTest::newRow("an empty text") << "" << 0 << 0 << false;
+    }
+    void wordAhead()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, line);
+        QFETCH(int, offset);
+        QFETCH(bool, ahead);
+        Chunking c(text);
+        c.chunker.MoveTo(line, offset);
+        QCOMPARE(c.chunker.WordAhead(), ahead);
+        QCOMPARE(c.Next(), ahead);
+    }
+
+    // The rest of a cut word is still to come, though the line holds nothing more.
+    void theRestOfACutWordIsAhead()
+    {
+        Chunking c(Letters(40), 1, 200);
+        int pieces = 0;
+        while (c.chunker.WordAhead()) {
+            QVERIFY(c.Next());
+            ++pieces;
+        }
+        QVERIFY(pieces > 1);
+        QVERIFY(!c.Next());
+    }
+
     void positionOutsideTheTextIsTheEnd()
     {
         Chunking c("раз два");
