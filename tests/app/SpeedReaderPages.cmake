@@ -1,1 +1,1 @@
-lektavo_test(tst_speedreaderpages ${CMAKE_CURRENT_LIST_DIR}/tst_speedreaderpages.cpp GUI LIBS lektavo_ui)
+lektavo_test(tst_SpeedReaderPages ${CMAKE_CURRENT_LIST_DIR}/tst_SpeedReaderPages.cpp GUI LIBS lektavo_ui)

@@ -41,7 +41,7 @@ std::unique_ptr<TLektavo> Open(const QTemporaryDir &folder)
 
 }  // namespace
 
-class SettingsInWindowTest : public QObject {
+class TestSettingsInWindow : public QObject {
     Q_OBJECT
 
 private slots:
@@ -183,5 +183,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(SettingsInWindowTest)
+QTEST_MAIN(TestSettingsInWindow)
 #include "tst_SettingsInWindow.moc"

@@ -108,7 +108,7 @@ SettingsRecord ForeignRecord(quint8 state = 0, quint8 border = 2)
 
 }  // namespace
 
-class SettingsPersistenceTest : public QObject {
+class TestSettingsPersistence : public QObject {
     Q_OBJECT
 
 private slots:
@@ -254,5 +254,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(SettingsPersistenceTest)
+QTEST_GUILESS_MAIN(TestSettingsPersistence)
 #include "tst_SettingsPersistence.moc"

@@ -63,7 +63,7 @@ QString AccessibleName(QObject *control)
 
 }
 
-class tst_TSound : public QObject {
+class TestTSound : public QObject {
     Q_OBJECT
 
 private slots:
@@ -177,5 +177,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_TSound)
+QTEST_MAIN(TestTSound)
 #include "tst_TSound.moc"

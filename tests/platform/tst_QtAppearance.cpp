@@ -2,7 +2,7 @@
 #include <QApplication>
 #include <QTest>
 
-class QtAppearanceTest : public QObject {
+class TestQtAppearance : public QObject {
     Q_OBJECT
 
 private slots:
@@ -44,5 +44,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(QtAppearanceTest)
+QTEST_MAIN(TestQtAppearance)
 #include "tst_QtAppearance.moc"

@@ -58,7 +58,7 @@ struct ShownArea {
 
 } // namespace
 
-class tst_QtTextArea : public QObject {
+class TestQtTextArea : public QObject {
     Q_OBJECT
 
 private slots:
@@ -82,14 +82,14 @@ private slots:
     void creepStopsAtTheEndOfTheText();
 };
 
-void tst_QtTextArea::readsPieces_data()
+void TestQtTextArea::readsPieces_data()
 {
     QTest::addColumn<SteppingCase>("steppingCase");
     for (const SteppingCase &c : SteppingCases())
         QTest::newRow(qPrintable(c.name)) << c;
 }
 
-void tst_QtTextArea::readsPieces()
+void TestQtTextArea::readsPieces()
 {
     QFETCH(SteppingCase, steppingCase);
     QPlainTextEdit edit;
@@ -107,7 +107,7 @@ void tst_QtTextArea::readsPieces()
     QCOMPARE(edit.document()->availableUndoSteps(), 0);
 }
 
-void tst_QtTextArea::positionsRoundTrip_data()
+void TestQtTextArea::positionsRoundTrip_data()
 {
     QTest::addColumn<QString>("text");
     QTest::newRow("empty") << QString();
@@ -118,7 +118,7 @@ void tst_QtTextArea::positionsRoundTrip_data()
     QTest::newRow("lines") << u"ab\r\ncd\r\n\r\nef"_s;
 }
 
-void tst_QtTextArea::positionsRoundTrip()
+void TestQtTextArea::positionsRoundTrip()
 {
     QFETCH(QString, text);
     QPlainTextEdit edit;
@@ -144,7 +144,7 @@ void tst_QtTextArea::positionsRoundTrip()
         QCOMPARE(area.WidgetPosition(area.LogicPosition(q)), q);
 }
 
-void tst_QtTextArea::jumpsLandInTheRightParagraph()
+void TestQtTextArea::jumpsLandInTheRightParagraph()
 {
     QRandomGenerator random(7);
     QStringList paragraphs;
@@ -162,7 +162,7 @@ void tst_QtTextArea::jumpsLandInTheRightParagraph()
     }
 }
 
-void tst_QtTextArea::userSelectionReadsInLogicPositions()
+void TestQtTextArea::userSelectionReadsInLogicPositions()
 {
     QPlainTextEdit edit;
     QtTextArea area(&edit);
@@ -177,7 +177,7 @@ void tst_QtTextArea::userSelectionReadsInLogicPositions()
     QCOMPARE(area.SelText(), u"b\r\ncd\r\ne"_s);
 }
 
-void tst_QtTextArea::editForgetsTheRememberedSelection()
+void TestQtTextArea::editForgetsTheRememberedSelection()
 {
     QPlainTextEdit edit;
     QtTextArea area(&edit);
@@ -192,7 +192,7 @@ void tst_QtTextArea::editForgetsTheRememberedSelection()
     QCOMPARE(area.SelStart(), 7);
 }
 
-void tst_QtTextArea::findCountsLogicPositions()
+void TestQtTextArea::findCountsLogicPositions()
 {
     QPlainTextEdit edit;
     QtTextArea area(&edit);
@@ -206,7 +206,7 @@ void tst_QtTextArea::findCountsLogicPositions()
     QCOMPARE(area.Find(u"."_s, 30, 100), -1);
 }
 
-void tst_QtTextArea::findSeesEdits()
+void TestQtTextArea::findSeesEdits()
 {
     QPlainTextEdit edit;
     QtTextArea area(&edit);
@@ -216,7 +216,7 @@ void tst_QtTextArea::findSeesEdits()
     QCOMPARE(area.Find(u"!"_s, 0, 8), 2);
 }
 
-void tst_QtTextArea::setTextTakesEveryLineBreak()
+void TestQtTextArea::setTextTakesEveryLineBreak()
 {
     QPlainTextEdit edit;
     edit.setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -229,7 +229,7 @@ void tst_QtTextArea::setTextTakesEveryLineBreak()
     QCOMPARE(area.LineFromChar(7), 2);
 }
 
-void tst_QtTextArea::colouringLeavesTheDocumentUntouched()
+void TestQtTextArea::colouringLeavesTheDocumentUntouched()
 {
     QPlainTextEdit edit;
     QtTextArea area(&edit);
@@ -250,7 +250,7 @@ void tst_QtTextArea::colouringLeavesTheDocumentUntouched()
     QVERIFY(!edit.document()->isUndoAvailable());
 }
 
-void tst_QtTextArea::colouringReplacesEarlierColouring()
+void TestQtTextArea::colouringReplacesEarlierColouring()
 {
     QPlainTextEdit edit;
     QtTextArea area(&edit);
@@ -271,7 +271,7 @@ void tst_QtTextArea::colouringReplacesEarlierColouring()
         QCOMPARE(ColourAt(edit, area, p), expected[p]);
 }
 
-void tst_QtTextArea::hiddenSelectionIsNotDrawnWithoutFocus()
+void TestQtTextArea::hiddenSelectionIsNotDrawnWithoutFocus()
 {
     ShownArea shown(QPlainTextEdit::WidgetWidth);
     QtTextArea &area = shown.area;
@@ -285,7 +285,7 @@ void tst_QtTextArea::hiddenSelectionIsNotDrawnWithoutFocus()
     QVERIFY(shown.edit->viewport()->grab().toImage() != unselected);
 }
 
-void tst_QtTextArea::wrappedLinesMapBothWays()
+void TestQtTextArea::wrappedLinesMapBothWays()
 {
     ShownArea shown(QPlainTextEdit::WidgetWidth);
     QtTextArea &area = shown.area;
@@ -305,7 +305,7 @@ void tst_QtTextArea::wrappedLinesMapBothWays()
     QCOMPARE(area.LineIndex(area.LineCount()), -1);
 }
 
-void tst_QtTextArea::selectingScrollsTheCaretIntoView()
+void TestQtTextArea::selectingScrollsTheCaretIntoView()
 {
     ShownArea shown(QPlainTextEdit::NoWrap);
     QtTextArea &area = shown.area;
@@ -317,14 +317,14 @@ void tst_QtTextArea::selectingScrollsTheCaretIntoView()
     QVERIFY2(top <= 200 && 200 < top + shown.VisibleLines(), qPrintable(QString::number(top)));
 }
 
-void tst_QtTextArea::scrollsToHighlight_data()
+void TestQtTextArea::scrollsToHighlight_data()
 {
     QTest::addColumn<ScrollCase>("scrollCase");
     for (const ScrollCase &c : ScrollCases())
         QTest::newRow(qPrintable(c.name)) << c;
 }
 
-void tst_QtTextArea::scrollsToHighlight()
+void TestQtTextArea::scrollsToHighlight()
 {
     QFETCH(ScrollCase, scrollCase);
     ShownArea shown(QPlainTextEdit::NoWrap);
@@ -348,7 +348,7 @@ void tst_QtTextArea::scrollsToHighlight()
     }
 }
 
-void tst_QtTextArea::creepStopsAtTheEndOfTheText()
+void TestQtTextArea::creepStopsAtTheEndOfTheText()
 {
     ShownArea shown(QPlainTextEdit::NoWrap);
     QtTextArea &area = shown.area;
@@ -360,5 +360,5 @@ void tst_QtTextArea::creepStopsAtTheEndOfTheText()
     QCOMPARE(area.FirstVisibleLine(), bottom);
 }
 
-QTEST_MAIN(tst_QtTextArea)
+QTEST_MAIN(TestQtTextArea)
 #include "tst_QtTextArea.moc"

@@ -9,7 +9,7 @@ constexpr int TopLine = 100;
 
 } // namespace
 
-class tst_SentenceStepper : public QObject {
+class TestSentenceStepper : public QObject {
     Q_OBJECT
 
 private slots:
@@ -25,14 +25,14 @@ private slots:
     void nothingColouredNothingScrolled();
 };
 
-void tst_SentenceStepper::readsPieces_data()
+void TestSentenceStepper::readsPieces_data()
 {
     QTest::addColumn<SteppingCase>("steppingCase");
     for (const SteppingCase &c : SteppingCases())
         QTest::newRow(qPrintable(c.name)) << c;
 }
 
-void tst_SentenceStepper::readsPieces()
+void TestSentenceStepper::readsPieces()
 {
     QFETCH(SteppingCase, steppingCase);
     MemoryTextArea area;
@@ -46,7 +46,7 @@ void tst_SentenceStepper::readsPieces()
     QCOMPARE(run.highlightFault, QString());
 }
 
-void tst_SentenceStepper::selectionIsHiddenWhileReading()
+void TestSentenceStepper::selectionIsHiddenWhileReading()
 {
     MemoryTextArea area(QStringLiteral("Да. Нет."));
     SentenceStepper stepper;
@@ -54,7 +54,7 @@ void tst_SentenceStepper::selectionIsHiddenWhileReading()
     QVERIFY(area.HideSelection);
 }
 
-void tst_SentenceStepper::stepReadsOnlyItsWindow()
+void TestSentenceStepper::stepReadsOnlyItsWindow()
 {
     MemoryTextArea area(QStringLiteral("слово ").repeated(500'000));
     SentenceStepper stepper;
@@ -67,7 +67,7 @@ void tst_SentenceStepper::stepReadsOnlyItsWindow()
     QVERIFY2(area.CharactersRead < 100'000, qPrintable(QString::number(area.CharactersRead)));
 }
 
-void tst_SentenceStepper::emptySelectionIsNotColoured()
+void TestSentenceStepper::emptySelectionIsNotColoured()
 {
     MemoryTextArea area(QStringLiteral("Да. Нет."));
     SentenceStepper stepper;
@@ -78,7 +78,7 @@ void tst_SentenceStepper::emptySelectionIsNotColoured()
     QCOMPARE(area.SelStart(), 2);
 }
 
-void tst_SentenceStepper::clearHighlightKeepsTheSelection()
+void TestSentenceStepper::clearHighlightKeepsTheSelection()
 {
     MemoryTextArea area(QStringLiteral("Раз. Два. Три."));
     SentenceStepper stepper;
@@ -94,14 +94,14 @@ void tst_SentenceStepper::clearHighlightKeepsTheSelection()
     QCOMPARE(area.SelLength(), 4);
 }
 
-void tst_SentenceStepper::scrollsToHighlight_data()
+void TestSentenceStepper::scrollsToHighlight_data()
 {
     QTest::addColumn<ScrollCase>("scrollCase");
     for (const ScrollCase &c : ScrollCases())
         QTest::newRow(qPrintable(c.name)) << c;
 }
 
-void tst_SentenceStepper::scrollsToHighlight()
+void TestSentenceStepper::scrollsToHighlight()
 {
     QFETCH(ScrollCase, scrollCase);
     MemoryTextArea area(NumberedLines(400));
@@ -125,7 +125,7 @@ void tst_SentenceStepper::scrollsToHighlight()
     }
 }
 
-void tst_SentenceStepper::creepStopsWhereTheViewCannotScroll()
+void TestSentenceStepper::creepStopsWhereTheViewCannotScroll()
 {
     MemoryTextArea area(NumberedLines(30));
     area.VisibleLines = 20;
@@ -134,7 +134,7 @@ void tst_SentenceStepper::creepStopsWhereTheViewCannotScroll()
     QCOMPARE(area.Scrolls.mid(1), QList<int>{1});  // one line tried, and the view stood still
 }
 
-void tst_SentenceStepper::nothingColouredNothingScrolled()
+void TestSentenceStepper::nothingColouredNothingScrolled()
 {
     MemoryTextArea area(NumberedLines(400));
     SentenceStepper stepper;
@@ -147,5 +147,5 @@ void tst_SentenceStepper::nothingColouredNothingScrolled()
     QCOMPARE(area.ColourAt(0), area.FontColor());
 }
 
-QTEST_APPLESS_MAIN(tst_SentenceStepper)
+QTEST_APPLESS_MAIN(TestSentenceStepper)
 #include "tst_SentenceStepper.moc"

@@ -2,7 +2,7 @@
 #include "settings/SettingsControls.h"
 #include <QTest>
 
-class SettingsControlsTest : public QObject {
+class TestSettingsControls : public QObject {
     Q_OBJECT
 
 private slots:
@@ -84,5 +84,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(SettingsControlsTest)
+QTEST_GUILESS_MAIN(TestSettingsControls)
 #include "tst_SettingsControls.moc"

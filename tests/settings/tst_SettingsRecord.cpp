@@ -18,7 +18,7 @@ int ByteAt(const QByteArray &bytes, int offset)
 
 }  // namespace
 
-class SettingsRecordTest : public QObject {
+class TestSettingsRecord : public QObject {
     Q_OBJECT
 
 private slots:
@@ -230,5 +230,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(SettingsRecordTest)
+QTEST_GUILESS_MAIN(TestSettingsRecord)
 #include "tst_SettingsRecord.moc"

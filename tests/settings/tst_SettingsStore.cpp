@@ -66,7 +66,7 @@ void RunUnchanged(SettingsStore &store, RecordingControls &controls)
 
 }  // namespace
 
-class SettingsStoreTest : public QObject {
+class TestSettingsStore : public QObject {
     Q_OBJECT
 
 private:
@@ -230,5 +230,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(SettingsStoreTest)
+QTEST_GUILESS_MAIN(TestSettingsStore)
 #include "tst_SettingsStore.moc"

@@ -1,7 +1,7 @@
 #include "settings/TextEncoding.h"
 #include <QTest>
 
-class TextEncodingTest : public QObject {
+class TestTextEncoding : public QObject {
     Q_OBJECT
 
 private slots:
@@ -53,5 +53,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TextEncodingTest)
+QTEST_GUILESS_MAIN(TestTextEncoding)
 #include "tst_TextEncoding.moc"

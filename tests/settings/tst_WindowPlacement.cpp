@@ -17,7 +17,7 @@ SettingsRecord Stored(WindowBounds bounds, quint8 state, quint8 border, bool max
 
 }  // namespace
 
-class WindowPlacementTest : public QObject {
+class TestWindowPlacement : public QObject {
     Q_OBJECT
 
 private slots:
@@ -92,5 +92,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(WindowPlacementTest)
+QTEST_GUILESS_MAIN(TestWindowPlacement)
 #include "tst_WindowPlacement.moc"

@@ -1,2 +1,2 @@
-lektavo_test(tst_wordchunker ${CMAKE_CURRENT_LIST_DIR}/tst_wordchunker.cpp)
-lektavo_test(tst_speedreadercontroller ${CMAKE_CURRENT_LIST_DIR}/tst_speedreadercontroller.cpp)
+lektavo_test(tst_WordChunker ${CMAKE_CURRENT_LIST_DIR}/tst_WordChunker.cpp)
+lektavo_test(tst_SpeedReaderController ${CMAKE_CURRENT_LIST_DIR}/tst_SpeedReaderController.cpp)

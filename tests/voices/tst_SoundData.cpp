@@ -2,7 +2,7 @@
 #include <QtEndian>
 #include <QtTest>
 
-class tst_SoundData : public QObject {
+class TestSoundData : public QObject {
     Q_OBJECT
 
 private:
@@ -56,5 +56,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(tst_SoundData)
+QTEST_APPLESS_MAIN(TestSoundData)
 #include "tst_SoundData.moc"

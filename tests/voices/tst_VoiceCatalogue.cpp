@@ -16,7 +16,7 @@ ScriptedEngine::Voice NeutralVoice(const QString &mode)
 
 }
 
-class tst_VoiceCatalogue : public QObject {
+class TestVoiceCatalogue : public QObject {
     Q_OBJECT
 
 private slots:
@@ -115,5 +115,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(tst_VoiceCatalogue)
+QTEST_APPLESS_MAIN(TestVoiceCatalogue)
 #include "tst_VoiceCatalogue.moc"

@@ -59,7 +59,7 @@ struct Panel {
 
 }
 
-class tst_VoicePanel : public QObject {
+class TestVoicePanel : public QObject {
     Q_OBJECT
 
 private slots:
@@ -368,5 +368,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_VoicePanel)
+QTEST_GUILESS_MAIN(TestVoicePanel)
 #include "tst_VoicePanel.moc"

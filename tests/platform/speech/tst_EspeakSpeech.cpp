@@ -11,7 +11,7 @@ const QString LongEnglish = "This sentence is long enough to be paused in the mi
 
 }  // namespace
 
-class tst_EspeakSpeech : public QObject {
+class TestEspeakSpeech : public QObject {
     Q_OBJECT
 
     std::unique_ptr<MonitorRecorder> recorder_;
@@ -198,5 +198,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_EspeakSpeech)
+QTEST_GUILESS_MAIN(TestEspeakSpeech)
 #include "tst_EspeakSpeech.moc"

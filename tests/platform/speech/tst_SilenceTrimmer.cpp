@@ -44,7 +44,7 @@ std::vector<short> Trim(const std::vector<short> &input, int chunk)
 
 }  // namespace
 
-class tst_SilenceTrimmer : public QObject {
+class TestSilenceTrimmer : public QObject {
     Q_OBJECT
 private slots:
     void cutsTheEdgesAndKeepsInnerPauses_data()
@@ -81,5 +81,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_SilenceTrimmer)
+QTEST_GUILESS_MAIN(TestSilenceTrimmer)
 #include "tst_SilenceTrimmer.moc"

@@ -11,7 +11,7 @@ const QString LongEnglish = "This sentence is long enough to be paused in the mi
 
 }  // namespace
 
-class tst_SpeechDispatcherSpeech : public QObject {
+class TestSpeechDispatcherSpeech : public QObject {
     Q_OBJECT
 
     std::unique_ptr<MonitorRecorder> recorder_;
@@ -144,5 +144,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_SpeechDispatcherSpeech)
+QTEST_GUILESS_MAIN(TestSpeechDispatcherSpeech)
 #include "tst_SpeechDispatcherSpeech.moc"

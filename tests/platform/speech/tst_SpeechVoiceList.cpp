@@ -69,7 +69,7 @@ QString CorpusPassage(bool russian)
 
 }  // namespace
 
-class tst_SpeechVoiceList : public QObject {
+class TestSpeechVoiceList : public QObject {
     Q_OBJECT
 private slots:
     void windowsLanguageIds_data()
@@ -179,5 +179,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_SpeechVoiceList)
+QTEST_GUILESS_MAIN(TestSpeechVoiceList)
 #include "tst_SpeechVoiceList.moc"

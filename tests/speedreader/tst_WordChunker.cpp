@@ -285,4 +285,4 @@ private slots:
 };
 
 QTEST_APPLESS_MAIN(TestWordChunker)
-#include "tst_wordchunker.moc"
+#include "tst_WordChunker.moc"

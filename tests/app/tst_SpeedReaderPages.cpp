@@ -166,4 +166,4 @@ private slots:
 };
 
 QTEST_MAIN(TestSpeedReaderPages)
-#include "tst_speedreaderpages.moc"
+#include "tst_SpeedReaderPages.moc"

@@ -430,4 +430,4 @@ private slots:
 };
 
 QTEST_APPLESS_MAIN(TestSpeedReaderController)
-#include "tst_speedreadercontroller.moc"
+#include "tst_SpeedReaderController.moc"
