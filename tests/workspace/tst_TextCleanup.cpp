@@ -1,5 +1,6 @@
 #include "LiteralCleanup.h"
 #include "TextFromBytes.h"
+#include "testsupport/HyphenatedText.h"
 #include "workspace/TextCleanup.h"
 #include <QFile>
 #include <QRandomGenerator>
@@ -15,27 +16,6 @@ QString Book()
     if (!file.open(QIODevice::ReadOnly))
         qFatal("cannot read %s", qPrintable(file.fileName()));
     return QString::fromUtf8(file.readAll());
-}
-
-// Every line cut into pieces of at most width characters, each cut inside a word marked with a
-// dash at the end of its piece, as a typesetter breaks a column.
-QString Hyphenated(const QString &text, int width)
-{
-    QString broken;
-    for (const QString &line : text.split(u'\n')) {
-        qsizetype start = 0;
-        while (line.size() - start > width) {
-            qsizetype cut = start + width;
-            while (cut > start + 1 && !(line[cut - 1].isLetter() && line[cut].isLetter()))
-                --cut;
-            if (cut == start + 1)
-                break;
-            broken += line.mid(start, cut - start) + u"-\r\n"_s;
-            start = cut;
-        }
-        broken += line.mid(start) + u"\r\n"_s;
-    }
-    return broken;
 }
 
 QString RandomText(QRandomGenerator &random)
@@ -131,7 +111,7 @@ void TestTextCleanup::splitIntoSentences()
 void TestTextCleanup::hyphenatedBookComesBackWhole()
 {
     const QString book = Book().left(400'000);
-    const QString hyphenated = Hyphenated(book, 60);
+    const QString hyphenated = HyphenatedText(book, 60);
     QVERIFY(hyphenated.count(u"-\r\n"_s) > 5000);
     QString whole = book;
     whole.replace(u'\n', u"\r\n"_s);

@@ -1,6 +1,6 @@
 #include "platform/KeyboardLayout.h"
 #include "testsupport/MemoryTextArea.h"
-#include "workspace/FindView.h"
+#include "testsupport/RecordingFindView.h"
 #include "workspace/TextFinder.h"
 #include <QTest>
 
@@ -8,29 +8,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString InitialCaption = u"Lektavo 3.19"_s;
+const QString InitialCaption = RecordingFindView::InitialCaption;
 const QString FoundOnce = QString::fromUtf8(TextFinder::FoundOnceMessage);
 const QString NotFound = QString::fromUtf8(TextFinder::NotFoundMessage);
-
-class RecordingFindView : public FindView {
-public:
-    QString SearchText() const override { return searchText; }
-    void SetFindEnabled(bool enabled) override { findEnabled = enabled; }
-    QString Caption() const override { return caption; }
-    void ShowCaptionMessage(const QString &message) override
-    {
-        caption = message;
-        messages.append(message);
-    }
-    void RestoreCaption() override { caption = InitialCaption; }
-    int VisibleLineCount() const override { return visibleLines; }
-
-    QString searchText;
-    bool findEnabled = false;
-    QString caption = InitialCaption;
-    QStringList messages;
-    int visibleLines = 20;
-};
 
 class RecordingKeyboard : public KeyboardLayout {
 public:

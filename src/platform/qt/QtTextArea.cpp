@@ -37,29 +37,28 @@ char16_t CaseFolded(char16_t unit)
     return table[unit];
 }
 
-// Appends text case-folded; logicLineBreaks turns paragraph separators into CR LF.
-void AppendCaseFolded(QString &out, QStringView text, bool logicLineBreaks)
+// The text case-folded; with logicLineBreaks every paragraph separator becomes CR LF.
+QString CaseFolded(QStringView text, bool logicLineBreaks)
 {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t unit = text[i].unicode();
+    const qsizetype lineBreaks = logicLineBreaks ? text.count(QChar::ParagraphSeparator) : 0;
+    QString folded(text.size() + lineBreaks, Qt::Uninitialized);
+    QChar *out = folded.data();
+    const QChar *const end = text.data() + text.size();
+    for (const QChar *in = text.data(); in != end; ++in) {
+        const char16_t unit = in->unicode();
         if (logicLineBreaks && unit == QChar::ParagraphSeparator) {
-            out += LogicLineBreak;
-        } else if (QChar::isHighSurrogate(unit) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            const char32_t folded = QChar::toCaseFolded(QChar::surrogateToUcs4(unit, text[i + 1].unicode()));
-            out += QChar(QChar::highSurrogate(folded));
-            out += QChar(QChar::lowSurrogate(folded));
-            ++i;
+            *out++ = u'\r';
+            *out++ = u'\n';
+        } else if (QChar::isHighSurrogate(unit) && in + 1 != end && in[1].isLowSurrogate()) {
+            const char32_t codePoint = QChar::surrogateToUcs4(unit, in[1].unicode());
+            const char32_t folded = QChar::toCaseFolded(codePoint);
+            *out++ = QChar(QChar::highSurrogate(QChar::requiresSurrogates(folded) ? folded : codePoint));
+            *out++ = QChar(QChar::lowSurrogate(QChar::requiresSurrogates(folded) ? folded : codePoint));
+            ++in;
         } else {
-            out += QChar(CaseFolded(unit));
+            *out++ = QChar(CaseFolded(unit));
         }
     }
-}
-
-QString CaseFolded(QStringView text)
-{
-    QString folded;
-    folded.reserve(text.size());
-    AppendCaseFolded(folded, text, false);
     return folded;
 }
 
@@ -263,12 +262,8 @@ int QtTextArea::Find(const QString &needle, int from, int span) const
 
 const QString &QtTextArea::CaseFoldedText() const
 {
-    if (!caseFolded) {
-        const QString raw = Document()->toRawText();
-        caseFolded.emplace();
-        caseFolded->reserve(TextLength());
-        AppendCaseFolded(*caseFolded, raw, true);
-    }
+    if (!caseFolded)
+        caseFolded = CaseFolded(Document()->toRawText(), true);
     return *caseFolded;
 }
 
@@ -276,7 +271,8 @@ int QtTextArea::FindIgnoringCase(const QString &needle, int from, int span) cons
 {
     if (from < 0 || from > TextLength() || span < 0)
         return -1;
-    const int found = int(QStringView(CaseFoldedText()).mid(from, span).indexOf(CaseFolded(needle)));
+    const QStringView searched = QStringView(CaseFoldedText()).mid(from, span);
+    const int found = int(searched.indexOf(CaseFolded(needle, false)));
     return found < 0 ? -1 : from + found;
 }
 
