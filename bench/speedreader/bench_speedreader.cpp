@@ -1,4 +1,5 @@
 // The speed reader's beat on the real event loop, and the cost of taking one group from a book.
+#include "../BenchSupport.h"
 #include "platform/qt/QtClock.h"
 #include "platform/qt/QtTextMeasurer.h"
 #include "platform/qt/QtTimer.h"
@@ -8,7 +9,6 @@
 #include "testsupport/MemoryTextArea.h"
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLabel>
 #include <QTimer>
 #include <algorithm>
@@ -124,12 +124,10 @@ void BenchBeat(int delay, int ticks)
 
 void BenchNextWordGroup()
 {
-    QFile file(QStringLiteral(LEKTAVO_CORPUS "/ru_tolstoy_anna_karenina.big.utf8.txt"));
-    if (!file.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "cannot read %s\n", qPrintable(file.fileName()));
+    const std::optional<QString> book = ReadBook();
+    if (!book)
         return;
-    }
-    MemoryTextArea area(QString::fromUtf8(file.readAll()));
+    MemoryTextArea area(*book);
     QLabel display;
     QFont font(QStringLiteral("DejaVu Serif"), 36);
     display.setFont(font);
@@ -156,8 +154,7 @@ void BenchNextWordGroup()
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseOffscreenUnlessTold();
     QApplication app(argc, argv);
     const int ticks = argc > 1 ? std::max(QByteArray(argv[1]).toInt(), 1) : 1000;  // 1000 unless told
     BenchNextWordGroup();

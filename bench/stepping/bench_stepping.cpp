@@ -1,11 +1,11 @@
 // The time of one reading step (select the next piece, colour it, keep it in view) in the 3 MB
 // novel on a shown text area of a usual window size: the median over many steps at the start, in
 // the middle and near the end of the text.
+#include "../BenchSupport.h"
 #include "platform/qt/QtTextArea.h"
 #include "reading/SentenceStepper.h"
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QPlainTextEdit>
 #include <algorithm>
 #include <cstdio>
@@ -47,19 +47,16 @@ double MedianStepMs(QtTextArea &area, SentenceStepper &stepper, int position, bo
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseOffscreenUnlessTold();
     QApplication app(argc, argv);
-    QFile file(QStringLiteral(LEKTAVO_CORPUS "/ru_tolstoy_anna_karenina.big.utf8.txt"));
-    if (!file.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "stepping: cannot read %s\n", qPrintable(file.fileName()));
+    const std::optional<QString> book = ReadBook();
+    if (!book)
         return 1;
-    }
     QPlainTextEdit edit;
     edit.resize(900, 650);
     edit.show();
     QtTextArea area(&edit);
-    area.SetText(QString::fromUtf8(file.readAll()));
+    area.SetText(*book);
     QCoreApplication::processEvents();
 
     SentenceStepper stepper;

@@ -13,6 +13,10 @@ public:
     virtual QString Text() const = 0;                          // the whole text, line breaks as CR LF
     virtual QString TextRange(int from, int length) const = 0; // a span, clipped to the text
     virtual void SetText(const QString &text) = 0;             // CR LF, LF or CR line breaks
+    // Puts text in place of the whole text as one step of the area's undo history, so that one
+    // undo brings the old text back; the caret goes to the start. A text the same as the one
+    // shown changes nothing.
+    virtual void ReplaceText(const QString &text) = 0;
 
     virtual int SelStart() const = 0;
     virtual int SelLength() const = 0;
@@ -22,6 +26,8 @@ public:
 
     // First occurrence of needle starting at or after from and ending no later than from + span, or -1.
     virtual int Find(const QString &needle, int from, int span) const = 0;
+    // The same with letters of either case taken as one (Ё as ё, W as w).
+    virtual int FindIgnoringCase(const QString &needle, int from, int span) const = 0;
 
     virtual void SetSelectedColor(ColorRef colour) = 0; // colour of the selected characters
     virtual ColorRef FontColor() const = 0;              // the normal text colour

@@ -10,7 +10,7 @@ inline bool IsBlankChar(QChar c)
     return c.unicode() <= 32;
 }
 
-inline bool IsBlankText(const QString &text)
+inline bool IsBlankText(QStringView text)
 {
     return std::all_of(text.begin(), text.end(), IsBlankChar);
 }

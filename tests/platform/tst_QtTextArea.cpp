@@ -71,6 +71,9 @@ private slots:
     void editForgetsTheRememberedSelection();
     void findCountsLogicPositions();
     void findSeesEdits();
+    void findIgnoringCaseComparesAsQtDoes();
+    void replacedTextIsOneUndoStep();
+    void sameTextReplacesNothing();
     void setTextTakesEveryLineBreak();
     void colouringLeavesTheDocumentUntouched();
     void colouringReplacesEarlierColouring();
@@ -212,8 +215,85 @@ void TestQtTextArea::findSeesEdits()
     QtTextArea area(&edit);
     area.SetText(u"Да\r\nнет"_s);
     QCOMPARE(area.Find(u"!"_s, 0, 8), -1);
+    QCOMPARE(area.FindIgnoringCase(u"НЕТ"_s, 0, 7), 4);
     QTextCursor(edit.document()).insertText(u"Ну!"_s);
     QCOMPARE(area.Find(u"!"_s, 0, 8), 2);
+    QCOMPARE(area.FindIgnoringCase(u"НЕТ"_s, 0, 10), 7);
+    QCOMPARE(area.FindIgnoringCase(u"нУ"_s, 0, 10), 0);
+}
+
+void TestQtTextArea::findIgnoringCaseComparesAsQtDoes()
+{
+    const QStringList pieces = {u"а"_s, u"А"_s, u"ё"_s, u"Ё"_s, u"е"_s, u"w"_s, u"W"_s, u"ß"_s,
+                                u"ẞ"_s, u"Σ"_s, u"σ"_s, u"ς"_s, u"İ"_s, u"i"_s, u"\U00010400"_s,
+                                u"\U00010428"_s, u" "_s, u"\r\n"_s, u"\u00A0"_s, u"\u2028"_s};
+    QRandomGenerator random(11);
+    const auto randomText = [&](int maxPieces) {
+        QString text;
+        for (int n = int(random.bounded(maxPieces)); n >= 0; --n)
+            text += pieces[random.bounded(pieces.size())];
+        return text;
+    };
+    QPlainTextEdit edit;
+    QtTextArea area(&edit);
+    for (int round = 0; round < 300; ++round) {
+        const QString text = randomText(60);
+        area.SetText(text);
+        QCOMPARE(area.Text(), text);
+        for (int search = 0; search < 20; ++search) {
+            const QString needle = randomText(3);
+            const int from = int(random.bounded(text.size() + 1));
+            const int span = int(random.bounded(text.size() + 2));
+            const qsizetype expected = QStringView(text).mid(from, span).indexOf(needle, 0, Qt::CaseInsensitive);
+            QCOMPARE(area.FindIgnoringCase(needle, from, span), expected < 0 ? -1 : from + int(expected));
+        }
+    }
+    QCOMPARE(area.FindIgnoringCase(u"а"_s, -1, 10), -1);
+    QCOMPARE(area.FindIgnoringCase(u"а"_s, area.TextLength() + 1, 10), -1);
+}
+
+void TestQtTextArea::replacedTextIsOneUndoStep()
+{
+    QPlainTextEdit edit;
+    QtTextArea area(&edit);
+    area.SetText(u"Пере-\r\nнос"_s);
+    QTextCursor typing(edit.document());
+    typing.movePosition(QTextCursor::End);
+    typing.insertText(u" и ещё"_s);
+    area.SetSelStart(3);
+    area.SetSelLength(4);
+    area.SetSelectedColor(MakeColorRef(255, 255, 0));
+    const QString before = area.Text();
+
+    area.ReplaceText(u"Перенос\nи ещё\rконец"_s);
+    QCOMPARE(area.Text(), u"Перенос\r\nи ещё\r\nконец"_s);
+    QCOMPARE(area.SelStart(), 0);
+    QCOMPARE(area.SelLength(), 0);
+    QVERIFY(edit.extraSelections().isEmpty());
+
+    edit.undo();
+    QCOMPARE(area.Text(), before);
+    edit.undo();
+    QCOMPARE(area.Text(), u"Пере-\r\nнос"_s);
+    edit.redo();
+    edit.redo();
+    QCOMPARE(area.Text(), u"Перенос\r\nи ещё\r\nконец"_s);
+}
+
+void TestQtTextArea::sameTextReplacesNothing()
+{
+    QPlainTextEdit edit;
+    QtTextArea area(&edit);
+    area.SetText(u"Раз\r\nдва\u00A0три"_s);
+    area.SetSelStart(2);
+    area.SetSelLength(3);
+    area.ReplaceText(u"Раз\nдва\u00A0три"_s);
+    QVERIFY(!edit.document()->isUndoAvailable());
+    QCOMPARE(area.SelStart(), 2);
+    QCOMPARE(area.SelLength(), 3);
+    area.ReplaceText(u"Раз\r\nдва три"_s);
+    QCOMPARE(area.Text(), u"Раз\r\nдва три"_s);
+    QVERIFY(edit.document()->isUndoAvailable());
 }
 
 void TestQtTextArea::setTextTakesEveryLineBreak()

@@ -4,19 +4,10 @@
 #include "RecordingControls.h"
 #include "settings/SettingsControls.h"
 #include "settings/SystemColour.h"
+#include "testsupport/FuzzCheck.h"
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
-
-void Check(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "invariant broken: %s\n", what);
-        std::abort();
-    }
-}
 
 SettingsRecord RecordFrom(const uint8_t *data, size_t size)
 {

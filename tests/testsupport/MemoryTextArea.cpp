@@ -1,5 +1,4 @@
 #include "MemoryTextArea.h"
-#include <QRegularExpression>
 #include <algorithm>
 
 MemoryTextArea::MemoryTextArea(const QString &text)
@@ -26,16 +25,30 @@ QString MemoryTextArea::TextRange(int from, int length) const
     return range;
 }
 
+namespace {
+
+QString WithCrLf(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    return text.replace(u'\n', QStringLiteral("\r\n"));
+}
+
+} // namespace
+
 void MemoryTextArea::SetText(const QString &newText)
 {
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
-    text = newText;
-    text.replace(lineBreak, QStringLiteral("\r\n"));
+    text = WithCrLf(newText);
     lineStarts = {0};
     for (int p = int(text.indexOf(u"\r\n")); p >= 0; p = int(text.indexOf(u"\r\n", p + 2)))
         lineStarts.append(p + 2);
     colours.clear();
     selStart = selLength = topLine = 0;
+}
+
+void MemoryTextArea::ReplaceText(const QString &newText)
+{
+    if (WithCrLf(newText) != text)
+        SetText(newText);
 }
 
 void MemoryTextArea::SetSelStart(int position)
@@ -63,13 +76,23 @@ void MemoryTextArea::ScrollCaretIntoView()
         topLine = caretLine - VisibleLines + 1;
 }
 
-int MemoryTextArea::Find(const QString &needle, int from, int span) const
+int MemoryTextArea::FindIn(const QString &needle, int from, int span, Qt::CaseSensitivity cs) const
 {
     CharactersRead += span;
     if (from < 0 || from > TextLength() || span < 0)
         return -1;
-    const int found = int(QStringView(text).mid(from, span).indexOf(needle));
+    const int found = int(QStringView(text).mid(from, span).indexOf(needle, 0, cs));
     return found < 0 ? -1 : from + found;
+}
+
+int MemoryTextArea::Find(const QString &needle, int from, int span) const
+{
+    return FindIn(needle, from, span, Qt::CaseSensitive);
+}
+
+int MemoryTextArea::FindIgnoringCase(const QString &needle, int from, int span) const
+{
+    return FindIn(needle, from, span, Qt::CaseInsensitive);
 }
 
 void MemoryTextArea::SetSelectedColor(ColorRef colour)

@@ -18,6 +18,7 @@ public:
     QString Text() const override;
     QString TextRange(int from, int length) const override;
     void SetText(const QString &text) override;
+    void ReplaceText(const QString &text) override;
 
     int SelStart() const override { return selStart; }
     int SelLength() const override { return selLength; }
@@ -26,6 +27,7 @@ public:
     void SetSelLength(int length) override;
 
     int Find(const QString &needle, int from, int span) const override;
+    int FindIgnoringCase(const QString &needle, int from, int span) const override;
 
     void SetSelectedColor(ColorRef colour) override;
     ColorRef FontColor() const override { return DefaultFontColor; }
@@ -48,6 +50,7 @@ public:
 
 private:
     int Clip(int position) const;
+    int FindIn(const QString &needle, int from, int span, Qt::CaseSensitivity cs) const;
     void ScrollCaretIntoView();
 
     QString text;

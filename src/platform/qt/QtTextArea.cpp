@@ -6,6 +6,7 @@
 #include <QTextDocument>
 #include <QTextLayout>
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -14,6 +15,51 @@ const QString LogicLineBreak = QStringLiteral("\r\n");
 QString WithLogicLineBreaks(QString text)
 {
     return text.replace(QChar::ParagraphSeparator, LogicLineBreak);
+}
+
+// The widget takes every LF as a paragraph break.
+QString Paragraphs(QString text)
+{
+    return text.replace(LogicLineBreak, QStringLiteral("\n")).replace(u'\r', u'\n');
+}
+
+// Simple case folding keeps the length of a text, so that positions in it stay.
+char16_t CaseFolded(char16_t unit)
+{
+    static const std::array<char16_t, 0x10000> table = [] {
+        std::array<char16_t, 0x10000> folded{};
+        for (char32_t u = 0; u < folded.size(); ++u) {
+            const char32_t f = QChar::toCaseFolded(u);
+            folded[u] = char16_t(QChar::isSurrogate(u) || QChar::requiresSurrogates(f) ? u : f);
+        }
+        return folded;
+    }();
+    return table[unit];
+}
+
+// The text case-folded; with logicLineBreaks every paragraph separator becomes CR LF.
+QString CaseFolded(QStringView text, bool logicLineBreaks)
+{
+    const qsizetype lineBreaks = logicLineBreaks ? text.count(QChar::ParagraphSeparator) : 0;
+    QString folded(text.size() + lineBreaks, Qt::Uninitialized);
+    QChar *out = folded.data();
+    const QChar *const end = text.data() + text.size();
+    for (const QChar *in = text.data(); in != end; ++in) {
+        const char16_t unit = in->unicode();
+        if (logicLineBreaks && unit == QChar::ParagraphSeparator) {
+            *out++ = u'\r';
+            *out++ = u'\n';
+        } else if (QChar::isHighSurrogate(unit) && in + 1 != end && in[1].isLowSurrogate()) {
+            const char32_t codePoint = QChar::surrogateToUcs4(unit, in[1].unicode());
+            const char32_t folded = QChar::toCaseFolded(codePoint);
+            *out++ = QChar(QChar::highSurrogate(QChar::requiresSurrogates(folded) ? folded : codePoint));
+            *out++ = QChar(QChar::lowSurrogate(QChar::requiresSurrogates(folded) ? folded : codePoint));
+            ++in;
+        } else {
+            *out++ = QChar(CaseFolded(unit));
+        }
+    }
+    return folded;
 }
 
 QColor ToQColor(ColorRef colour)
@@ -45,6 +91,7 @@ QtTextArea::QtTextArea(QPlainTextEdit *edit)
                                      [this] {
         remembered = RememberedSelection();
         searched = SearchedSpan();
+        caseFolded.reset();
     });
 }
 
@@ -148,10 +195,22 @@ QString QtTextArea::TextRange(int from, int length) const
 
 void QtTextArea::SetText(const QString &text)
 {
-    QString paragraphs = text;
-    paragraphs.replace(LogicLineBreak, QStringLiteral("\n")).replace(u'\r', u'\n');
     edit->setExtraSelections({});
-    edit->setPlainText(paragraphs);
+    edit->setPlainText(Paragraphs(text));
+}
+
+void QtTextArea::ReplaceText(const QString &text)
+{
+    const QString paragraphs = Paragraphs(text);
+    if (QString(paragraphs).replace(u'\n', QChar::ParagraphSeparator) == Document()->toRawText())
+        return;
+    edit->setExtraSelections({});
+    QTextCursor cursor(Document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(paragraphs);
+    cursor.endEditBlock();
+    Select(0, 0);
 }
 
 QtTextArea::LogicSelection QtTextArea::Selection() const
@@ -198,6 +257,22 @@ int QtTextArea::Find(const QString &needle, int from, int span) const
     if (from != searched.from || span != searched.span)
         searched = {from, span, TextRange(from, span)};
     const int found = int(searched.text.indexOf(needle));
+    return found < 0 ? -1 : from + found;
+}
+
+const QString &QtTextArea::CaseFoldedText() const
+{
+    if (!caseFolded)
+        caseFolded = CaseFolded(Document()->toRawText(), true);
+    return *caseFolded;
+}
+
+int QtTextArea::FindIgnoringCase(const QString &needle, int from, int span) const
+{
+    if (from < 0 || from > TextLength() || span < 0)
+        return -1;
+    const QStringView searched = QStringView(CaseFoldedText()).mid(from, span);
+    const int found = int(searched.indexOf(CaseFolded(needle, false)));
     return found < 0 ? -1 : from + found;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/TextArea.h"
 #include <QMetaObject>
+#include <optional>
 
 class QPlainTextEdit;
 class QTextDocument;
@@ -21,6 +22,7 @@ public:
     QString Text() const override;
     QString TextRange(int from, int length) const override;
     void SetText(const QString &text) override;
+    void ReplaceText(const QString &text) override;  // an edit block of the widget's document
 
     int SelStart() const override { return Selection().start; }
     int SelLength() const override { return Selection().length; }
@@ -29,6 +31,7 @@ public:
     void SetSelLength(int length) override;
 
     int Find(const QString &needle, int from, int span) const override;
+    int FindIgnoringCase(const QString &needle, int from, int span) const override;
 
     void SetSelectedColor(ColorRef colour) override;
     ColorRef FontColor() const override;
@@ -60,6 +63,7 @@ private:
     int BlockNumberAt(int position) const;
     bool BlockHolds(int number, int position) const;
     LogicSelection Selection() const;
+    const QString &CaseFoldedText() const;
     void Select(int start, int length);
 
     // The span Find read last: the stepper searches the same window for every delimiter.
@@ -73,6 +77,7 @@ private:
     QMetaObject::Connection contentsWatch;
     RememberedSelection remembered;
     mutable SearchedSpan searched;
+    mutable std::optional<QString> caseFolded;  // the text with every letter case-folded
     mutable int lastBlockNumber = 0;  // the paragraph BlockNumberAt found last
     int hiddenSelection = -1;  // -1 until SetHideSelection, then 0 or 1
 };
