@@ -1,4 +1,5 @@
 #include "app/PageSwitch.h"
+#include "testsupport/TestTexts.h"
 #include "platform/qt/QtTextArea.h"
 #include "reading/ReadingFixture.h"
 #include "reading/TextAreaScrolling.h"
@@ -54,19 +55,6 @@ public:
     int Lines = 10;
 };
 
-// Paragraphs "P<n> " followed by words, long enough to wrap over several lines in a narrow view.
-QString Paragraphs(int count, int words)
-{
-    QStringList paragraphs;
-    for (int p = 0; p < count; ++p) {
-        QStringList text{QStringLiteral("P%1").arg(p)};
-        for (int w = 0; w < words; ++w)
-            text << QStringLiteral("слово%1").arg(w);
-        paragraphs << text.join(u' ');
-    }
-    return paragraphs.join(QStringLiteral("\r\n"));
-}
-
 struct Window {
     explicit Window(const QString &scratchFile = QStringLiteral("Temp.tmp"))
         : tempPath(folder.filePath(scratchFile))
@@ -114,19 +102,6 @@ struct Window {
     PageSwitch pageSwitch{{area, reading.controller, speedReader, record, window, textEvents}, tempPath};
 };
 
-QString ReadFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-void WriteFile(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(data);
-}
-
 } // namespace
 
 class TestPageSwitch : public QObject {
@@ -145,7 +120,7 @@ private slots:
         w.SetText(QStringLiteral("Первое предложение. Второе предложение."));
         w.edit.textCursor().insertText(QStringLiteral("Вставка. "));
         const QString text = w.area.Text();
-        WriteFile(w.tempPath, "an older scratch file");
+        WriteAll(w.tempPath, "an older scratch file");
         w.reading.clipboard.Content = QStringLiteral("Текст из буфера.");
         if (clipboardReading)
             w.reading.controller.BtStartBufferClick();
@@ -159,7 +134,7 @@ private slots:
         QVERIFY(!w.reading.view.Buttons[ReadingButton::StopBuffer].visible);
         QCOMPARE(w.area.Text(), text);
         QVERIFY(w.edit.document()->isUndoAvailable());
-        QCOMPARE(ReadFile(w.tempPath), QStringLiteral("an older scratch file"));
+        QCOMPARE(QString::fromUtf8(ReadAll(w.tempPath)), QStringLiteral("an older scratch file"));
         QCOMPARE(w.window.Log, QStringList{"voices"});
         QVERIFY(!w.textEvents.Suppressed());
         QCOMPARE(w.record.Byte(SettingsField::TabIndex), quint8(PageSwitch::TsSound));

@@ -1,4 +1,5 @@
 #include "testsupport/ScriptedVoices.h"
+#include "testsupport/TestTexts.h"
 #include "testsupport/Named.h"
 #include "app/TLektavo.h"
 #include "platform/TextArea.h"
@@ -18,13 +19,6 @@
 
 // The settings of "Data.dat" and "LastEdit" on the main window's controls, and back.
 namespace {
-
-void WriteAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 SettingsRecord SavedIn(const QTemporaryDir &folder)
 {

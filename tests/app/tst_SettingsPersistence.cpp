@@ -1,4 +1,5 @@
 #include "RunningProgram.h"
+#include "testsupport/TestTexts.h"
 #include "settings/SettingsRecord.h"
 #include "settings/WindowPlacement.h"
 #include <QRandomGenerator>
@@ -10,19 +11,6 @@
 namespace {
 
 const QString kCaption = "Lektavo 3.19";
-
-QByteArray ReadAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 QString Run(const QString &program, const QStringList &arguments)
 {

@@ -1,4 +1,5 @@
 #include "testsupport/ScriptedVoices.h"
+#include "testsupport/TestTexts.h"
 #include "testsupport/Named.h"
 #include "app/TLektavo.h"
 #include "platform/TextArea.h"
@@ -15,14 +16,6 @@
 #include <QTextDocument>
 
 namespace {
-
-QString NumberedLines(int count)
-{
-    QStringList lines;
-    for (int i = 0; i < count; ++i)
-        lines << QStringLiteral("строка %1").arg(i);
-    return lines.join(QStringLiteral("\r\n"));
-}
 
 struct ShownWindow {
     ShownWindow()
@@ -45,19 +38,6 @@ struct ShownWindow {
     QTemporaryDir folder;
     TLektavo window{{}, folder.path() + '/', ScriptedVoices().Take()};
 };
-
-// Paragraphs "P<n> слово0 слово1 ...", long enough to wrap over several lines.
-QString Paragraphs(int count)
-{
-    QStringList paragraphs;
-    for (int p = 0; p < count; ++p) {
-        QStringList words{QStringLiteral("P%1").arg(p)};
-        for (int w = 0; w < 30; ++w)
-            words << QStringLiteral("слово%1").arg(w);
-        paragraphs << words.join(u' ');
-    }
-    return paragraphs.join(QStringLiteral("\r\n"));
-}
 
 void ClickTab(TLektavo &window, int tab)
 {
@@ -99,7 +79,7 @@ private slots:
         QTRY_COMPARE(w.window.isMaximized(), maximised);
         const QRect before = w.window.geometry();
         TextArea &re1 = w.window.Text();
-        re1.SetText(NumberedLines(400));
+        re1.SetText(NumberedLines(400, QStringLiteral("строка %1")));
         re1.SetSelStart(re1.LineIndex(60));
         re1.SetSelLength(9);
         re1.ScrollLines(55 - re1.FirstVisibleLine());
@@ -196,7 +176,7 @@ private slots:
     void centringTheTextKeepsTheViewAndIsRemembered()
     {
         ShownWindow w;
-        w.window.Text().SetText(NumberedLines(400));
+        w.window.Text().SetText(NumberedLines(400, QStringLiteral("строка %1")));
         w.window.Text().SetSelStart(w.window.Text().LineIndex(150) + 2);
         w.window.Text().SetSelLength(5);
         w.window.Text().ScrollLines(140 - w.window.Text().FirstVisibleLine());

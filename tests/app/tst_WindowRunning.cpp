@@ -1,4 +1,5 @@
 #include "app/TLektavo.h"
+#include "testsupport/TestTexts.h"
 #include "platform/TextArea.h"
 #include "speedreader/SpeedReaderController.h"
 #include "testsupport/Named.h"
@@ -43,18 +44,6 @@ void ClickTab(TLektavo &window, int tab)
     QTabBar *bar = Named<QTabWidget>(window, "PageControl1")->tabBar();
     ClickAt(bar, bar->tabRect(tab).center());
     QTRY_COMPARE(Named<QTabWidget>(window, "PageControl1")->currentIndex(), tab);
-}
-
-QString Paragraphs(int count)
-{
-    QStringList paragraphs;
-    for (int p = 0; p < count; ++p) {
-        QStringList words{QStringLiteral("P%1").arg(p)};
-        for (int w = 0; w < 30; ++w)
-            words << QStringLiteral("слово%1").arg(w);
-        paragraphs << words.join(u' ');
-    }
-    return paragraphs.join(QStringLiteral("\r\n"));
 }
 
 struct RunningWindow {

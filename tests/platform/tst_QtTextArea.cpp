@@ -1,4 +1,5 @@
 #include "platform/qt/QtTextArea.h"
+#include "testsupport/TestTexts.h"
 #include "reading/SentenceStepper.h"
 #include "testsupport/SteppingCases.h"
 #include <QPlainTextEdit>

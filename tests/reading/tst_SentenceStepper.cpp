@@ -1,4 +1,5 @@
 #include "testsupport/MemoryTextArea.h"
+#include "testsupport/TestTexts.h"
 #include "testsupport/SteppingCases.h"
 #include "reading/SentenceStepper.h"
 #include <QTest>

@@ -1,4 +1,5 @@
 #include "RecordingControls.h"
+#include "testsupport/TestTexts.h"
 #include "settings/SettingsStore.h"
 #include <QDir>
 #include <QFile>
@@ -7,19 +8,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray ReadAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 // A record as another writer may leave it: every field in range, but junk in every reserved byte,
 // behind the folder name and inside the voice panels' records.

@@ -165,14 +165,6 @@ QList<ScrollCase> ScrollCases()
     };
 }
 
-QString NumberedLines(int count)
-{
-    QStringList lines;
-    for (int i = 0; i < count; ++i)
-        lines.append(QStringLiteral("Строка %1.").arg(i));
-    return lines.join(u"\r\n");
-}
-
 void ScrollToPiece(TextArea &area, int visibleLines, int topLine, int pieceLine, int pieceLines)
 {
     area.ScrollLines(topLine - area.FirstVisibleLine());

@@ -45,7 +45,6 @@ struct ScrollCase {
 };
 
 QList<ScrollCase> ScrollCases();
-QString NumberedLines(int count);  // "Строка 1." ... one sentence a line
 
 // Puts the view's top on topLine, takes the given lines as the coloured piece (from the start of
 // the first through the CR of the last) and runs ScrollToHighlight with visibleLines.

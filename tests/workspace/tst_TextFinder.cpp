@@ -1,4 +1,5 @@
 #include "platform/KeyboardLayout.h"
+#include "testsupport/TestTexts.h"
 #include "testsupport/MemoryTextArea.h"
 #include "testsupport/RecordingFindView.h"
 #include "workspace/TextFinder.h"
@@ -44,14 +45,6 @@ struct FindBar {
         return {area.SelStart(), area.SelLength()};
     }
 };
-
-QString NumberedLines(int count)
-{
-    QStringList lines;
-    for (int i = 0; i < count; ++i)
-        lines.append(u"строка "_s + QString::number(i) + u'.');
-    return lines.join(u"\r\n"_s);
-}
 
 } // namespace
 
@@ -190,7 +183,7 @@ void TestTextFinder::anOccurrenceBelowTheViewIsCentred()
 {
     QFETCH(int, line);
     QFETCH(int, firstVisibleLine);
-    FindBar bar(NumberedLines(100));
+    FindBar bar(NumberedLines(100, QStringLiteral("строка %1.")));
     bar.area.VisibleLines = bar.view.visibleLines = 20;
     bar.Press(u"СТРОКА "_s + QString::number(line) + u'.');
     QCOMPARE(bar.area.LineFromChar(bar.area.SelStart()), line);
