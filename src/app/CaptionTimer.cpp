@@ -21,3 +21,8 @@ void CaptionTimer::TmCaptionTimer()
     tmCaption.SetEnabled(false);
     setCaption(initialCaption);
 }
+
+void CaptionTimer::Restore()
+{
+    setCaption(initialCaption);
+}

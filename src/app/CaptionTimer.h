@@ -15,6 +15,7 @@ public:
     CaptionTimer &operator=(const CaptionTimer &) = delete;
 
     void ShowMessage(const QString &message);
+    void Restore();  // the title as it was at the start, at once
     void TmCaptionTimer();
 
 private:

@@ -4,6 +4,7 @@
 #include "app/SoundPage.h"
 #include <QCheckBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QSpinBox>
 
@@ -19,7 +20,7 @@ ReadingOptions *NewOptions(SoundPage &soundPage)
 } // namespace
 
 ReadingAloud::ReadingAloud(const Parts &parts)
-    : bar(parts.pnReTop), options(NewOptions(parts.soundPage)),
+    : bar(parts.pnReTop), options(NewOptions(parts.soundPage)), lbTest(parts.soundPage.LbTest),
       view(bar, *options, parts.re1, parts.textEvents, parts.owner), re2(parts.re2),
       dispatch(parts.foreignEngine, parts.russianEngine), tmSleep(parts.owner), tmBuffer(parts.owner),
       clipboard(QGuiApplication::clipboard()),
@@ -56,4 +57,12 @@ void ReadingAloud::BindSettings(SettingsControls &controls)
     controls.options[OptionField::RgLangs] = {[this] { return options->LangsIndex(); },
                                               [this](int index) { options->SetLangsIndex(index); }};
     controls.AcSoundEnables = [this] { controller.AcSoundEnablesExecute(); };
+    controls.colours[SettingsField::HighlightBackColor] = [this](ColorRef colour) {
+        SetPanelBackground(lbTest, colour);
+        controller.SetHighlightBackColour(colour);
+    };
+    controls.colours[SettingsField::HighlightTextColor] = [this](ColorRef colour) {
+        SetTextColour(lbTest, colour);
+        controller.SetHighlightTextColour(colour);
+    };
 }

@@ -10,6 +10,7 @@
 #include "reading/SentenceStepper.h"
 #include <functional>
 
+class QLabel;
 class QPlainTextEdit;
 class QTabWidget;
 class SoundPage;
@@ -43,16 +44,19 @@ public:
 
     // At the window's creation: the clipboard's text is not new, "Вслух" needs a text.
     void FormCreate();
-    // The options of the sound tab and the voice groups that follow them.
+    // The options of the sound tab and the voice groups that follow them; the colours of a text
+    // reading, which LbTest shows too.
     void BindSettings(SettingsControls &controls);
     void SetVisibleLineCount(int lines) { stepper.VisibleLineCount = lines; }
     void StopVoices() { dispatch.ResetVoices(); }
 
     ReadingController &Controller() { return controller; }
+    Clipboard &SystemClipboard() { return clipboard; }
 
 private:
     ReadingBar bar;
     ReadingOptions *options;
+    QLabel *lbTest;
     ReadingWindowView view;
     QtTextArea re2;
     SentenceStepper stepper;

@@ -9,10 +9,6 @@ class ReadingController;
 // "Вслух" or "Стоп" (text), "Буфер" or "Стоп" (clipboard), "Пауза" or "Продолжить".
 class ReadingBar {
 public:
-    // The find field, when there is one, goes between the first two slots: at this index of
-    // PnReTop's layout.
-    static constexpr int FindFieldIndex = 2;
-
     // Appends the buttons to PnReTop's box layout (a row when it has none yet), the stop buttons
     // and "Продолжить" hidden and "Пауза" disabled.
     explicit ReadingBar(QWidget *pnReTop);

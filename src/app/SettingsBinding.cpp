@@ -9,13 +9,6 @@
 
 namespace {
 
-void SetTextColour(QWidget *widget, ColorRef colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, ToQColor(colour, palette));
-    widget->setPalette(palette);
-}
-
 void SetTextAreaColour(QPlainTextEdit *area, QPalette::ColorRole role, ColorRef colour)
 {
     QPalette palette = area->palette();
@@ -43,29 +36,25 @@ void SetPanelBackground(QWidget *panel, ColorRef colour)
     panel->setAutoFillBackground(true);
 }
 
+void SetTextColour(QWidget *widget, ColorRef colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, ToQColor(colour, palette));
+    widget->setPalette(palette);
+}
+
 void BindPlacement(SettingsControls &controls, QWidget &window)
 {
     controls.window = {[&window] { return PlacementOf(window); },
                        [&window](const WindowPlacement &placement) { Place(window, placement); }, DesktopBounds};
 }
 
-// Re1 takes its parent PnRe's colour; its font reaches LbTest and VisibleLineCount through the
-// window's font-change handler.
-void BindTextAppearance(SettingsControls &controls, QWidget *pnRe, QPlainTextEdit *re1, QLabel *lbTest)
+// Re1 takes its parent PnRe's colour.
+void BindTextBackground(SettingsControls &controls, QWidget *pnRe, QPlainTextEdit *re1)
 {
-    controls.fonts[SettingsField::TextFont] = [re1](const FontDescription &font) {
-        re1->setFont(ToQFont(font));
-        SetTextAreaColour(re1, QPalette::Text, font.colour);
-    };
     controls.colours[SettingsField::TextBackground] = [pnRe, re1](ColorRef colour) {
         SetPanelBackground(pnRe, colour);
         SetTextAreaColour(re1, QPalette::Base, colour);
-    };
-    controls.colours[SettingsField::HighlightBackColor] = [lbTest](ColorRef colour) {
-        SetPanelBackground(lbTest, colour);
-    };
-    controls.colours[SettingsField::HighlightTextColor] = [lbTest](ColorRef colour) {
-        SetTextColour(lbTest, colour);
     };
 }
 

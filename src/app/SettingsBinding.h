@@ -12,11 +12,12 @@ class QWidget;
 SettingsControls::Number CheckBoxValue(QCheckBox *box);
 SettingsControls::Number SpinBoxValue(QSpinBox *box);
 void SetPanelBackground(QWidget *panel, ColorRef colour);
+void SetTextColour(QWidget *widget, ColorRef colour);
 
 // The window's placement.
 void BindPlacement(SettingsControls &controls, QWidget &window);
-// Re1's font and background (its panel PnRe's too), and the highlight colours shown on LbTest.
-void BindTextAppearance(SettingsControls &controls, QWidget *pnRe, QPlainTextEdit *re1, QLabel *lbTest);
+// Re1's background, which is its panel PnRe's.
+void BindTextBackground(SettingsControls &controls, QWidget *pnRe, QPlainTextEdit *re1);
 
 // The window's view mode and its bounds in the normal state, and setting them (before the window
 // is shown, the state takes effect when it is).

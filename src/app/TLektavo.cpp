@@ -2,15 +2,20 @@
 #include "Accessibility.h"
 #include "CaptionTimer.h"
 #include "Dialogs.h"
+#include "FindBar.h"
 #include "Handlers.h"
 #include "KeyPreview.h"
 #include "PageSwitch.h"
+#include "QtAppearanceDialogs.h"
 #include "ReadingAloud.h"
 #include "SettingsBinding.h"
 #include "SoundPage.h"
 #include "SpeedReader.h"
 #include "TFormHello.h"
 #include "ViewModes.h"
+#include "platform/KeyboardLayout.h"
+#include "platform/qt/DesktopKeyboardLayout.h"
+#include "platform/qt/QtAppearance.h"
 #include "platform/qt/QtTextArea.h"
 #include "platform/qt/QtTimer.h"
 #include "platform/system/ForceForeground.h"
@@ -18,12 +23,19 @@
 #include "platform/system/QuitRequests.h"
 #include "reading/TextAreaScrolling.h"
 #include "voices/LoadSound.h"
+#include "workspace/AppearanceCommands.h"
+#include "workspace/EditingCommands.h"
+#include "workspace/EditingView.h"
 #include "workspace/PlainTextDocument.h"
+#include "workspace/TextFinder.h"
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTabWidget>
@@ -84,6 +96,30 @@ private:
     const int &visibleLineCount;
 };
 
+// The window as the editing commands reach it: the find field, the text area's focus, the pointer.
+class WindowEditing : public EditingView {
+public:
+    WindowEditing(QLineEdit *edit1, QPlainTextEdit *re1) : edit1(edit1), re1(re1) {}
+
+    bool FindFieldFocused() const override { return edit1->hasFocus(); }
+    void SelectAllInFindField() override { edit1->selectAll(); }
+    void CutFromFindField() override { edit1->cut(); }
+    void CopyFromFindField() override { edit1->copy(); }
+    void PasteIntoFindField(const QString &text) override { edit1->insert(QString(text).replace(u'\n', u' ').remove(u'\r')); }
+    void FocusTextArea() override { re1->setFocus(Qt::OtherFocusReason); }
+    void ShowBusy(bool busy) override
+    {
+        if (busy)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QApplication::restoreOverrideCursor();
+    }
+
+private:
+    QLineEdit *edit1;
+    QPlainTextEdit *re1;
+};
+
 } // namespace
 
 TLektavo::TLektavo(QStringList arguments, QString programFolder, VoiceEngines engines, TFormHello *splash)
@@ -97,6 +133,7 @@ TLektavo::TLektavo(QStringList arguments, QString programFolder, VoiceEngines en
     setMinimumSize(570, 300);
     BuildControls();
     BuildParts();
+    BuildWorkspace();
     BuildCommands();
     FormCreate();
 }
@@ -186,10 +223,6 @@ void TLektavo::BuildParts()
         return speedReading->Controller().FormKeyDown(key, modifiers);
     });
     viewModes = std::make_unique<ViewModes>(*this, Re1, *re1Area, settings.Record());
-    auto *TmCaption = new QtTimer(this);
-    TmCaption->setObjectName("TmCaption");
-    captionTimer = std::make_unique<CaptionTimer>(
-        *TmCaption, [this](const QString &caption) { setWindowTitle(caption); }, windowTitle());
     pageSwitchWindow = std::make_unique<SwitchedWindow>(*this, Re1, PageControl1, *reading, visibleLineCount);
     pageSwitch = std::make_unique<PageSwitch>(
         PageSwitch::Parts{*re1Area, reading->Controller(), speedReading->Controller(), settings.Record(),
@@ -201,14 +234,76 @@ void TLektavo::BuildParts()
         watched->installEventFilter(this);
 }
 
+// The find bar, the editing and clean-up commands and the appearance commands over Re1.
+void TLektavo::BuildWorkspace()
+{
+    auto *TmCaption = new QtTimer(this);
+    TmCaption->setObjectName("TmCaption");
+    captionTimer = std::make_unique<CaptionTimer>(
+        *TmCaption, [this](const QString &caption) { setWindowTitle(caption); }, windowTitle());
+    findBar = std::make_unique<FindBar>(
+        PnReTop, *captionTimer, [this] { return windowTitle(); }, [this] { return visibleLineCount; });
+    keyboard = DesktopKeyboardLayout();
+    finder = std::make_unique<TextFinder>(*re1Area, *findBar, *keyboard);
+    findBar->ConnectTo(*finder);
+    editingView = std::make_unique<WindowEditing>(findBar->Edit1(), Re1);
+    editing = std::make_unique<EditingCommands>(*re1Area, reading->SystemClipboard(), *editingView,
+                                                [this] { speedReading->Controller().AcFullStop(); });
+    appearanceDialogs = std::make_unique<QtAppearanceDialogs>(
+        this, [this](bool open) { speedReading->Controller().SetDialogOpen(open); });
+    appearance = std::make_unique<AppearanceCommands>(settings.Record(), settingsControls, *appearanceDialogs);
+}
+
 void TLektavo::BuildCommands()
 {
+    EditingCommands &e = *editing;
+    AppearanceCommands &a = *appearance;
     commands.Add({
         {"mnScreen", QStringLiteral("Полный экран"), {}, [this] { viewModes->mnScreenClick(); }},
         {"mnWindow", QStringLiteral("Окно"), {}, [this] { viewModes->mnWindowClick(); }},
         {"MnTaCenter", QStringLiteral("Текст по центру"), {}, [this] { viewModes->MnTaCenterClick(); },
          [this] { return viewModes->TextCentred(); }},
+        {"MnFind1", QStringLiteral("Найти"), QKeySequence(Qt::CTRL | Qt::Key_F), [this] { MnFind1Click(); },
+         [this] { return findBar->Shown(); }},
+        {"SelectAll1", QStringLiteral("Выделить все"), {}, [&e] { e.SelectAll1Click(); }},
+        {"Cut1", QStringLiteral("Вырезать"), {}, [&e] { e.Cut1Click(); }},
+        {"Copy1", QStringLiteral("Копировать"), {}, [&e] { e.Copy1Click(); }},
+        {"Paste1", QStringLiteral("Вставить"), {}, [&e] { e.Paste1Click(); }},
+        {"AcSelectAll", QStringLiteral("Выделить все"), QKeySequence::SelectAll, [&e] { e.AcSelectAllExecute(); }},
+        {"AcCut", QStringLiteral("Вырезать"), QKeySequence::Cut, [&e] { e.AcCutExecute(); }},
+        {"AcCopy", QStringLiteral("Копировать"), QKeySequence::Copy, [&e] { e.AcCopyExecute(); }},
+        {"AcPaste", QStringLiteral("Вставить"), QKeySequence(Qt::CTRL | Qt::Key_V), [&e] { e.AcPasteExecute(); }},
+        {"AcPaste1", QStringLiteral("Вставить"), QKeySequence(Qt::SHIFT | Qt::Key_Insert), [&e] { e.AcPasteExecute(); }},
+        {"DelMin1", QStringLiteral("Удалить переносы"), {}, [&e] { e.DelMin1Click(); }},
+        {"Sentences1", QStringLiteral("Разбить на предложения"), {}, [&e] { e.Sentences1Click(); }},
+        {"Re1Font1", QStringLiteral("Шрифт..."), {}, [&a] { a.Re1Font1Click(); }},
+        {"Re1Color1", QStringLiteral("Цвет..."), {}, [&a] { a.Re1Color1Click(); }},
+        {"HighLite1", QStringLiteral("Цвет шрифта подсветки..."), {}, [&a] { a.IndicatorsColor1Click(); }},
+        {"BgHightLight1", QStringLiteral("Фон подсветки..."), {}, [&a] { a.BgHightLight1Click(); }},
+        {"PnFont1", QStringLiteral("Шрифт..."), {}, [&a] { a.PnFont1Click(); }},
+        {"PnFontColor1", QStringLiteral("Цвет шрифта..."), {}, [&a] { a.PnFontColor1Click(); }},
+        {"PnColor1", QStringLiteral("Цвет..."), {}, [&a] { a.PnColor1Click(); }},
     });
+}
+
+// The check mark of "Найти" flips, the find bar follows and the state is stored.
+void TLektavo::MnFind1Click()
+{
+    findBar->Show(!findBar->Shown());
+    settings.Record().SetFlag(SettingsField::MnFind1, findBar->Shown());
+}
+
+// The font changes under the reader's eyes without moving the text: the same selection, the same
+// first line, the selection then in the middle of the view.
+void TLektavo::ShowTextFont(const FontDescription &font)
+{
+    const TextView view = TakeView(*re1Area);
+    Re1->setFont(ToQFont(font));
+    QPalette palette = Re1->palette();
+    palette.setColor(QPalette::Text, ToQColor(font.colour, palette));
+    Re1->setPalette(palette);
+    RestoreView(*re1Area, view);
+    CentreCaretLine(*re1Area, visibleLineCount);
 }
 
 // What the settings store restores at start and gathers at exit, each part binding its own.
@@ -216,13 +311,19 @@ void TLektavo::BindSettings()
 {
     SettingsControls &controls = settingsControls;
     BindPlacement(controls, *this);
-    BindTextAppearance(controls, PnRe, Re1, soundPage->LbTest);
+    BindTextBackground(controls, PnRe, Re1);
+    controls.fonts[SettingsField::TextFont] = [this](const FontDescription &font) { ShowTextFont(font); };
     controls.text = [this] { return re1Area->Text(); };
     controls.numbers[SettingsField::MnTaCenter] = {[this] { return viewModes->TextCentred() ? 1 : 0; },
                                                    [this](int centred) {
                                                        viewModes->SetTextCentred(centred != 0);
                                                        commands.ShowChecks();
                                                    }};
+    controls.numbers[SettingsField::MnFind1] = {[this] { return findBar->Shown() ? 1 : 0; },
+                                                [this](int shown) {
+                                                    findBar->Show(shown != 0);
+                                                    commands.ShowChecks();
+                                                }};
     controls.options[OptionField::CbAutoActive] = CheckBoxValue(soundPage->CbAutoActive);
     reading->BindSettings(controls);
     speedReading->BindSettings(controls);
@@ -378,6 +479,10 @@ void TLektavo::RecomputeVisibleLineCount()
 
 bool TLektavo::eventFilter(QObject *watched, QEvent *event)
 {
+    // Ctrl+A in the text goes to "Выделить все", which selects all or nothing in turn.
+    if (watched == Re1 && event->type() == QEvent::ShortcutOverride
+        && static_cast<QKeyEvent *>(event)->matches(QKeySequence::SelectAll))
+        return true;
     if (watched == Re1 && event->type() == QEvent::FontChange) {
         soundPage->LbTest->setFont(Re1->font());
         RecomputeVisibleLineCount();

@@ -9,7 +9,12 @@
 #include <QStringList>
 #include <memory>
 
+class AppearanceCommands;
 class CaptionTimer;
+class EditingCommands;
+class EditingView;
+class FindBar;
+class KeyboardLayout;
 class PageSwitch;
 class PageSwitchWindow;
 class QLabel;
@@ -22,8 +27,10 @@ class ReadingController;
 class SoundPage;
 class SpeedReader;
 class SpeedReaderController;
+class QtAppearanceDialogs;
 class TFormHello;
 class TextArea;
+class TextFinder;
 class ViewModes;
 
 // The main window: builds the controls under their component names, composes the parts of each
@@ -63,7 +70,10 @@ private:
     void BuildControls();
     QWidget *BuildReadingTab();
     void BuildParts();
+    void BuildWorkspace();
     void BuildCommands();
+    void MnFind1Click();
+    void ShowTextFont(const FontDescription &font);
     void BindSettings();
     void FormCreate();
     void AcLoadSoundExecute();
@@ -95,6 +105,13 @@ private:
     std::unique_ptr<SpeedReader> speedReading;  // "Быстрочиталка" and "Настройки"
     std::unique_ptr<ViewModes> viewModes;
     std::unique_ptr<CaptionTimer> captionTimer;
+    std::unique_ptr<FindBar> findBar;
+    std::unique_ptr<KeyboardLayout> keyboard;
+    std::unique_ptr<TextFinder> finder;
+    std::unique_ptr<EditingView> editingView;
+    std::unique_ptr<EditingCommands> editing;
+    std::unique_ptr<QtAppearanceDialogs> appearanceDialogs;
+    std::unique_ptr<AppearanceCommands> appearance;
     CommandTable commands;
     std::unique_ptr<PageSwitchWindow> pageSwitchWindow;
     std::unique_ptr<PageSwitch> pageSwitch;

@@ -17,6 +17,9 @@ public:
     // undo brings the old text back; the caret goes to the start. A text the same as the one
     // shown changes nothing.
     virtual void ReplaceText(const QString &text) = 0;
+    // Puts text (CR LF, LF or CR line breaks) in place of the selection as one step of the undo
+    // history; the caret follows the text put in.
+    virtual void ReplaceSelection(const QString &text) = 0;
 
     virtual int SelStart() const = 0;
     virtual int SelLength() const = 0;

@@ -67,7 +67,7 @@ void ReadingController::BtStartSpeakingClick()
     }
     if (FirstNonBlank(re1, re1.SelStart() + re1.SelLength()) < 0 && Re1HasText())
         re1.SetSelStart(0);
-    view.SetTextAreaBackground(HighlightBackColor);
+    view.SetTextAreaBackground(highlightBackColour);
     StartReading(ReadingSource::Text, re1, StopSpeaking);
 }
 
@@ -265,6 +265,20 @@ void ReadingController::AcSoundEnablesExecute()
     view.SetRussianVoiceGroupCaption(apart ? QStringLiteral("Русский")
                                            : QStringLiteral("Английский и Русский"));
     view.SetIgnoreLongEnabled(view.LangsIndex() < LangsNothing);
+}
+
+void ReadingController::SetHighlightBackColour(ColorRef colour)
+{
+    highlightBackColour = colour;
+    if (ReadingRe1())
+        view.SetTextAreaBackground(colour);
+}
+
+void ReadingController::SetHighlightTextColour(ColorRef colour)
+{
+    stepper.HighlightTextColor = colour;
+    if (ReadingRe1())
+        stepper.RecolourHighlight(re1);
 }
 
 bool ReadingController::ClipboardHasText() const

@@ -40,7 +40,10 @@ public:
     bool MouseDownInText() const { return mouseDownInText; }  // the next piece stops the reading
     bool ExtraPauseRunning() const;  // TmSleep is counting down
 
-    ColorRef HighlightBackColor = DefaultHighlightBackColor;
+    // The colours of a text reading of Re1: its background, and the colour of the piece spoken.
+    // A change during such a reading shows at once.
+    void SetHighlightBackColour(ColorRef colour);
+    void SetHighlightTextColour(ColorRef colour);
 
     // At the window's creation: whether there is a text to read and a clipboard text.
     void TakeStartupState();
@@ -75,6 +78,7 @@ private:
     void EndReading();
     void ShowButtons();
     void StartExtraPause(int seconds);
+    bool ReadingRe1() const { return source == ReadingSource::Text && target == &re1; }
     bool ClipboardHasText() const;
     bool Re1HasText() const;
 
@@ -91,6 +95,7 @@ private:
     TextArea *target = nullptr;
     bool mouseDownInText = false;
     bool pieceEndedWhilePaused = false;  // "Продолжить" goes on with the next piece
+    ColorRef highlightBackColour = DefaultHighlightBackColor;
     // As the bar first shows "Вслух" and "Буфер": enabled, until the start-up looks.
     bool textAvailable = true;
     bool clipboardAvailable = true;

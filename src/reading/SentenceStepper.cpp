@@ -88,13 +88,24 @@ void SentenceStepper::HighlightSentence(TextArea &area)
 
 void SentenceStepper::ClearHighlight(TextArea &area)
 {
+    ColourHighlight(area, area.FontColor());
+}
+
+void SentenceStepper::RecolourHighlight(TextArea &area)
+{
+    ColourHighlight(area, HighlightTextColor);
+}
+
+// The selection is the user's again afterwards.
+void SentenceStepper::ColourHighlight(TextArea &area, ColorRef colour)
+{
     if (HighlightLength == 0)
         return;
     const int selStart = area.SelStart();
     const int selLength = area.SelLength();
     area.SetSelStart(HighlightStart);
     area.SetSelLength(HighlightLength);
-    area.SetSelectedColor(area.FontColor());
+    area.SetSelectedColor(colour);
     area.SetSelStart(selStart);
     area.SetSelLength(selLength);
 }

@@ -16,6 +16,7 @@ public:
     void NextSentence(TextArea &area);
     void HighlightSentence(TextArea &area);
     void ClearHighlight(TextArea &area);
+    void RecolourHighlight(TextArea &area);  // the coloured piece in HighlightTextColor again
     void ScrollToHighlight(TextArea &area);
 
     std::function<void()> AcStopBoth;   // stops whichever reading is under way
@@ -30,4 +31,5 @@ private:
     void SelectPiece(TextArea &area, int start);
     void EndReading(TextArea &area);
     void CreepToHighlight(TextArea &area);
+    void ColourHighlight(TextArea &area, ColorRef colour);
 };

@@ -1,6 +1,7 @@
 #include "testsupport/ScriptedVoices.h"
 #include "testsupport/TestTexts.h"
 #include "testsupport/Named.h"
+#include "app/Dialogs.h"
 #include "app/TLektavo.h"
 #include "platform/TextArea.h"
 #include "speedreader/SpeedReaderController.h"
@@ -10,6 +11,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -152,6 +154,54 @@ private slots:
         QCOMPARE(saved.Options().Int(OptionField::UdComma), 5);
         QCOMPARE(saved.Options().Int(OptionField::UdLongWord), 3);
         QVERIFY(saved.Options().Flag(OptionField::CbNonStop));
+    }
+
+    // A font and a colour chosen in the window are stored at once, shown at once, and there again
+    // at the next start, as is the find bar.
+    void appearanceChosenInTheWindowComesBack()
+    {
+        QTemporaryDir folder;
+        Dialogs::FontHook = [](const QFont &) { return std::optional(QFont("DejaVu Serif", 18)); };
+        Dialogs::ColourHook = [](const QColor &) { return std::optional(QColor(10, 20, 30)); };
+        {
+            auto window = Open(folder);
+            window->Command("Re1Font1")->trigger();
+            window->Command("Re1Color1")->trigger();
+            window->Command("MnFind1")->trigger();
+            QCOMPARE(window->Settings().Record().Colour(SettingsField::TextBackground), MakeColorRef(10, 20, 30));
+            QCOMPARE(Named<QPlainTextEdit>(*window, "Re1")->font().family(), QString("DejaVu Serif"));
+            QVERIFY(Named<QWidget>(*window, "PnFind")->isVisibleTo(window.get()));
+        }
+        Dialogs::FontHook = nullptr;
+        Dialogs::ColourHook = nullptr;
+        const SettingsRecord saved = SavedIn(folder);
+        QCOMPARE(saved.Colour(SettingsField::TextBackground), MakeColorRef(10, 20, 30));
+        QCOMPARE(FontFromRecord(saved.Font(SettingsField::TextFont)).name, QString("DejaVu Serif"));
+        QVERIFY(saved.Flag(SettingsField::MnFind1));
+
+        auto window = Open(folder);
+        QCOMPARE(Named<QPlainTextEdit>(*window, "Re1")->font().pointSize(), 18);
+        QCOMPARE(Named<QWidget>(*window, "PnRe")->palette().color(QPalette::Window), QColor(10, 20, 30));
+        QVERIFY(Named<QWidget>(*window, "PnFind")->isVisibleTo(window.get()));
+        QVERIFY(window->Command("MnFind1")->isChecked());
+    }
+
+    // The highlight colours stored in "Data.dat" are the ones a reading shows.
+    void storedHighlightColoursColourAReading()
+    {
+        QTemporaryDir folder;
+        SettingsRecord record = DefaultSettings();
+        record.SetColour(SettingsField::HighlightBackColor, MakeColorRef(0, 90, 0));
+        record.SetColour(SettingsField::HighlightTextColor, MakeColorRef(255, 0, 255));
+        WriteAll(folder.filePath("Data.dat"), record.Bytes());
+
+        auto window = Open(folder);
+        auto *re1 = Named<QPlainTextEdit>(*window, "Re1");
+        re1->setPlainText("Первое. Второе.");
+        Named<QPushButton>(*window, "BtStartSpeaking")->click();
+        QCOMPARE(re1->palette().color(QPalette::Base), QColor(0, 90, 0));
+        QCOMPARE(re1->extraSelections().size(), 1);
+        QCOMPARE(re1->extraSelections().first().format.foreground().color(), QColor(255, 0, 255));
     }
 
     void theLastTextComesBackWithItsSelection()

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTabWidget>
@@ -207,6 +208,31 @@ private slots:
         TLektavo window({}, folder.path() + '/', ScriptedVoices().Take());
         QVERIFY(window.Command("MnTaCenter")->isChecked());
         QCOMPARE(Named<QPlainTextEdit>(window, "Re1")->document()->defaultTextOption().alignment(), Qt::AlignHCenter);
+    }
+
+    // Ctrl+F brings the find bar with the focus in its field; Enter there finds and types nothing.
+    // Ctrl+A in the text selects all, then nothing.
+    void theFindBarAndTheEditingKeys()
+    {
+        ShownWindow w;
+        w.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        w.window.Text().SetText(QStringLiteral("раз два три"));
+        QTest::keyClick(&w.window, Qt::Key_F, Qt::ControlModifier);
+        auto *edit1 = Named<QLineEdit>(w.window, "Edit1");
+        QTRY_VERIFY(edit1->hasFocus());
+        QVERIFY(w.window.Command("MnFind1")->isChecked());
+        for (const QChar c : QStringLiteral("ДВА"))
+            QTest::sendKeyEvent(QTest::Click, edit1, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        QTest::keyClick(edit1, Qt::Key_Return);
+        QCOMPARE(w.window.Text().SelText(), QStringLiteral("два"));
+        QCOMPARE(edit1->text(), QStringLiteral("ДВА"));
+
+        w.Re1()->setFocus();
+        QTest::keyClick(w.Re1(), Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(w.window.Text().SelLength(), w.window.Text().TextLength());
+        QTest::keyClick(w.Re1(), Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(w.window.Text().SelLength(), 0);
     }
 
     // A second "Полный экран" must not store full screen as the mode to go back to.

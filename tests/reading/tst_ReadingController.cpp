@@ -313,6 +313,31 @@ private slots:
         QVERIFY(!r.controller.ReadingActive());
     }
 
+    // New colours show at once on the piece being read and the text behind it, and only while
+    // Re1 itself is read.
+    void newHighlightColoursShowDuringATextReading()
+    {
+        constexpr ColorRef Green = MakeColorRef(0, 200, 0), Blue = MakeColorRef(0, 0, 200);
+        Reader r(ThreeSentences);
+        r.controller.BtStartSpeakingClick();
+        const int caret = r.re1.SelStart();
+        r.controller.SetHighlightTextColour(Green);
+        r.controller.SetHighlightBackColour(Blue);
+        QCOMPARE(r.text1.ColourAt(0), Green);
+        QCOMPARE(r.text1.ColourAt(8), Black);
+        QCOMPARE(r.view.Background, Blue);
+        QCOMPARE(r.re1.SelStart(), caret);
+        r.FinishPiece();
+        QCOMPARE(r.text1.ColourAt(8), Green);
+        r.controller.AcStopSpeakingExecute();
+
+        r.re1.SetSelStart(0);
+        r.re1.SetSelLength(7);
+        r.controller.BtStartSpeakingClick();  // the selection, read from Re2
+        r.controller.SetHighlightBackColour(Black);
+        QVERIFY(!r.view.BackgroundHighlighted);
+    }
+
     void textChangesEnableTheStartButtons()
     {
         Reader r("");

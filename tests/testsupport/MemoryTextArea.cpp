@@ -51,6 +51,14 @@ void MemoryTextArea::ReplaceText(const QString &newText)
         SetText(newText);
 }
 
+void MemoryTextArea::ReplaceSelection(const QString &inserted)
+{
+    const QString lines = WithCrLf(inserted);
+    const int caret = selStart + int(lines.size());
+    SetText(text.left(selStart) + lines + text.mid(selStart + selLength));
+    SetSelStart(caret);
+}
+
 void MemoryTextArea::SetSelStart(int position)
 {
     selStart = Clip(position);

@@ -19,6 +19,7 @@ public:
     QString TextRange(int from, int length) const override;
     void SetText(const QString &text) override;
     void ReplaceText(const QString &text) override;
+    void ReplaceSelection(const QString &text) override;
 
     int SelStart() const override { return selStart; }
     int SelLength() const override { return selLength; }

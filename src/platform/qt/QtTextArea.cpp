@@ -213,6 +213,16 @@ void QtTextArea::ReplaceText(const QString &text)
     Select(0, 0);
 }
 
+void QtTextArea::ReplaceSelection(const QString &text)
+{
+    const LogicSelection selection = Selection();
+    QTextCursor cursor(Document());
+    cursor.setPosition(WidgetPosition(selection.start));
+    cursor.setPosition(WidgetPosition(selection.start + selection.length), QTextCursor::KeepAnchor);
+    cursor.insertText(Paragraphs(text));
+    edit->setTextCursor(cursor);
+}
+
 QtTextArea::LogicSelection QtTextArea::Selection() const
 {
     const QTextCursor cursor = edit->textCursor();

@@ -22,7 +22,8 @@ public:
     QString Text() const override;
     QString TextRange(int from, int length) const override;
     void SetText(const QString &text) override;
-    void ReplaceText(const QString &text) override;  // an edit block of the widget's document
+    void ReplaceText(const QString &text) override;
+    void ReplaceSelection(const QString &text) override;  // an edit block of the widget's document
 
     int SelStart() const override { return Selection().start; }
     int SelLength() const override { return Selection().length; }

@@ -1,0 +1,2 @@
+lektavo_test(tst_EditingCommands ${CMAKE_CURRENT_LIST_DIR}/tst_EditingCommands.cpp)
+lektavo_test(tst_AppearanceCommands ${CMAKE_CURRENT_LIST_DIR}/tst_AppearanceCommands.cpp)
