@@ -8,3 +8,8 @@ target_link_libraries(lektavo_document_samples PUBLIC Qt6::Core PRIVATE PkgConfi
 lektavo_test(tst_TextDecoding ${documents_tests}/tst_TextDecoding.cpp LIBS lektavo_documents)
 lektavo_test(tst_BuiltInConverters ${documents_tests}/tst_BuiltInConverters.cpp
   LIBS lektavo_documents lektavo_document_samples)
+lektavo_test(tst_DocumentFormat ${documents_tests}/tst_DocumentFormat.cpp LIBS lektavo_documents)
+lektavo_test(tst_DocumentCorpus ${documents_tests}/tst_DocumentCorpus.cpp LIBS lektavo_documents TIMEOUT 300)
+lektavo_test(tst_BadDocuments ${documents_tests}/tst_BadDocuments.cpp
+  LIBS lektavo_documents lektavo_document_samples TIMEOUT 300)
+lektavo_test(tst_LibreOfficeConverter ${documents_tests}/tst_LibreOfficeConverter.cpp LIBS lektavo_documents TIMEOUT 300)
