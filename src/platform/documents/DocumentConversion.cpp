@@ -1,0 +1,86 @@
+#include "DocumentConversion.h"
+#include "DocxConverter.h"
+#include "DocumentFormat.h"
+#include "DocumentLimits.h"
+#include "EpubConverter.h"
+#include "Fb2Converter.h"
+#include "HtmlConverter.h"
+#include "OdtConverter.h"
+#include "PdfConverter.h"
+#include "TextDecoding.h"
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+std::optional<QByteArray> ReadDocument(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > kMaxDocumentBytes)
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.read(kMaxDocumentBytes + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > kMaxDocumentBytes)
+        return std::nullopt;
+    return bytes;
+}
+
+std::optional<QString> BuiltInText(DocumentFormat format, QByteArrayView bytes, const std::stop_token &stop)
+{
+    switch (format) {
+    case DocumentFormat::PlainText:
+        return PlainText(bytes);
+    case DocumentFormat::Html:
+        return HtmlToText(bytes, stop);
+    case DocumentFormat::Fb2:
+        return Fb2ToText(bytes, stop);
+    case DocumentFormat::Epub:
+        return EpubToText(bytes, stop);
+    case DocumentFormat::Docx:
+        return DocxToText(bytes, stop);
+    case DocumentFormat::Odt:
+        return OdtToText(bytes, stop);
+    case DocumentFormat::Pdf:
+        return PdfToText(bytes, stop);
+    case DocumentFormat::LibreOffice:
+    case DocumentFormat::Unknown:
+        break;
+    }
+    return std::nullopt;
+}
+
+
+}  // namespace
+
+DocumentConversion::DocumentConversion(LibreOfficeSetup libreOffice)
+    : libreOffice(std::move(libreOffice))
+{
+}
+
+ConvertedDocument DocumentConversion::Convert(const QString &path, std::stop_token stop)
+{
+    std::optional<QByteArray> bytes = ReadDocument(path);
+    if (!bytes)
+        return ConvertedDocument::OpenFailed();
+    if (stop.stop_requested())
+        return ConvertedDocument::Cancelled();
+    const DocumentFormat format = SniffFormat(*bytes, QFileInfo(path).fileName());
+    if (format == DocumentFormat::LibreOffice) {
+        bytes.reset();
+        return libreOffice.Convert(path, stop);
+    }
+    std::optional<QString> text = BuiltInText(format, *bytes, stop);
+    bytes.reset();
+    if (stop.stop_requested())
+        return ConvertedDocument::Cancelled();
+    if (!text || text->size() > kMaxTextLength)
+        return ConvertedDocument::OpenFailed();
+    return ConvertedDocument::Text(std::move(*text));
+}
+
+std::unique_ptr<DocumentConverter> MakeDocumentConverter(const QString &programFolder)
+{
+    return std::make_unique<DocumentConversion>(InstalledLibreOffice(programFolder));
+}
