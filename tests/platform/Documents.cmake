@@ -13,3 +13,4 @@ lektavo_test(tst_DocumentCorpus ${documents_tests}/tst_DocumentCorpus.cpp LIBS l
 lektavo_test(tst_BadDocuments ${documents_tests}/tst_BadDocuments.cpp
   LIBS lektavo_documents lektavo_document_samples TIMEOUT 300)
 lektavo_test(tst_LibreOfficeConverter ${documents_tests}/tst_LibreOfficeConverter.cpp LIBS lektavo_documents TIMEOUT 300)
+lektavo_test(tst_DocumentThread ${documents_tests}/tst_DocumentThread.cpp LIBS lektavo_documents)
