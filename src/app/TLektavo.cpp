@@ -11,6 +11,7 @@
 #include "SpeedReader.h"
 #include "TFormHello.h"
 #include "TSound.h"
+#include "platform/documents/DocumentConversion.h"
 #include "platform/speech/SpeechEngine.h"
 #include "platform/system/ForceForeground.h"
 #include "platform/system/ProgramFolder.h"
@@ -19,7 +20,6 @@
 #include "reading/TextAreaScrolling.h"
 #include "settings/SettingsStore.h"
 #include "voices/LoadSound.h"
-#include "workspace/PlainTextDocument.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -218,17 +218,18 @@ void TLektavo::AcLoadSoundExecute()
 }
 
 // A document named on the command line opens on the reading tab; otherwise, or when it cannot be
-// read as text, the text of the last run comes back with its selection, so that it is never
-// replaced by nothing at exit.
+// opened, the text of the last run comes back with its selection, so that it is never replaced by
+// nothing at exit.
 void TLektavo::RestoreLastText()
 {
     if (!arguments.isEmpty() && !arguments.first().isEmpty()) {
         Settings->Record().SetByte(SettingsField::TabIndex, TsReIndex);
-        if (const auto document = PlainTextDocument::Read(arguments.first())) {
-            Re1Area->SetText(*document);
+        const ConvertedDocument document = MakeDocumentConverter(ProgramFolder)->Convert(arguments.first(), {});
+        if (document.IsConverted()) {
+            Re1Area->SetText(document.text);
             return;
         }
-        Dialogs::ShowMessage(this, QString::fromUtf8(PlainTextDocument::OpenFailedMessage));
+        Dialogs::ShowMessage(this, document.message);
     }
     const auto text = Settings->LastText();
     if (!text)

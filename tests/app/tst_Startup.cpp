@@ -177,9 +177,13 @@ private slots:
         QCOMPARE(window.PageControl1->currentIndex(), int(TLektavo::TsReIndex));
     }
 
-    void aDocumentThatIsNotTextKeepsTheLastText()
+    void aDocumentThatCannotBeOpenedKeepsTheLastText()
     {
         QTemporaryDir folder;
+        QFile binary(folder.filePath("binary.docx"));
+        QVERIFY(binary.open(QIODevice::WriteOnly));
+        binary.write(QByteArray("\x01\x02\x03\x00\xFF binary", 12));
+        binary.close();
         QFile lastEdit(folder.filePath("LastEdit"));
         QVERIFY(lastEdit.open(QIODevice::WriteOnly));
         lastEdit.write(QStringLiteral("Мой текст.").toUtf8());
@@ -187,7 +191,7 @@ private slots:
         QStringList messages;
         Dialogs::MessageHook = [&](const QString &text) { messages << text; };
         {
-            TLektavo window({QString(LEKTAVO_CORPUS) + "/en_fixture_word97_raw_text.doc"}, folder.path() + '/');
+            TLektavo window({binary.fileName()}, folder.path() + '/');
             window.TmShowForm->stop();
             QCOMPARE(window.Re1->toPlainText(), QStringLiteral("Мой текст."));
             QCOMPARE(messages, QStringList{"Could not open file. Try to work with files *.txt"});
