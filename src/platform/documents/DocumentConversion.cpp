@@ -10,6 +10,7 @@
 #include "TextDecoding.h"
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
 
@@ -25,6 +26,11 @@ std::optional<QByteArray> ReadDocument(const QString &path)
     if (file.error() != QFileDevice::NoError || bytes.size() > kMaxDocumentBytes)
         return std::nullopt;
     return bytes;
+}
+
+bool IsBlank(const QString &text)
+{
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isSpace(); });
 }
 
 std::optional<QString> BuiltInText(DocumentFormat format, QByteArrayView bytes, const std::stop_token &stop)
@@ -69,14 +75,16 @@ ConvertedDocument DocumentConversion::Convert(const QString &path, std::stop_tok
     const DocumentFormat format = SniffFormat(*bytes, QFileInfo(path).fileName());
     if (format == DocumentFormat::LibreOffice) {
         bytes.reset();
-        return libreOffice.Convert(path, stop);
+        ConvertedDocument document = libreOffice.Convert(path, stop);
+        return document.IsConverted() && IsBlank(document.text) ? ConvertedDocument::OpenFailed() : document;
     }
     std::optional<QString> text = BuiltInText(format, *bytes, stop);
     bytes.reset();
     if (stop.stop_requested())
         return ConvertedDocument::Cancelled();
-    if (!text || text->size() > kMaxTextLength)
+    if (!text || text->size() > kMaxTextLength || (format != DocumentFormat::PlainText && IsBlank(*text)))
         return ConvertedDocument::OpenFailed();
+    UseLfLineEnds(*text);
     return ConvertedDocument::Text(std::move(*text));
 }
 

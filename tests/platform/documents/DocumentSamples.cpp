@@ -110,6 +110,12 @@ QByteArray ZipBombEpub(qint64 pageBytes)
     });
 }
 
+QByteArray OneParagraphHtml(qsizetype size)
+{
+    const QByteArray word("слово ");
+    return "<html><body><p>" + word.repeated(size / word.size()) + "</p></body></html>";
+}
+
 bool WriteRepeated(const QString &path, const QByteArray &piece, qint64 size)
 {
     QFile file(path);

@@ -16,6 +16,9 @@ QByteArray Zip(const Entries &entries);
 // few hundred kilobytes.
 QByteArray ZipBombEpub(qint64 pageBytes);
 
+// An HTML page holding one paragraph of about size bytes of words.
+QByteArray OneParagraphHtml(qsizetype size);
+
 // Writes size bytes made of piece repeated (the last one cut) into path.
 bool WriteRepeated(const QString &path, const QByteArray &piece, qint64 size);
 
