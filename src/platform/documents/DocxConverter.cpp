@@ -174,9 +174,24 @@ private:
     QString num;
 };
 
-struct NoteReference {
-    QString key;  // "footnote 2", "endnote 1"
-    int number;
+// The notes referred to in the body, numbered from 1 in the order of their first reference; a
+// note is known by its kind and id, such as "footnote 2".
+class NoteReferences {
+public:
+    int Add(const QString &key)
+    {
+        if (const int known = NumberOf(key))
+            return known;
+        inOrder.push_back(key);
+        numbers.insert(key, int(inOrder.size()));
+        return int(inOrder.size());
+    }
+    int NumberOf(const QString &key) const { return numbers.value(key); }  // 0 when not referred to
+    const std::vector<QString> &InOrder() const { return inOrder; }
+
+private:
+    std::vector<QString> inOrder;
+    QHash<QString, int> numbers;
 };
 
 QString NoteMark(int number)
@@ -187,7 +202,7 @@ QString NoteMark(int number)
 // The text of the body, or of the notes in a footnotes or endnotes part.
 class WordText : public XmlHandler {
 public:
-    WordText(Numbering &numbering, std::vector<NoteReference> &references)
+    WordText(Numbering &numbering, NoteReferences &references)
         : numbering(numbering), references(references)
     {
     }
@@ -261,32 +276,21 @@ private:
         else if (name == u"footnoteReference" || name == u"endnoteReference")
             Reference(name.chopped(9).toString(), reader);
         else if (name == u"footnoteRef" || name == u"endnoteRef")
-            writer->Text(NoteMark(NumberOf(noteKey)));
+            writer->Text(NoteMark(references.NumberOf(noteKey)));
     }
 
     void Reference(const QString &kind, const QXmlStreamReader &reader)
     {
-        const int number = int(references.size()) + 1;
-        references.push_back({kind + u' ' + WordValue(reader, u"id"), number});
-        writer->Text(NoteMark(number));
+        writer->Text(NoteMark(references.Add(kind + u' ' + WordValue(reader, u"id"))));
     }
 
     Step StartNote(const QXmlStreamReader &reader)
     {
         noteKey = reader.name().toString() + u' ' + WordValue(reader, u"id");
-        if (NumberOf(noteKey) == 0)
+        if (references.NumberOf(noteKey) == 0)
             return Step::Skip;
         writer = &noteWriter;
         return Step::Enter;
-    }
-
-    int NumberOf(const QString &key) const
-    {
-        for (const NoteReference &reference : references) {
-            if (reference.key == key)
-                return reference.number;
-        }
-        return 0;
     }
 
     void EndProperties()
@@ -302,7 +306,7 @@ private:
     }
 
     Numbering &numbering;
-    std::vector<NoteReference> &references;
+    NoteReferences &references;
     ParagraphWriter bodyWriter, noteWriter;
     ParagraphWriter *writer = &bodyWriter;
     QHash<QString, QString> notes;
@@ -338,20 +342,20 @@ std::optional<QString> DocxToText(QByteArrayView bytes, const std::stop_token &s
     if (const auto definitions = archive->Read(parts.value(QStringLiteral("numbering"))))
         WalkXml(*definitions, numbering, stop);
 
-    std::vector<NoteReference> references;
+    NoteReferences references;
     WordText text(numbering, references);
     const auto body = PartText(*archive, document, text, stop);
     if (!body)
         return std::nullopt;
     for (const char *kind : {"footnotes", "endnotes"}) {
         const QString part = parts.value(QLatin1String(kind));
-        if (!references.empty() && archive->Contains(part) && !PartText(*archive, part, text, stop))
+        if (!references.InOrder().empty() && archive->Contains(part) && !PartText(*archive, part, text, stop))
             return std::nullopt;
     }
     const QHash<QString, QString> notes = text.TakeNotes();
     ParagraphWriter noteList;
-    for (const NoteReference &reference : references) {
-        noteList.Text(notes.value(reference.key));
+    for (const QString &key : references.InOrder()) {
+        noteList.Text(notes.value(key));
         noteList.EndParagraph();
     }
     return WithNotes(*body, noteList.Take());
