@@ -14,6 +14,7 @@
 #include "TFormHello.h"
 #include "ViewModes.h"
 #include "platform/KeyboardLayout.h"
+#include "platform/documents/DocumentConversion.h"
 #include "platform/qt/DesktopKeyboardLayout.h"
 #include "platform/qt/QtAppearance.h"
 #include "platform/qt/QtTextArea.h"
@@ -26,7 +27,6 @@
 #include "workspace/AppearanceCommands.h"
 #include "workspace/EditingCommands.h"
 #include "workspace/EditingView.h"
-#include "workspace/PlainTextDocument.h"
 #include "workspace/TextFinder.h"
 #include <QApplication>
 #include <QCheckBox>
@@ -366,17 +366,18 @@ void TLektavo::AcLoadSoundExecute()
 }
 
 // A document named on the command line opens on the reading tab; otherwise, or when it cannot be
-// read as text, the text of the last run comes back with its selection, so that it is never
-// replaced by nothing at exit.
+// opened, the text of the last run comes back with its selection, so that it is never replaced by
+// nothing at exit.
 void TLektavo::RestoreLastText()
 {
     if (!arguments.isEmpty() && !arguments.first().isEmpty()) {
         settings.Record().SetByte(SettingsField::TabIndex, TsReIndex);
-        if (const auto document = PlainTextDocument::Read(arguments.first())) {
-            re1Area->SetText(*document);
+        const ConvertedDocument document = MakeDocumentConverter(settings.Folder())->Convert(arguments.first(), {});
+        if (document.IsConverted()) {
+            re1Area->SetText(document.text);
             return;
         }
-        Dialogs::ShowMessage(this, QString::fromUtf8(PlainTextDocument::OpenFailedMessage));
+        Dialogs::ShowMessage(this, document.message);
     }
     const auto text = settings.LastText();
     if (!text)

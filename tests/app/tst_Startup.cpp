@@ -179,9 +179,13 @@ private slots:
         QCOMPARE(Named<QTabWidget>(window, "PageControl1")->currentIndex(), int(TLektavo::TsReIndex));
     }
 
-    void aDocumentThatIsNotTextKeepsTheLastText()
+    void aDocumentThatCannotBeOpenedKeepsTheLastText()
     {
         QTemporaryDir folder;
+        QFile binary(folder.filePath("binary.docx"));
+        QVERIFY(binary.open(QIODevice::WriteOnly));
+        binary.write(QByteArray("\x01\x02\x03\x00\xFF binary", 12));
+        binary.close();
         QFile lastEdit(folder.filePath("LastEdit"));
         QVERIFY(lastEdit.open(QIODevice::WriteOnly));
         lastEdit.write(QStringLiteral("Мой текст.").toUtf8());
@@ -189,7 +193,7 @@ private slots:
         QStringList messages;
         Dialogs::MessageHook = [&](const QString &text) { messages << text; };
         {
-            TLektavo window({QString(LEKTAVO_CORPUS) + "/en_fixture_word97_raw_text.doc"}, folder.path() + '/', ScriptedVoices().Take());
+            TLektavo window({binary.fileName()}, folder.path() + '/', ScriptedVoices().Take());
             Named<QTimer>(window, "TmShowForm")->stop();
             QCOMPARE(Named<QPlainTextEdit>(window, "Re1")->toPlainText(), QStringLiteral("Мой текст."));
             QCOMPARE(messages, QStringList{"Could not open file. Try to work with files *.txt"});

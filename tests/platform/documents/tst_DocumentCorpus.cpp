@@ -1,0 +1,190 @@
+// Every document of the corpus against its expected text, compared as the corpus describes: the
+// sequence of words after dropping soft hyphens and reading no-break spaces as spaces, and apart
+// from it the paragraph breaks. Plain-text files must give their exact content.
+#include "platform/documents/DocumentConversion.h"
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// What the converter that made a document's expected text did otherwise, as regular-expression
+// replacements that turn its text into this program's.
+struct Habit {
+    const char16_t *pattern;
+    const char16_t *replacement;
+};
+
+struct CorpusDocument {
+    const char *name;
+    std::vector<Habit> habits;
+};
+
+// LibreOffice writes a note's number glued to the word and drops the note; this program writes
+// "[n]" and puts the notes after the text.
+const CorpusDocument kDocuments[] = {
+    {"en_fixture_soft_hyphen.docx", {}},
+    {"en_fixture_word97_raw_text.doc", {}},
+    {"en_fixture_word_raw_text.docx", {}},
+    {"mixed_austen_chekhov.utf16le.txt", {}},
+    {"mixed_chekhov_loshadinaya_familiya.docx",
+     {{u"Чехов1\n", u"Чехов[1]\n"},
+      {u"\\z", u"\n\n[1] Рассказ впервые напечатан в 1885 году (printed in 1885)."}}},
+    {"mixed_chekhov_toska.html", {}},
+    {"mixed_pushkin_pikovaya_dama_1_2.odt",
+     {{u"fraîches\\.1", u"fraîches.[1]"},
+      {u"grand'maman,2", u"grand'maman,[2]"},
+      {u"Lise\\.3", u"Lise.[3]"},
+      {u"\\z", u"\n\n[1] Вы, кажется, решительно предпочитаете служанок. — Что делать, сударыня? Они свежее (франц.).\n"
+               u"[2] бабушка (франц.).\n[3] Здравствуйте, мадемуазель Лиза (франц.)."}}},
+    {"ru_caps_title_short.koi8r.txt", {}},
+    {"ru_chekhov_khameleon.fb2",
+     {{u"Очумелов1", u"Очумелов[1]"},
+      {u"\\z", u"\n\nПримечания\n1\nПолицейский надзиратель — чин городской полиции."}}},
+    {"ru_chekhov_smert_chinovnika.cp1251.txt", {}},
+    {"ru_chekhov_tolstyi_i_tonkii.utf8.txt", {}},
+    {"ru_chekhov_vanka.cp1251.rtf", {}},
+    {"ru_chekhov_zloumyshlennik.rtf", {}},
+    {"ru_fixture_cyrillic_cp1251.html", {}},
+    {"ru_gogol_kolyaska.cp1251.fb2", {}},
+    {"ru_gogol_nos_1.cp1251.htm", {}},
+    {"ru_pushkin_short.cp1251.txt", {}},
+    {"ru_pushkin_vystrel.koi8r.txt", {}},
+    {"ru_tolstoy_anna_karenina.big.utf8.txt", {}},
+    {"ru_tolstoy_posle_bala.doc", {}},
+    // pandoc leaves the title page out.
+    {"ru_turgenev_mumu.epub", {{u"\\A", u"Муму\nИван Сергеевич Тургенев\n\n"}}},
+    // pdftotext keeps the page numbers, and joins a word hyphenated across a page break with the
+    // page number instead of the rest of the word.
+    {"ru_turgenev_senilia.hyphenated.pdf", {{u"(?m)^\\d+\\n", u""}, {u"го5\\n+лове", u"голове"}}},
+};
+
+QString CorpusPath(const QString &name)
+{
+    return QStringLiteral(LEKTAVO_CORPUS "/") + name;
+}
+
+QString ExpectedText(const CorpusDocument &document)
+{
+    QFile file(CorpusPath(QString::fromLatin1(document.name) + QStringLiteral(".expected.txt")));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QString text = QString::fromUtf8(file.readAll());
+    for (const Habit &habit : document.habits)
+        text.replace(QRegularExpression(QString::fromUtf16(habit.pattern)), QString::fromUtf16(habit.replacement));
+    return text;
+}
+
+QString Normalised(QString text)
+{
+    return text.remove(QChar(0x00AD)).replace(QChar(0x00A0), u' ');
+}
+
+QStringList Words(const QString &text)
+{
+    return Normalised(text).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+}
+
+QStringList Paragraphs(const QString &text)
+{
+    QStringList paragraphs;
+    for (const QString &line : Normalised(text).split(u'\n')) {
+        if (!line.trimmed().isEmpty())
+            paragraphs.append(line.simplified());
+    }
+    return paragraphs;
+}
+
+// Empty when both lists agree; otherwise where they part, with some context.
+QString FirstDifference(const QStringList &actual, const QStringList &expected, const QString &separator)
+{
+    qsizetype at = 0;
+    while (at < actual.size() && at < expected.size() && actual[at] == expected[at])
+        ++at;
+    if (at == actual.size() && at == expected.size())
+        return {};
+    const auto around = [&](const QStringList &list) {
+        return list.mid(std::max<qsizetype>(0, at - 3), 8).join(separator).left(400);
+    };
+    return QStringLiteral("at %1 of %2/%3:\n  made:     %4\n  expected: %5")
+        .arg(at).arg(actual.size()).arg(expected.size()).arg(around(actual), around(expected));
+}
+
+}  // namespace
+
+class TestDocumentCorpus : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir programFolder;
+    std::unique_ptr<DocumentConverter> converter;
+    QHash<QString, ConvertedDocument> converted;
+
+    const ConvertedDocument &Converted(const CorpusDocument &document)
+    {
+        const QString name = QString::fromLatin1(document.name);
+        if (!converted.contains(name))
+            converted.insert(name, converter->Convert(CorpusPath(name), {}));
+        return converted[name];
+    }
+
+    // The row's document, converted and cut into pieces, against its expected text cut alike.
+    void CompareConverted(QStringList (*pieces)(const QString &), const QString &separator)
+    {
+        QFETCH(int, index);
+        const ConvertedDocument &document = Converted(kDocuments[index]);
+        QVERIFY2(document.IsConverted(), qPrintable(document.message));
+        const QString difference = FirstDifference(pieces(document.text), pieces(ExpectedText(kDocuments[index])), separator);
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    }
+
+    static void addDocumentRows(bool plainText)
+    {
+        QTest::addColumn<int>("index");
+        for (const CorpusDocument &document : kDocuments) {
+            if (QByteArrayView(document.name).endsWith(".txt") == plainText)
+                QTest::newRow(document.name) << int(&document - kDocuments);
+        }
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        converter = MakeDocumentConverter(programFolder.path() + u'/');
+    }
+
+    void everyCorpusDocumentIsListed()
+    {
+        QStringList listed;
+        for (const CorpusDocument &document : kDocuments)
+            listed.append(QString::fromLatin1(document.name));
+        QStringList present = QDir(QStringLiteral(LEKTAVO_CORPUS)).entryList(QDir::Files, QDir::Name);
+        present.removeIf([](const QString &name) { return name.endsWith(u".expected.txt") || name == u"SOURCES.md"; });
+        listed.sort();
+        QCOMPARE(listed, present);
+    }
+
+    void plainTextGivesItsExactContent_data() { addDocumentRows(true); }
+    void plainTextGivesItsExactContent()
+    {
+        QFETCH(int, index);
+        const ConvertedDocument &document = Converted(kDocuments[index]);
+        QVERIFY2(document.IsConverted(), qPrintable(document.message));
+        QVERIFY(document.text == ExpectedText(kDocuments[index]));
+    }
+
+    void documentGivesTheWordsOfItsExpectedText_data() { addDocumentRows(false); }
+    void documentGivesTheWordsOfItsExpectedText() { CompareConverted(Words, QStringLiteral(" ")); }
+
+    void documentBreaksParagraphsAsItsExpectedText_data() { addDocumentRows(false); }
+    void documentBreaksParagraphsAsItsExpectedText() { CompareConverted(Paragraphs, QStringLiteral("\n  | ")); }
+};
+
+QTEST_GUILESS_MAIN(TestDocumentCorpus)
+#include "tst_DocumentCorpus.moc"
