@@ -2,20 +2,31 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
 class QWidget;
 
-// The program's message boxes and its font and colour dialogs. Tests pre-answer them by setting
-// the hooks, which then receive what the dialog would start from instead of a dialog being shown
-// (nothing from a chooser's hook: cancelled).
+// The program's message boxes, its questions and its file, font and colour dialogs. Tests
+// pre-answer them by setting the hooks, which then receive what the dialog would start from
+// instead of a dialog being shown (nothing from a chooser's hook: cancelled).
 namespace Dialogs {
 extern std::function<void(const QString &text)> MessageHook;
 extern std::function<std::optional<QFont>(const QFont &current)> FontHook;
 extern std::function<std::optional<QColor>(const QColor &current)> ColourHook;
+extern std::function<std::optional<QString>(const QString &folder)> OpenFileHook;
+extern std::function<std::optional<QString>(const QString &folder, const QString &name)> SaveFileHook;
+extern std::function<int(const QString &text, const QStringList &answers)> QuestionHook;
 
 void ShowMessage(QWidget *parent, const QString &text);
 std::optional<QFont> ChooseFont(QWidget *parent, const QFont &current);
 std::optional<QColor> ChooseColour(QWidget *parent, const QColor &current);
+// filters: Qt's filter lines ("Тексты (*.txt *.htm)").
+std::optional<QString> ChooseOpenFile(QWidget *parent, const QString &folder, const QStringList &filters);
+// Asks before an existing file is replaced; the default extension is ".txt".
+std::optional<QString> ChooseSaveFile(QWidget *parent, const QString &folder, const QString &name,
+                                      const QStringList &filters);
+// A question with the answers as buttons; the number of the answer given, -1 when none was.
+int Ask(QWidget *parent, const QString &text, const QStringList &answers);
 }

@@ -13,8 +13,10 @@
 #include "SpeedReader.h"
 #include "TFormHello.h"
 #include "ViewModes.h"
+#include "WindowDocuments.h"
 #include "platform/KeyboardLayout.h"
 #include "platform/documents/DocumentConversion.h"
+#include "platform/documents/DocumentThread.h"
 #include "platform/qt/DesktopKeyboardLayout.h"
 #include "platform/qt/QtAppearance.h"
 #include "platform/qt/QtTextArea.h"
@@ -25,6 +27,7 @@
 #include "reading/TextAreaScrolling.h"
 #include "voices/LoadSound.h"
 #include "workspace/AppearanceCommands.h"
+#include "workspace/DocumentCommands.h"
 #include "workspace/EditingCommands.h"
 #include "workspace/EditingView.h"
 #include "workspace/TextFinder.h"
@@ -34,6 +37,8 @@
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QMenuBar>
+#include <QMimeData>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -134,7 +139,9 @@ TLektavo::TLektavo(QStringList arguments, QString programFolder, VoiceEngines en
     BuildControls();
     BuildParts();
     BuildWorkspace();
+    BuildDocuments();
     BuildCommands();
+    BuildMenus();
     FormCreate();
 }
 
@@ -254,11 +261,31 @@ void TLektavo::BuildWorkspace()
     appearance = std::make_unique<AppearanceCommands>(settings.Record(), settingsControls, *appearanceDialogs);
 }
 
+// Documents convert on a thread of their own; the window takes dropped files from its creation.
+void TLektavo::BuildDocuments()
+{
+    converter = MakeDocumentConverter(settings.Folder());
+    loader = std::make_unique<DocumentThread>(*converter);
+    documentView = std::make_unique<WindowDocuments>(
+        this, [this](bool open) { speedReading->Controller().SetDialogOpen(open); });
+    documents = std::make_unique<DocumentCommands>(
+        *re1Area, *loader, *documentView, settings.Record(), reading->SystemClipboard(),
+        DocumentCommands::Readers{[this] { reading->Controller().StopWhateverReads(); },
+                                  [this] { speedReading->Controller().AcFullStop(); }});
+    setAcceptDrops(true);
+}
+
 void TLektavo::BuildCommands()
 {
     EditingCommands &e = *editing;
     AppearanceCommands &a = *appearance;
+    DocumentCommands &d = *documents;
     commands.Add({
+        {"LoadFromFile1", QStringLiteral("Загрузить из файла..."), {}, [&d] { d.LoadFromFile1Click(); }},
+        {"LoadFromClipboard1", QStringLiteral("Загрузить из буфера"), {}, [&d] { d.LoadFromClipboard1Click(); }},
+        {"SaveToFile1", QStringLiteral("Сохранить в файл..."), {}, [&d] { d.SaveToFile1Click(); }},
+        {"Clear1", QStringLiteral("Очистить"), {}, [&d] { d.Clear1Click(); }},
+        {"Close1", QStringLiteral("Завершить работу"), {}, [this] { close(); }},
         {"mnScreen", QStringLiteral("Полный экран"), {}, [this] { viewModes->mnScreenClick(); }},
         {"mnWindow", QStringLiteral("Окно"), {}, [this] { viewModes->mnWindowClick(); }},
         {"MnTaCenter", QStringLiteral("Текст по центру"), {}, [this] { viewModes->MnTaCenterClick(); },
@@ -284,6 +311,20 @@ void TLektavo::BuildCommands()
         {"PnFontColor1", QStringLiteral("Цвет шрифта..."), {}, [&a] { a.PnFontColor1Click(); }},
         {"PnColor1", QStringLiteral("Цвет..."), {}, [&a] { a.PnColor1Click(); }},
     });
+}
+
+// The main menu Mm1: "Файл" so far.
+void TLektavo::BuildMenus()
+{
+    menuBar()->setObjectName("Mm1");
+    QMenu *file = menuBar()->addMenu(QStringLiteral("Файл"));
+    file->setObjectName("MnFile");
+    for (const char *name : {"LoadFromFile1", "LoadFromClipboard1", "SaveToFile1", "Clear1"})
+        file->addAction(commands.Action(name));
+    file->addSeparator()->setObjectName("N3");
+    file->addAction(commands.Action("Close1"));
+    if (auto *more = menuBar()->findChild<QWidget *>("qt_menubar_ext_button"))
+        more->setAccessibleName(QStringLiteral("Ещё"));
 }
 
 // The check mark of "Найти" flips, the find bar follows and the state is stored.
@@ -365,19 +406,14 @@ void TLektavo::AcLoadSoundExecute()
               record.SoundData(SettingsField::Sound1), record.SoundData(SettingsField::Sound2));
 }
 
-// A document named on the command line opens on the reading tab; otherwise, or when it cannot be
-// opened, the text of the last run comes back with its selection, so that it is never replaced by
-// nothing at exit.
+// The text of the last run comes back with its selection. A document named on the command line
+// takes its place on the reading tab once it is converted; when it cannot be opened, the last text
+// stays, so that it is never replaced by nothing at exit.
 void TLektavo::RestoreLastText()
 {
     if (!arguments.isEmpty() && !arguments.first().isEmpty()) {
         settings.Record().SetByte(SettingsField::TabIndex, TsReIndex);
-        const ConvertedDocument document = MakeDocumentConverter(settings.Folder())->Convert(arguments.first(), {});
-        if (document.IsConverted()) {
-            re1Area->SetText(document.text);
-            return;
-        }
-        Dialogs::ShowMessage(this, document.message);
+        documents->LoadDocument(arguments.first());
     }
     const auto text = settings.LastText();
     if (!text)
@@ -389,8 +425,43 @@ void TLektavo::RestoreLastText()
 
 void TLektavo::closeEvent(QCloseEvent *event)
 {
-    Guarded("FormCloseQuery", [this] { FormCloseQuery(); });
-    event->accept();
+    bool closing = true;
+    Guarded("FormCloseQuery", [&] {
+        FormCloseQuery();
+        closing = LastTextKeptOrLetGo();
+    });
+    event->setAccepted(closing);
+}
+
+// The text is kept in "LastEdit" for the next start; when that cannot be written the user hears
+// of it before the window goes, and may save the text elsewhere first or stay.
+bool TLektavo::LastTextKeptOrLetGo()
+{
+    QString reason;
+    if (settings.WriteLastText(re1Area->Text(), &reason))
+        return true;
+    const int answer = Dialogs::Ask(
+        this, QString::fromUtf8(LastTextNotKeptMessage).arg(settings.LastEditPath(), reason),
+        {QStringLiteral("Сохранить в файл..."), QStringLiteral("Закрыть"), QStringLiteral("Отмена")});
+    if (answer == 0)
+        documents->SaveToFile1Click();
+    return answer != 2;
+}
+
+void TLektavo::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasUrls() && event->mimeData()->urls().first().isLocalFile())
+        event->acceptProposedAction();
+}
+
+// The first dropped file only, if it is a local one.
+void TLektavo::dropEvent(QDropEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.first().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    Guarded("FormDropFiles", [&] { documents->FilesDropped({urls.first().toLocalFile()}); });
 }
 
 // On the speed reader's tab the group shown last becomes the selection first.
@@ -407,6 +478,7 @@ void TLektavo::FormDestroy()
 {
     if (std::exchange(stateSaved, true))
         return;
+    loader->Cancel();
     Guarded("FormDestroy", [this] { settings.SaveAtExit(settingsControls); });
     setAcceptDrops(false);
 }

@@ -11,6 +11,10 @@
 
 class AppearanceCommands;
 class CaptionTimer;
+class DocumentCommands;
+class DocumentConverter;
+class DocumentLoader;
+class DocumentView;
 class EditingCommands;
 class EditingView;
 class FindBar;
@@ -40,6 +44,9 @@ class TLektavo : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr auto Caption = "Lektavo 3.19";
+    static constexpr auto LastTextNotKeptMessage =
+        "Текст не удалось сохранить для следующего запуска в «%1»: %2.\n\n"
+        "Сохраните его в другой файл, иначе при следующем запуске он не вернётся.";
     enum Tab { TsReIndex = 0, TsSrIndex = 1, TsSettingsIndex = 2, TsSoundIndex = 3 };
 
     // programFolder: where the state files live, ending in a slash. The window speaks through
@@ -63,6 +70,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -71,7 +80,10 @@ private:
     QWidget *BuildReadingTab();
     void BuildParts();
     void BuildWorkspace();
+    void BuildDocuments();
     void BuildCommands();
+    void BuildMenus();
+    bool LastTextKeptOrLetGo();
     void MnFind1Click();
     void ShowTextFont(const FontDescription &font);
     void BindSettings();
@@ -112,6 +124,10 @@ private:
     std::unique_ptr<EditingCommands> editing;
     std::unique_ptr<QtAppearanceDialogs> appearanceDialogs;
     std::unique_ptr<AppearanceCommands> appearance;
+    std::unique_ptr<DocumentConverter> converter;
+    std::unique_ptr<DocumentLoader> loader;
+    std::unique_ptr<DocumentView> documentView;
+    std::unique_ptr<DocumentCommands> documents;
     CommandTable commands;
     std::unique_ptr<PageSwitchWindow> pageSwitchWindow;
     std::unique_ptr<PageSwitch> pageSwitch;

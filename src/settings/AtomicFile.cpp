@@ -18,18 +18,24 @@ void SyncFolder(const QString &path)
 
 }  // namespace
 
-bool WriteFileAtomically(const QString &path, QByteArrayView data)
+bool WriteFileAtomically(const QString &path, QByteArrayView data, QString *reason)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    const auto failed = [&] {
+        if (reason)
+            *reason = file.errorString();
         return false;
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        return failed();
     if (file.write(data.data(), data.size()) != data.size()) {
+        const bool answer = failed();
         file.cancelWriting();
         file.commit();
-        return false;
+        return answer;
     }
     if (!file.commit())
-        return false;
+        return failed();
     SyncFolder(path);
     return true;
 }

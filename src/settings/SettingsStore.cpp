@@ -42,6 +42,11 @@ std::optional<QString> SettingsStore::LastText() const
     return ReadLastEdit(LastEditPath());
 }
 
+bool SettingsStore::WriteLastText(const QString &text, QString *reason) const
+{
+    return WriteFileAtomically(LastEditPath(), text.toUtf8(), reason);
+}
+
 void SettingsStore::CloseQuery(int selStart, int selLength)
 {
     record.SetInt(SettingsField::SelStart, selStart);

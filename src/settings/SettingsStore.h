@@ -29,6 +29,8 @@ public:
     void Restore(const SettingsControls &controls);
     // Start: the text of the last run, nothing when "LastEdit" cannot be read.
     std::optional<QString> LastText() const;
+    // Closing: "LastEdit" written ahead of the exit, so that a failure can still be told.
+    bool WriteLastText(const QString &text, QString *reason) const;
 
     // Closing: remembers the selection of the text area.
     void CloseQuery(int selStart, int selLength);

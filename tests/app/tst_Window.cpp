@@ -1,6 +1,7 @@
 #include "testsupport/ScriptedVoices.h"
 #include "testsupport/TestTexts.h"
 #include "testsupport/Named.h"
+#include "app/Dialogs.h"
 #include "app/TLektavo.h"
 #include "platform/TextArea.h"
 #include "speedreader/SpeedReaderController.h"
@@ -9,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTabWidget>
@@ -233,6 +235,42 @@ private slots:
         QCOMPARE(w.window.Text().SelLength(), w.window.Text().TextLength());
         QTest::keyClick(w.Re1(), Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(w.window.Text().SelLength(), 0);
+    }
+
+    // A file dropped on the window opens, converted away from the window; the first file only.
+    void aDroppedFileOpens()
+    {
+        ShownWindow w;
+        const QString first = w.folder.filePath("первый.txt");
+        WriteAll(first, QStringLiteral("Текст из файла.").toUtf8());
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(first), QUrl::fromLocalFile(w.folder.filePath("второй.txt"))});
+        QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&w.window, &enter);
+        QVERIFY(enter.isAccepted());
+        QCoreApplication::sendEvent(&w.window, &drop);
+        QTRY_COMPARE(w.window.Text().Text(), QStringLiteral("Текст из файла."));
+    }
+
+    // When "LastEdit" cannot be written the user is asked before the window goes.
+    void aLastTextThatCannotBeKeptIsToldBeforeClosing()
+    {
+        ShownWindow w;
+        QDir(w.folder.path()).mkdir("LastEdit");  // a folder where the file should be
+        QStringList asked;
+        int answer = 2;
+        Dialogs::QuestionHook = [&](const QString &text, const QStringList &answers) {
+            asked << text << answers;
+            return answer;
+        };
+        QVERIFY(!w.window.close());
+        QVERIFY(w.window.isVisible());
+        QCOMPARE(asked.mid(1), (QStringList{"Сохранить в файл...", "Закрыть", "Отмена"}));
+        QVERIFY(asked.first().contains(w.folder.filePath("LastEdit")));
+        answer = 1;
+        QVERIFY(w.window.close());
+        Dialogs::QuestionHook = nullptr;
     }
 
     // A second "Полный экран" must not store full screen as the mode to go back to.

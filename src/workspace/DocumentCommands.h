@@ -1,0 +1,54 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class Clipboard;
+class DocumentLoader;
+class DocumentView;
+class SettingsRecord;
+class TextArea;
+
+// The commands of "Файл" over the text area Re1: a document opened, dropped or named on the
+// command line, the clipboard's text, an empty text, and the text saved. A document is converted
+// away from the window and replaces the text only once it is ready: the text stays as it was
+// while it converts and when it cannot be opened.
+class DocumentCommands {
+public:
+    static constexpr auto SaveFailedMessage = "Текст не сохранён в файл «%1»: %2";
+
+    // What a new text stops: reading aloud, and the speed reader, which goes back to the top.
+    struct Readers {
+        std::function<void()> stopReadingAloud;
+        std::function<void()> fullStop;
+    };
+
+    DocumentCommands(TextArea &re1, DocumentLoader &loader, DocumentView &view, SettingsRecord &record,
+                     const Clipboard &clipboard, Readers readers);
+
+    void LoadDocument(const QString &path);  // also the document named on the command line
+    void LoadFromFile1Click();
+    void FilesDropped(const QStringList &paths);  // only the first is taken
+    void LoadFromClipboard1Click();
+    void Clear1Click();
+    void SaveToFile1Click();
+
+    // The file last opened: the save dialog proposes its folder and its name as text.
+    const QString &LastFileName() const { return lastFileName; }
+
+private:
+    void ShowDocument(const QString &path, const QString &text);
+    void NewText(const QString &text);
+
+    TextArea &re1;
+    DocumentLoader &loader;
+    DocumentView &view;
+    SettingsRecord &record;
+    const Clipboard &clipboard;
+    Readers readers;
+    QString lastFileName;
+};
+
+// The name the save dialog proposes after a document was opened: the same name with ".txt",
+// so that saving never writes plain text over the original document.
+QString ProposedTextName(const QString &documentName);
