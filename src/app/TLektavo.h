@@ -2,6 +2,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
+#include "LektavoVersion.h"
 #include "settings/SettingsControls.h"
 #include <memory>
 
@@ -29,7 +30,7 @@ struct TextView;
 class TLektavo : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr auto Caption = "Lektavo 3.19";
+    static constexpr auto Caption = "Lektavo " LEKTAVO_VERSION;
     enum Tab { TsReIndex = 0, TsSrIndex = 1, TsSettingsIndex = 2, TsSoundIndex = 3 };
 
     // programFolder: where the state files live, ending in a slash.
