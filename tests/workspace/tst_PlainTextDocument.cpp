@@ -1,18 +1,10 @@
+#include "testsupport/Corpus.h"
 #include "workspace/PlainTextDocument.h"
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 class TestPlainTextDocument : public QObject {
     Q_OBJECT
-
-    static QString Expected(const QString &name)
-    {
-        QFile file(QString(LEKTAVO_CORPUS) + '/' + name + ".expected.txt");
-        file.open(QIODevice::ReadOnly);
-        return QString::fromUtf8(file.readAll());
-    }
 
     static QString Normalised(QString text)
     {
@@ -32,15 +24,18 @@ private slots:
     void plainTextInItsEncodings()
     {
         QFETCH(QString, name);
-        const auto text = PlainTextDocument::Read(QString(LEKTAVO_CORPUS) + '/' + name);
+        REQUIRE_IN_CORPUS(name);
+        REQUIRE_IN_CORPUS(name + ".expected.txt");
+        const auto text = PlainTextDocument::Read(Corpus::Path(name));
         QVERIFY(text);
-        QCOMPARE(Normalised(*text), Normalised(Expected(name)));
+        QCOMPARE(Normalised(*text), Normalised(QString::fromUtf8(Corpus::Bytes(name + ".expected.txt"))));
     }
 
     void binaryAndMissingFilesAreRefused()
     {
-        QVERIFY(!PlainTextDocument::Read(QString(LEKTAVO_CORPUS) + "/en_fixture_word97_raw_text.doc"));
-        QVERIFY(!PlainTextDocument::Read(QString(LEKTAVO_CORPUS) + "/no_such_file.txt"));
+        REQUIRE_IN_CORPUS("en_fixture_word97_raw_text.doc");
+        QVERIFY(!PlainTextDocument::Read(Corpus::Path("en_fixture_word97_raw_text.doc")));
+        QVERIFY(!PlainTextDocument::Read(Corpus::Path("no_such_file.txt")));
         QVERIFY(!PlainTextDocument::Read(QDir::tempPath()));
         QVERIFY(!PlainTextDocument::Decode(QByteArray("text\0more", 9)));
         QCOMPARE(PlainTextDocument::Decode(QByteArray()), QString());
