@@ -4,7 +4,6 @@
 #include <QHash>
 #include <QPointer>
 #include <condition_variable>
-#include <csignal>
 #include <mutex>
 #include <poll.h>
 #include <thread>
@@ -25,8 +24,6 @@ QHash<size_t, QPointer<SpeechDispatcherClient>> &Clients()
 
 SPDConnection *OpenConnection(const char *connectionName, QString *error)
 {
-    // A write to a service that went away must fail, not end the program.
-    std::signal(SIGPIPE, SIG_IGN);
     char *failure = nullptr;
     SPDConnection *connection = spd_open2(ClientName, connectionName, nullptr, SPD_MODE_THREADED,
                                           nullptr, 1, &failure);
