@@ -13,6 +13,18 @@ class TestRunningInstance : public QObject {
         return socket.waitForConnected(200);
     }
 
+    // The signals a process ignores, as its status in /proc tells them.
+    static quint64 IgnoredSignals(qint64 pid)
+    {
+        QFile status(QString("/proc/%1/status").arg(pid));
+        if (!status.open(QIODevice::ReadOnly))
+            return 0;
+        for (const QByteArray &line : status.readAll().split('\n'))
+            if (line.startsWith("SigIgn:"))
+                return line.mid(7).trimmed().toULongLong(nullptr, 16);
+        return 0;
+    }
+
 private slots:
     void aSecondStartEndsAtOnceAndOpensNoWindow()
     {
@@ -32,6 +44,16 @@ private slots:
         QCOMPARE(first->state(), QProcess::Running);
         first->terminate();
         QVERIFY(first->waitForFinished(10000));
+    }
+
+    void aWriteToAServiceThatWentAwayDoesNotEndTheProgram()
+    {
+        RunningProgram program;
+        std::unique_ptr<QProcess> running(program.Start());
+        QTRY_VERIFY_WITH_TIMEOUT(Listening(program.SocketPath()), 10000);
+        QVERIFY(IgnoredSignals(running->processId()) & (quint64(1) << (SIGPIPE - 1)));
+        running->terminate();
+        QVERIFY(running->waitForFinished(10000));
     }
 
     void aCrashedInstanceDoesNotBlockTheNextStart()
