@@ -1,4 +1,5 @@
 #include "RunningProgram.h"
+#include "testsupport/SilentSpeechService.h"
 #include <QLocalSocket>
 #include <memory>
 #include <signal.h>
@@ -54,6 +55,18 @@ private slots:
         QVERIFY(IgnoredSignals(running->processId()) & (quint64(1) << (SIGPIPE - 1)));
         running->terminate();
         QVERIFY(running->waitForFinished(10000));
+    }
+
+    void aSpeechServiceThatHangsHoldsUpNeitherTheStartNorTheExit()
+    {
+        SilentSpeechService service;
+        QVERIFY(service.Listening());
+        RunningProgram program;
+        std::unique_ptr<QProcess> running(program.Start());
+        QTRY_COMPARE_WITH_TIMEOUT(RunningProgram::WindowsTitled(*running, "Lektavo 3.19").size(), 1, 10000);
+        running->terminate();
+        QVERIFY(running->waitForFinished(10000));
+        QCOMPARE(running->exitStatus(), QProcess::NormalExit);
     }
 
     void aCrashedInstanceDoesNotBlockTheNextStart()

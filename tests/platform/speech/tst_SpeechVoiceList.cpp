@@ -1,4 +1,5 @@
 #include "testsupport/Corpus.h"
+#include "testsupport/SilentSpeechService.h"
 #include "platform/speech/EspeakPlayer.h"
 #include "platform/speech/EspeakSynthesizer.h"
 #include "platform/speech/SpeechDispatcherClient.h"
@@ -6,12 +7,8 @@
 #include "platform/speech/SpeechVoice.h"
 #include "platform/speech/WindowsLanguageId.h"
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <future>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 namespace {
 
@@ -70,37 +67,6 @@ QString CorpusPassage(bool russian)
             passage += line + '\n';
     return passage;
 }
-
-// A socket that speech-dispatcher clients find through SPEECHD_ADDRESS while it lives; it takes
-// connections into its queue and never answers.
-class SilentService {
-public:
-    SilentService() : previousAddress(qgetenv("SPEECHD_ADDRESS"))
-    {
-        const QByteArray path = QFile::encodeName(folder.filePath("speechd.sock"));
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        qstrncpy(address.sun_path, path.constData(), sizeof address.sun_path);
-        socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        listening = ::bind(socket, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0
-                    && ::listen(socket, 4) == 0;
-        qputenv("SPEECHD_ADDRESS", "unix_socket:" + path);
-    }
-    ~SilentService()
-    {
-        qputenv("SPEECHD_ADDRESS", previousAddress);
-        ::close(socket);
-    }
-
-    void HangUpOnTheFirstClient() const { ::close(::accept(socket, nullptr, nullptr)); }
-
-    bool listening = false;
-
-private:
-    QTemporaryDir folder;
-    QByteArray previousAddress;
-    int socket = -1;
-};
 
 }  // namespace
 
@@ -180,8 +146,8 @@ private slots:
 
     void aServiceThatNeverAnswersHoldsUpNeitherTheStartNorTheExit()
     {
-        SilentService service;
-        QVERIFY(service.listening);
+        SilentSpeechService service;
+        QVERIFY(service.Listening());
         {
             ServiceVoiceQuery query({});
             QVERIFY(!query.Voices(std::chrono::milliseconds(200)));
@@ -190,8 +156,8 @@ private slots:
 
     void aServiceThatHangsUpGivesNoVoices()
     {
-        SilentService service;
-        QVERIFY(service.listening);
+        SilentSpeechService service;
+        QVERIFY(service.Listening());
         ServiceVoiceQuery query({});
         service.HangUpOnTheFirstClient();
         const auto voices = query.Voices(std::chrono::seconds(20));
