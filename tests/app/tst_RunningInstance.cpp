@@ -14,16 +14,18 @@ class TestRunningInstance : public QObject {
         return socket.waitForConnected(200);
     }
 
-    // The signals a process ignores, as its status in /proc tells them.
-    static quint64 IgnoredSignals(qint64 pid)
+    // Whether a process ignores ("SigIgn:") or catches ("SigCgt:") a signal, as its status in
+    // /proc tells.
+    static bool Signals(const QProcess &process, const QByteArray &disposition, int signal)
     {
-        QFile status(QString("/proc/%1/status").arg(pid));
+        QFile status(QString("/proc/%1/status").arg(process.processId()));
         if (!status.open(QIODevice::ReadOnly))
-            return 0;
+            return false;
         for (const QByteArray &line : status.readAll().split('\n'))
-            if (line.startsWith("SigIgn:"))
-                return line.mid(7).trimmed().toULongLong(nullptr, 16);
-        return 0;
+            if (line.startsWith(disposition))
+                return line.mid(disposition.size()).trimmed().toULongLong(nullptr, 16)
+                       & (quint64(1) << (signal - 1));
+        return false;
     }
 
 private slots:
@@ -52,7 +54,7 @@ private slots:
         RunningProgram program;
         std::unique_ptr<QProcess> running(program.Start());
         QTRY_VERIFY_WITH_TIMEOUT(Listening(program.SocketPath()), 10000);
-        QVERIFY(IgnoredSignals(running->processId()) & (quint64(1) << (SIGPIPE - 1)));
+        QVERIFY(Signals(*running, "SigIgn:", SIGPIPE));
         running->terminate();
         QVERIFY(running->waitForFinished(10000));
     }
@@ -64,6 +66,8 @@ private slots:
         RunningProgram program;
         std::unique_ptr<QProcess> running(program.Start());
         QTRY_COMPARE_WITH_TIMEOUT(RunningProgram::WindowsTitled(*running, "Lektavo 3.19").size(), 1, 10000);
+        // The window can be on the screen before it takes SIGTERM as a request to quit.
+        QTRY_VERIFY_WITH_TIMEOUT(Signals(*running, "SigCgt:", SIGTERM), 10000);
         running->terminate();
         QVERIFY(running->waitForFinished(10000));
         QCOMPARE(running->exitStatus(), QProcess::NormalExit);
