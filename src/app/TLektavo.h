@@ -1,4 +1,5 @@
 #pragma once
+#include "LektavoVersion.h"
 #include "app/CommandTable.h"
 #include "app/TextEventGate.h"
 #include "settings/SettingsControls.h"
@@ -43,7 +44,7 @@ class ViewModes;
 class TLektavo : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr auto Caption = "Lektavo 3.19";
+    static constexpr auto Caption = "Lektavo " LEKTAVO_VERSION;
     static constexpr auto LastTextNotKeptMessage =
         "Текст не удалось сохранить для следующего запуска в «%1»: %2.\n\n"
         "Сохраните его в другой файл, иначе при следующем запуске он не вернётся.";

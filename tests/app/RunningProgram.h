@@ -5,6 +5,8 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <pthread.h>
 
 // The program copied alone into a fresh folder and started there with a private runtime, config
 // and data folder, so that tests running side by side never meet.
@@ -37,6 +39,7 @@ public:
     QProcess *Start(const QStringList &arguments = {})
     {
         auto *process = new QProcess;
+        process->setChildProcessModifier(RestoreDefaultSignals);
         process->setProcessEnvironment(Environment());
         process->setWorkingDirectory(Folder());
         process->start(Binary(), arguments);
@@ -55,5 +58,15 @@ public:
     }
 
 private:
+    // As from a shell: QProcess ignores SIGPIPE in the test and the test support blocks it, and a
+    // child would inherit both.
+    static void RestoreDefaultSignals()
+    {
+        std::signal(SIGPIPE, SIG_DFL);
+        sigset_t none;
+        sigemptyset(&none);
+        pthread_sigmask(SIG_SETMASK, &none, nullptr);
+    }
+
     QTemporaryDir root;
 };

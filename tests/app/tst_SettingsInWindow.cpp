@@ -2,6 +2,7 @@
 #include "testsupport/TestTexts.h"
 #include "testsupport/Named.h"
 #include "app/Dialogs.h"
+#include "testsupport/app/AnsweredMessages.h"
 #include "app/TLektavo.h"
 #include "platform/TextArea.h"
 #include "speedreader/SpeedReaderController.h"
@@ -161,9 +162,9 @@ private slots:
     void appearanceChosenInTheWindowComesBack()
     {
         QTemporaryDir folder;
-        Dialogs::FontHook = [](const QFont &) { return std::optional(QFont("DejaVu Serif", 18)); };
-        Dialogs::ColourHook = [](const QColor &) { return std::optional(QColor(10, 20, 30)); };
         {
+            Answering font(Dialogs::FontHook, {[](const QFont &) { return std::optional(QFont("DejaVu Serif", 18)); }});
+            Answering colour(Dialogs::ColourHook, {[](const QColor &) { return std::optional(QColor(10, 20, 30)); }});
             auto window = Open(folder);
             window->Command("Re1Font1")->trigger();
             window->Command("Re1Color1")->trigger();
@@ -172,8 +173,6 @@ private slots:
             QCOMPARE(Named<QPlainTextEdit>(*window, "Re1")->font().family(), QString("DejaVu Serif"));
             QVERIFY(Named<QWidget>(*window, "PnFind")->isVisibleTo(window.get()));
         }
-        Dialogs::FontHook = nullptr;
-        Dialogs::ColourHook = nullptr;
         const SettingsRecord saved = SavedIn(folder);
         QCOMPARE(saved.Colour(SettingsField::TextBackground), MakeColorRef(10, 20, 30));
         QCOMPARE(FontFromRecord(saved.Font(SettingsField::TextFont)).name, QString("DejaVu Serif"));

@@ -1,7 +1,8 @@
-#include "testsupport/ScriptedVoices.h"
+#include "testsupport/Corpus.h"
 #include "testsupport/Named.h"
+#include "testsupport/ScriptedVoices.h"
+#include "testsupport/app/AnsweredMessages.h"
 #include "app/Application.h"
-#include "app/Dialogs.h"
 #include "app/TFormHello.h"
 #include "app/TLektavo.h"
 #include "platform/system/ProgramFolder.h"
@@ -57,30 +58,26 @@ private slots:
     {
         QTemporaryDir runtime;
         const QStringList before = QDir(QCoreApplication::applicationDirPath()).entryList();
-        QStringList messages;
-        Dialogs::MessageHook = [&](const QString &text) { messages << text; };
+        AnsweredMessages messages;
 
         StartupEnvironment environment;
         environment.socketPath = runtime.filePath("socket");
         environment.speechAvailable = [] { return false; };
         QCOMPARE(StartLektavo(environment), 1);
 
-        QCOMPARE(messages, QStringList{QString::fromUtf8(TFormHello::MissingSpeechMessage)});
+        QCOMPARE(messages.Texts, QStringList{QString::fromUtf8(TFormHello::MissingSpeechMessage)});
         QCOMPARE(QDir(QCoreApplication::applicationDirPath()).entryList(), before);
         QVERIFY(QApplication::topLevelWidgets().isEmpty() ||
                 std::none_of(QApplication::topLevelWidgets().begin(), QApplication::topLevelWidgets().end(),
                              [](QWidget *w) { return w->isVisible(); }));
-        Dialogs::MessageHook = nullptr;
     }
 
     void anEngineThatThrowsCountsAsMissing()
     {
-        QStringList messages;
-        Dialogs::MessageHook = [&](const QString &text) { messages << text; };
+        AnsweredMessages messages;
         TFormHello hello;
         QVERIFY(!hello.FormCreate([]() -> bool { throw std::runtime_error("no engine"); }));
-        QCOMPARE(messages.size(), 1);
-        Dialogs::MessageHook = nullptr;
+        QCOMPARE(messages.Texts.size(), 1);
     }
 
     void commandsReachTheRunningInstance()
@@ -171,9 +168,9 @@ private slots:
 
     void aDocumentOnTheCommandLineOpensOnTheReadingTab()
     {
+        REQUIRE_IN_CORPUS("ru_pushkin_short.cp1251.txt");
         QTemporaryDir folder;
-        const QString document = QString(LEKTAVO_CORPUS) + "/ru_pushkin_short.cp1251.txt";
-        TLektavo window({document}, folder.path() + '/', ScriptedVoices().Take());
+        TLektavo window({Corpus::Path("ru_pushkin_short.cp1251.txt")}, folder.path() + '/', ScriptedVoices().Take());
         Named<QTimer>(window, "TmShowForm")->stop();
         QTRY_VERIFY(Named<QPlainTextEdit>(window, "Re1")->toPlainText().startsWith(QStringLiteral("Мороз и солнце; день чудесный!")));
         QCOMPARE(Named<QTabWidget>(window, "PageControl1")->currentIndex(), int(TLektavo::TsReIndex));
@@ -190,15 +187,13 @@ private slots:
         QVERIFY(lastEdit.open(QIODevice::WriteOnly));
         lastEdit.write(QStringLiteral("Мой текст.").toUtf8());
         lastEdit.close();
-        QStringList messages;
-        Dialogs::MessageHook = [&](const QString &text) { messages << text; };
         {
+            AnsweredMessages messages;
             TLektavo window({binary.fileName()}, folder.path() + '/', ScriptedVoices().Take());
             Named<QTimer>(window, "TmShowForm")->stop();
-            QTRY_COMPARE(messages, QStringList{"Could not open file. Try to work with files *.txt"});
+            QTRY_COMPARE(messages.Texts, QStringList{"Could not open file. Try to work with files *.txt"});
             QCOMPARE(Named<QPlainTextEdit>(window, "Re1")->toPlainText(), QStringLiteral("Мой текст."));
         }
-        Dialogs::MessageHook = nullptr;
         QVERIFY(lastEdit.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(lastEdit.readAll()), QStringLiteral("Мой текст."));
     }

@@ -2,6 +2,7 @@
 #include "testsupport/TestTexts.h"
 #include "testsupport/Named.h"
 #include "app/Dialogs.h"
+#include "testsupport/app/AnsweredMessages.h"
 #include "app/TLektavo.h"
 #include "platform/TextArea.h"
 #include "speedreader/SpeedReaderController.h"
@@ -260,17 +261,16 @@ private slots:
         QDir(w.folder.path()).mkdir("LastEdit");  // a folder where the file should be
         QStringList asked;
         int answer = 2;
-        Dialogs::QuestionHook = [&](const QString &text, const QStringList &answers) {
-            asked << text << answers;
-            return answer;
-        };
+        Answering question(Dialogs::QuestionHook, {[&](const QString &text, const QStringList &answers) {
+                               asked << text << answers;
+                               return answer;
+                           }});
         QVERIFY(!w.window.close());
         QVERIFY(w.window.isVisible());
         QCOMPARE(asked.mid(1), (QStringList{"Сохранить в файл...", "Закрыть", "Отмена"}));
         QVERIFY(asked.first().contains(w.folder.filePath("LastEdit")));
         answer = 1;
         QVERIFY(w.window.close());
-        Dialogs::QuestionHook = nullptr;
     }
 
     // A second "Полный экран" must not store full screen as the mode to go back to.

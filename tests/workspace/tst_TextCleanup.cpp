@@ -1,4 +1,5 @@
 #include "LiteralCleanup.h"
+#include "testsupport/Corpus.h"
 #include "TextFromBytes.h"
 #include "testsupport/HyphenatedText.h"
 #include "workspace/TextCleanup.h"
@@ -12,7 +13,7 @@ namespace {
 
 QString Book()
 {
-    QFile file(QStringLiteral(LEKTAVO_CORPUS "/ru_tolstoy_anna_karenina.big.utf8.txt"));
+    QFile file(Corpus::Path(QStringLiteral("ru_tolstoy_anna_karenina.big.utf8.txt")));
     if (!file.open(QIODevice::ReadOnly))
         qFatal("cannot read %s", qPrintable(file.fileName()));
     return QString::fromUtf8(file.readAll());
@@ -32,6 +33,8 @@ class TestTextCleanup : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { REQUIRE_IN_CORPUS("ru_tolstoy_anna_karenina.big.utf8.txt"); }
+
     void removeHyphenation_data();
     void removeHyphenation();
     void splitIntoSentences_data();

@@ -3,11 +3,9 @@
 #include <libspeechd.h>
 #include <QHash>
 #include <QPointer>
-#include <condition_variable>
 #include <csignal>
-#include <mutex>
 #include <poll.h>
-#include <thread>
+#include <pthread.h>
 
 namespace {
 
@@ -23,13 +21,11 @@ QHash<size_t, QPointer<SpeechDispatcherClient>> &Clients()
     return clients;
 }
 
-SPDConnection *OpenConnection(const char *connectionName, QString *error)
+SPDConnection *OpenConnection(const char *connectionName, SPDConnectionMode mode, QString *error)
 {
-    // A write to a service that went away must fail, not end the program.
-    std::signal(SIGPIPE, SIG_IGN);
     char *failure = nullptr;
-    SPDConnection *connection = spd_open2(ClientName, connectionName, nullptr, SPD_MODE_THREADED,
-                                          nullptr, 1, &failure);
+    SPDConnection *connection = spd_open2(ClientName, connectionName, nullptr, mode, nullptr, 1,
+                                          &failure);
     if (!connection && error)
         *error = failure ? QString::fromUtf8(failure) : QString("speech-dispatcher is not running");
     free(failure);
@@ -49,10 +45,12 @@ QList<ServiceVoiceEntry> ModuleVoices(SPDConnection *connection, const char *mod
     return entries;
 }
 
+// In single mode every read and write on the connection happens on the calling thread, where
+// the interrupt signal can end it.
 QList<SpeechVoice> ListServiceVoices(const QList<SpeechVoice> &embedded)
 {
     QList<SpeechVoice> list;
-    SPDConnection *connection = OpenConnection("voices", nullptr);
+    SPDConnection *connection = OpenConnection("voices", SPD_MODE_SINGLE, nullptr);
     if (!connection)
         return list;
     char **modules = spd_list_modules(connection);
@@ -73,28 +71,61 @@ QList<SpeechVoice> ListServiceVoices(const QList<SpeechVoice> &embedded)
     return list;
 }
 
+// Sent to the query's thread to make a blocking call to the service return with EINTR. SIGURG
+// is ignored by default, so one that comes from elsewhere ends nothing either.
+constexpr int InterruptSignal = SIGURG;
+
+void InstallInterruptHandler()
+{
+    [[maybe_unused]] static const bool installed = [] {
+        struct sigaction action {};
+        action.sa_handler = [](int) {};
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = 0;  // no SA_RESTART: the interrupted call fails instead of going on
+        return sigaction(InterruptSignal, &action, nullptr) == 0;
+    }();
+}
+
 }  // namespace
 
-std::optional<QList<SpeechVoice>> QueryServiceVoices(const QList<SpeechVoice> &embedded,
-                                                     int timeLimitMs)
+ServiceVoiceQuery::ServiceVoiceQuery(const QList<SpeechVoice> &embedded)
 {
-    struct Query {
-        std::mutex mutex;
-        std::condition_variable done;
-        std::optional<QList<SpeechVoice>> voices;
-    };
-    auto query = std::make_shared<Query>();
-    // A service that hangs keeps only this thread waiting, never the start of the program.
-    std::thread([query, embedded] {
-        QList<SpeechVoice> voices = ListServiceVoices(embedded);
-        std::lock_guard lock(query->mutex);
-        query->voices = std::move(voices);
-        query->done.notify_all();
-    }).detach();
-    std::unique_lock lock(query->mutex);
-    query->done.wait_for(lock, std::chrono::milliseconds(timeLimitMs),
-                         [&] { return query->voices.has_value(); });
-    return query->voices;
+    InstallInterruptHandler();
+    thread_ = std::thread([this, embedded] { Ask(embedded); });
+}
+
+ServiceVoiceQuery::~ServiceVoiceQuery()
+{
+    Interrupt();
+    thread_.join();
+}
+
+void ServiceVoiceQuery::Ask(const QList<SpeechVoice> &embedded)
+{
+    QList<SpeechVoice> voices = ListServiceVoices(embedded);
+    std::lock_guard lock(mutex_);
+    voices_ = std::move(voices);
+    answered_.notify_all();
+}
+
+std::optional<QList<SpeechVoice>> ServiceVoiceQuery::Voices(std::chrono::milliseconds timeLimit)
+{
+    std::unique_lock lock(mutex_);
+    answered_.wait_for(lock, timeLimit, [this] { return voices_.has_value(); });
+    return voices_;
+}
+
+// A signal that comes between two calls interrupts nothing, so it is sent again until the
+// thread has answered; once a call has failed, libspeechd takes the connection as broken and
+// the calls after it return at once.
+void ServiceVoiceQuery::Interrupt()
+{
+    constexpr auto Resend = std::chrono::milliseconds(10);
+    std::unique_lock lock(mutex_);
+    while (!voices_) {
+        pthread_kill(thread_.native_handle(), InterruptSignal);
+        answered_.wait_for(lock, Resend, [this] { return voices_.has_value(); });
+    }
 }
 
 SpeechDispatcherClient::SpeechDispatcherClient()
@@ -114,7 +145,7 @@ void SpeechDispatcherClient::Connect()
         return;
     Disconnect();
     QString error;
-    connection_ = OpenConnection("voice", &error);
+    connection_ = OpenConnection("voice", SPD_MODE_THREADED, &error);
     if (!connection_)
         throw SpeechError(error.toStdString());
     clientId_ = spd_get_client_id(connection_);

@@ -2,8 +2,12 @@
 #include "SpeechVoice.h"
 #include <QObject>
 #include <QTimer>
+#include <chrono>
+#include <condition_variable>
 #include <functional>
+#include <mutex>
 #include <optional>
+#include <thread>
 
 #include <libspeechd.h>
 
@@ -54,7 +58,26 @@ private:
     QByteArray module_, voice_;
 };
 
-// Asks the service for its voices; nothing when it does not answer within the time limit.
+// Asks the service for its voices on a thread of its own, so that a service that hangs keeps
+// neither the start nor the exit waiting: Voices waits no longer than its time limit, and the
+// destructor interrupts a call to the service that still hangs and joins the thread.
 // The espeak-ng module is not asked: it has the embedded engine's voices under the same names.
-std::optional<QList<SpeechVoice>> QueryServiceVoices(const QList<SpeechVoice> &embedded,
-                                                     int timeLimitMs);
+class ServiceVoiceQuery {
+public:
+    explicit ServiceVoiceQuery(const QList<SpeechVoice> &embedded);
+    ~ServiceVoiceQuery();
+    ServiceVoiceQuery(const ServiceVoiceQuery &) = delete;
+    ServiceVoiceQuery &operator=(const ServiceVoiceQuery &) = delete;
+
+    // Nothing when the service has not answered within the time limit.
+    std::optional<QList<SpeechVoice>> Voices(std::chrono::milliseconds timeLimit);
+
+private:
+    void Ask(const QList<SpeechVoice> &embedded);
+    void Interrupt();
+
+    std::mutex mutex_;
+    std::condition_variable answered_;
+    std::optional<QList<SpeechVoice>> voices_;
+    std::thread thread_;
+};

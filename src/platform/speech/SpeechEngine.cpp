@@ -8,7 +8,7 @@
 namespace {
 
 // How long the start-up waits for speech-dispatcher to list its voices.
-constexpr int ServiceTimeLimitMs = 1500;
+constexpr std::chrono::milliseconds ServiceTimeLimit(1500);
 
 // Ranges under which the panels' default positions (speed 12, pitch 12, volume 90 of 100) give a
 // natural voice: about 180 words a minute, the voice's own pitch, nearly full volume.
@@ -20,7 +20,8 @@ QList<SpeechVoice> EnumerateVoices()
     EspeakSynthesizer &synthesizer = EspeakSynthesizer::Instance();
     const QList<SpeechVoice> embedded = EmbeddedVoiceList(synthesizer.Voices());
     QList<SpeechVoice> voices = embedded;
-    voices += QueryServiceVoices(embedded, ServiceTimeLimitMs).value_or(QList<SpeechVoice>());
+    static ServiceVoiceQuery serviceQuery(embedded);  // its thread is joined at exit
+    voices += serviceQuery.Voices(ServiceTimeLimit).value_or(QList<SpeechVoice>());
     return voices;
 }
 

@@ -2,6 +2,7 @@
 // message or a sound text. How long they take and how much memory they need is measured by
 // bench/documents.
 #include "DocumentSamples.h"
+#include "testsupport/Corpus.h"
 #include "platform/documents/DocumentConversion.h"
 #include <QDir>
 #include <QFile>
@@ -27,8 +28,7 @@ QByteArray RandomBytes(qsizetype size)
 
 QByteArray CorpusBytes(const char *name)
 {
-    QFile file(QStringLiteral(LEKTAVO_CORPUS "/") + QLatin1String(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return Corpus::Bytes(QLatin1String(name));
 }
 
 // Root reads every file, so the unreadable one is tried as the unprivileged user then.
@@ -78,6 +78,7 @@ class TestBadDocuments : public QObject {
 private slots:
     void initTestCase()
     {
+        REQUIRE_IN_CORPUS("ru_turgenev_senilia.hyphenated.pdf");
         QStandardPaths::setTestModeEnabled(true);
         QVERIFY(folder.isValid());
         QVERIFY(QFile::setPermissions(folder.path(), QFile::Permissions(0x7755)));
@@ -100,7 +101,7 @@ private slots:
         QCOMPARE(QProcess::execute(QStringLiteral("qpdf"),
                                    {QStringLiteral("--encrypt"), QStringLiteral("user"), QStringLiteral("owner"),
                                     QStringLiteral("256"), QStringLiteral("--"),
-                                    QStringLiteral(LEKTAVO_CORPUS "/ru_turgenev_senilia.hyphenated.pdf"), Path("locked.pdf")}),
+                                    Corpus::Path(QStringLiteral("ru_turgenev_senilia.hyphenated.pdf")), Path("locked.pdf")}),
                  0);
     }
 

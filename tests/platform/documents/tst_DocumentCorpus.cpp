@@ -2,6 +2,7 @@
 // sequence of words after dropping soft hyphens and reading no-break spaces as spaces, and apart
 // from it the paragraph breaks. Plain-text files must give their exact content.
 #include "platform/documents/DocumentConversion.h"
+#include "testsupport/Corpus.h"
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -67,7 +68,7 @@ const CorpusDocument kDocuments[] = {
 
 QString CorpusPath(const QString &name)
 {
-    return QStringLiteral(LEKTAVO_CORPUS "/") + name;
+    return Corpus::Path(name);
 }
 
 QString ExpectedText(const CorpusDocument &document)
@@ -155,6 +156,7 @@ class TestDocumentCorpus : public QObject {
 private slots:
     void initTestCase()
     {
+        REQUIRE_IN_CORPUS("SOURCES.md");
         QStandardPaths::setTestModeEnabled(true);
         converter = MakeDocumentConverter(programFolder.path() + u'/');
     }
@@ -164,7 +166,7 @@ private slots:
         QStringList listed;
         for (const CorpusDocument &document : kDocuments)
             listed.append(QString::fromLatin1(document.name));
-        QStringList present = QDir(QStringLiteral(LEKTAVO_CORPUS)).entryList(QDir::Files, QDir::Name);
+        QStringList present = QDir(Corpus::Path(QString())).entryList(QDir::Files, QDir::Name);
         present.removeIf([](const QString &name) { return name.endsWith(u".expected.txt") || name == u"SOURCES.md"; });
         listed.sort();
         QCOMPARE(listed, present);

@@ -1,4 +1,5 @@
 #include "platform/documents/DocumentFormat.h"
+#include "testsupport/Corpus.h"
 #include <QFile>
 #include <QTest>
 
@@ -8,8 +9,7 @@ namespace {
 
 QByteArray CorpusBytes(const QString &name)
 {
-    QFile file(QStringLiteral(LEKTAVO_CORPUS "/") + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return Corpus::Bytes(name);
 }
 
 }  // namespace
@@ -18,6 +18,8 @@ class TestDocumentFormat : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { REQUIRE_IN_CORPUS("ru_turgenev_mumu.epub"); }
+
     void contentFirstNameSecond_data()
     {
         QTest::addColumn<QByteArray>("bytes");

@@ -1,9 +1,11 @@
+#include "testsupport/Corpus.h"
+#include "testsupport/SilentSpeechService.h"
 #include "platform/speech/EspeakPlayer.h"
 #include "platform/speech/EspeakSynthesizer.h"
+#include "platform/speech/SpeechDispatcherClient.h"
 #include "platform/speech/SpeechEngine.h"
 #include "platform/speech/SpeechVoice.h"
 #include "platform/speech/WindowsLanguageId.h"
-#include <QFile>
 #include <QRegularExpression>
 #include <QtTest>
 #include <future>
@@ -54,14 +56,13 @@ int Syllables(const QString &text)
     return count;
 }
 
+const QString MixedText = "mixed_austen_chekhov.utf16le.txt.expected.txt";
+
 QString CorpusPassage(bool russian)
 {
-    QFile file(LEKTAVO_CORPUS "/mixed_austen_chekhov.utf16le.txt.expected.txt");
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
     static const QRegularExpression cyrillic("[а-яА-Я]");
     QString passage;
-    for (const QString &line : QString::fromUtf8(file.readAll()).split('\n'))
+    for (const QString &line : QString::fromUtf8(Corpus::Bytes(MixedText)).split('\n'))
         if (line.contains(cyrillic) == russian && passage.size() < 3000)
             passage += line + '\n';
     return passage;
@@ -143,6 +144,27 @@ private slots:
         QCOMPARE(other[1].languageId, UnspecifiedLanguageId);
     }
 
+    void aServiceThatNeverAnswersHoldsUpNeitherTheStartNorTheExit()
+    {
+        SilentSpeechService service;
+        QVERIFY(service.Listening());
+        {
+            ServiceVoiceQuery query({});
+            QVERIFY(!query.Voices(std::chrono::milliseconds(200)));
+        }  // ends the question the service never answers, and joins its thread
+    }
+
+    void aServiceThatHangsUpGivesNoVoices()
+    {
+        SilentSpeechService service;
+        QVERIFY(service.Listening());
+        ServiceVoiceQuery query({});
+        service.HangUpOnTheFirstClient();
+        const auto voices = query.Voices(std::chrono::seconds(20));
+        QVERIFY(voices);
+        QVERIFY(voices->isEmpty());
+    }
+
     void installedEmbeddedVoices()
     {
         auto &synthesizer = EspeakSynthesizer::Instance();
@@ -163,6 +185,7 @@ private slots:
     {
         const SpeechEngine::Scale &speed = SpeechEngine::ScalesOf(SpeechVoice::Backend::Embedded).speed;
         const int value = speed.min + (speed.max - speed.min) * 12 / 100;
+        REQUIRE_IN_CORPUS(MixedText);
         const QString english = CorpusPassage(false), russian = CorpusPassage(true);
         QVERIFY(english.size() > 1000 && russian.size() > 1000);
 
