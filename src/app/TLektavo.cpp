@@ -5,12 +5,14 @@
 #include "FindBar.h"
 #include "Handlers.h"
 #include "KeyPreview.h"
+#include "MainMenu.h"
 #include "PageSwitch.h"
 #include "QtAppearanceDialogs.h"
 #include "ReadingAloud.h"
 #include "SettingsBinding.h"
 #include "SoundPage.h"
 #include "SpeedReader.h"
+#include "TFormAbout.h"
 #include "TFormHello.h"
 #include "ViewModes.h"
 #include "WindowDocuments.h"
@@ -35,6 +37,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -46,6 +49,7 @@
 #include <QTabWidget>
 #include <QTextDocument>
 #include <QTimer>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -281,55 +285,115 @@ void TLektavo::BuildCommands()
     AppearanceCommands &a = *appearance;
     DocumentCommands &d = *documents;
     commands.Add({
-        {"LoadFromFile1", QStringLiteral("Загрузить из файла..."), {}, [&d] { d.LoadFromFile1Click(); }},
-        {"LoadFromClipboard1", QStringLiteral("Загрузить из буфера"), {}, [&d] { d.LoadFromClipboard1Click(); }},
-        {"SaveToFile1", QStringLiteral("Сохранить в файл..."), {}, [&d] { d.SaveToFile1Click(); }},
-        {"Clear1", QStringLiteral("Очистить"), {}, [&d] { d.Clear1Click(); }},
-        {"Close1", QStringLiteral("Завершить работу"), {}, [this] { close(); }},
-        {"mnScreen", QStringLiteral("Полный экран"), {}, [this] { viewModes->mnScreenClick(); }},
-        {"mnWindow", QStringLiteral("Окно"), {}, [this] { viewModes->mnWindowClick(); }},
-        {"MnTaCenter", QStringLiteral("Текст по центру"), {}, [this] { viewModes->MnTaCenterClick(); },
+        {"LoadFromFile1Click", QStringLiteral("Загрузить из файла..."), {}, [&d] { d.LoadFromFile1Click(); }},
+        {"LoadFromClipboard1Click", QStringLiteral("Загрузить из буфера"), {}, [&d] { d.LoadFromClipboard1Click(); }},
+        {"SaveToFile1Click", QStringLiteral("Сохранить в файл..."), {}, [&d] { d.SaveToFile1Click(); }},
+        {"Clear1Click", QStringLiteral("Очистить"), {}, [&d] { d.Clear1Click(); }},
+        {"Close1Click", QStringLiteral("Завершить работу"), {}, [this] { close(); }},
+        {"mnScreenClick", QStringLiteral("Полный экран"), {}, [this] { viewModes->mnScreenClick(); }},
+        {"mnWindowClick", QStringLiteral("Окно"), {}, [this] { viewModes->mnWindowClick(); }},
+        {"MnTaCenterClick", QStringLiteral("Текст по центру"), {}, [this] { viewModes->MnTaCenterClick(); },
          [this] { return viewModes->TextCentred(); }},
-        {"MnFind1", QStringLiteral("Найти"), QKeySequence(Qt::CTRL | Qt::Key_F), [this] { MnFind1Click(); },
+        {"MnFind1Click", QStringLiteral("Найти"), QKeySequence(Qt::CTRL | Qt::Key_F), [this] { MnFind1Click(); },
          [this] { return findBar->Shown(); }},
-        {"SelectAll1", QStringLiteral("Выделить все"), {}, [&e] { e.SelectAll1Click(); }},
-        {"Cut1", QStringLiteral("Вырезать"), {}, [&e] { e.Cut1Click(); }},
-        {"Copy1", QStringLiteral("Копировать"), {}, [&e] { e.Copy1Click(); }},
-        {"Paste1", QStringLiteral("Вставить"), {}, [&e] { e.Paste1Click(); }},
+        {"SelectAll1Click", QStringLiteral("Выделить все"), {}, [&e] { e.SelectAll1Click(); }},
+        {"Cut1Click", QStringLiteral("Вырезать"), {}, [&e] { e.Cut1Click(); }},
+        {"Copy1Click", QStringLiteral("Копировать"), {}, [&e] { e.Copy1Click(); }},
+        {"Paste1Click", QStringLiteral("Вставить"), {}, [&e] { e.Paste1Click(); }},
         {"AcSelectAll", QStringLiteral("Выделить все"), QKeySequence::SelectAll, [&e] { e.AcSelectAllExecute(); }},
         {"AcCut", QStringLiteral("Вырезать"), QKeySequence::Cut, [&e] { e.AcCutExecute(); }},
         {"AcCopy", QStringLiteral("Копировать"), QKeySequence::Copy, [&e] { e.AcCopyExecute(); }},
         {"AcPaste", QStringLiteral("Вставить"), QKeySequence(Qt::CTRL | Qt::Key_V), [&e] { e.AcPasteExecute(); }},
         {"AcPaste1", QStringLiteral("Вставить"), QKeySequence(Qt::SHIFT | Qt::Key_Insert), [&e] { e.AcPasteExecute(); }},
-        {"DelMin1", QStringLiteral("Удалить переносы"), {}, [&e] { e.DelMin1Click(); }},
-        {"Sentences1", QStringLiteral("Разбить на предложения"), {}, [&e] { e.Sentences1Click(); }},
-        {"Re1Font1", QStringLiteral("Шрифт..."), {}, [&a] { a.Re1Font1Click(); }},
-        {"Re1Color1", QStringLiteral("Цвет..."), {}, [&a] { a.Re1Color1Click(); }},
-        {"HighLite1", QStringLiteral("Цвет шрифта подсветки..."), {}, [&a] { a.IndicatorsColor1Click(); }},
-        {"BgHightLight1", QStringLiteral("Фон подсветки..."), {}, [&a] { a.BgHightLight1Click(); }},
-        {"PnFont1", QStringLiteral("Шрифт..."), {}, [&a] { a.PnFont1Click(); }},
-        {"PnFontColor1", QStringLiteral("Цвет шрифта..."), {}, [&a] { a.PnFontColor1Click(); }},
-        {"PnColor1", QStringLiteral("Цвет..."), {}, [&a] { a.PnColor1Click(); }},
+        {"DelMin1Click", QStringLiteral("Удалить переносы"), {}, [&e] { e.DelMin1Click(); }},
+        {"Sentences1Click", QStringLiteral("Разбить на предложения"), {}, [&e] { e.Sentences1Click(); }},
+        {"Re1Font1Click", QStringLiteral("Шрифт..."), {}, [&a] { a.Re1Font1Click(); }},
+        {"Re1Color1Click", QStringLiteral("Цвет..."), {}, [&a] { a.Re1Color1Click(); }},
+        {"IndicatorsColor1Click", QStringLiteral("Цвет шрифта подсветки..."), {}, [&a] { a.IndicatorsColor1Click(); }},
+        {"BgHightLight1Click", QStringLiteral("Фон подсветки..."), {}, [&a] { a.BgHightLight1Click(); }},
+        {"PnFont1Click", QStringLiteral("Шрифт..."), {}, [&a] { a.PnFont1Click(); }},
+        {"PnFontColor1Click", QStringLiteral("Цвет шрифта..."), {}, [&a] { a.PnFontColor1Click(); }},
+        {"PnColor1Click", QStringLiteral("Цвет..."), {}, [&a] { a.PnColor1Click(); }},
+        {"Indicators1Click", QStringLiteral("Показывать скорость чтения"), {},
+         [this] { speedReading->Controller().Indicators1Click(); },
+         [this] { return speedReading->Controller().Settings().IndicatorsShown; }},
+        {"Help1Click", QStringLiteral("Помощь"), QKeySequence(Qt::Key_F1), [] { Help1Click(); }},
+        {"About1Click", QStringLiteral("О программе"), {}, [this] { About1Click(); }},
+        {"MenuBarKeyboard", QStringLiteral("Меню"), QKeySequence(Qt::Key_F10), [this] { mainMenu->OpenFromKeyboard(); }},
     });
 }
 
-// The main menu Mm1: "Файл" so far.
+// The main menu and the context menus; "Правка" follows the tab.
 void TLektavo::BuildMenus()
 {
-    menuBar()->setObjectName("Mm1");
-    QMenu *file = menuBar()->addMenu(QStringLiteral("Файл"));
-    file->setObjectName("MnFile");
-    for (const char *name : {"LoadFromFile1", "LoadFromClipboard1", "SaveToFile1", "Clear1"})
-        file->addAction(commands.Action(name));
-    file->addSeparator()->setObjectName("N3");
-    file->addAction(commands.Action("Close1"));
+    mainMenu = std::make_unique<MainMenu>(*this, commands, [this] { return MenuState(); });
     if (auto *more = menuBar()->findChild<QWidget *>("qt_menubar_ext_button"))
         more->setAccessibleName(QStringLiteral("Ещё"));
+    const auto contextMenu = [this](QWidget *widget, const char *menu) {
+        widget->setContextMenuPolicy(Qt::CustomContextMenu);
+        OnSignal(widget, &QWidget::customContextMenuRequested, this, menu, [this, widget, menu](const QPoint &at) {
+            if (std::string_view(menu) == "Pu1")
+                Pu1Popup();
+            mainMenu->ShowContextMenu(menu, widget->mapToGlobal(at));
+        });
+    };
+    contextMenu(Re1, "Pu1");
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
+        if (now == Re1 && QApplication::mouseButtons() != Qt::NoButton)
+            focusTakenByPress = old;
+    });
+    contextMenu(findBar->Edit1(), "Pu2");
+    for (const char *display : {"PnSR", "LbWords", "LbSymbols"})
+        contextMenu(findChild<QWidget *>(display), "Pu3");
+    mainMenu->FollowTab();
 }
 
-// The check mark of "Найти" flips, the find bar follows and the state is stored.
+// What the menus' rules look at.
+MenuFacts TLektavo::MenuState()
+{
+    MenuFacts facts;
+    facts.textEmpty = re1Area->TextLength() == 0;
+    facts.textBlank = !reading->Controller().TextAvailable();
+    facts.selectionEmpty = re1Area->SelLength() == 0;
+    facts.clipboardHasText = !reading->SystemClipboard().Text().isEmpty();
+    facts.readingTab = PageControl1->currentIndex() == TsReIndex;
+    facts.speedReaderTab = PageControl1->currentIndex() == TsSrIndex;
+    facts.fullScreen = isFullScreen();
+    facts.findField = findBar->Edit1()->text();
+    facts.findFieldSelected = int(findBar->Edit1()->selectedText().size());
+    facts.indicatorsShown = speedReading->Controller().Settings().IndicatorsShown;
+    facts.textCentred = viewModes->TextCentred();
+    facts.findBarShown = findBar->Shown();
+    return facts;
+}
+
+// A right click in the text leaves the keyboard focus where it was before the click.
+void TLektavo::Pu1Popup()
+{
+    if (activeControlAtMouseDown)
+        activeControlAtMouseDown->setFocus(Qt::PopupFocusReason);
+}
+
+// The help document opens with the desktop's own program for it; nothing is said when none does.
+void TLektavo::Help1Click()
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(DataFile(QStringLiteral("Help.html"))));
+}
+
+// Modal for the whole program, without holding up the event loop.
+void TLektavo::About1Click()
+{
+    auto *about = new TFormAbout(this);
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    about->open();
+}
+
+// The check mark of "Найти" flips, the find bar follows and the state is stored; only on the
+// reading tab, where "Правка" is.
 void TLektavo::MnFind1Click()
 {
+    if (PageControl1->currentIndex() != TsReIndex)
+        return;
     findBar->Show(!findBar->Shown());
     settings.Record().SetFlag(SettingsField::MnFind1, findBar->Shown());
 }
@@ -552,6 +616,13 @@ void TLektavo::RecomputeVisibleLineCount()
 
 bool TLektavo::eventFilter(QObject *watched, QEvent *event)
 {
+    // Qt gives the text the focus before the press reaches here: the control that had it is the one
+    // the press took it from.
+    if (watched == Re1->viewport() && event->type() == QEvent::MouseButtonPress)
+    {
+        QWidget *takenFrom = std::exchange(focusTakenByPress, nullptr).data();
+        activeControlAtMouseDown = takenFrom ? takenFrom : QApplication::focusWidget();
+    }
     // Ctrl+A in the text goes to "Выделить все", which selects all or nothing in turn.
     if (watched == Re1 && event->type() == QEvent::ShortcutOverride
         && static_cast<QKeyEvent *>(event)->matches(QKeySequence::SelectAll))
@@ -593,4 +664,5 @@ void TLektavo::PageControl1Changed(int index)
     pageSwitch->PageControl1Changing(shownPage);
     shownPage = index;
     pageSwitch->PageControl1Change(index);
+    mainMenu->FollowTab();
 }

@@ -5,6 +5,7 @@
 #include "settings/SettingsControls.h"
 #include "settings/SettingsStore.h"
 #include "voices/VoiceChannel.h"
+#include "workspace/MenuRules.h"
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
@@ -20,6 +21,7 @@ class EditingCommands;
 class EditingView;
 class FindBar;
 class KeyboardLayout;
+class MainMenu;
 class PageSwitch;
 class PageSwitchWindow;
 class QLabel;
@@ -85,6 +87,10 @@ private:
     void BuildCommands();
     void BuildMenus();
     bool LastTextKeptOrLetGo();
+    MenuFacts MenuState();
+    void Pu1Popup();
+    static void Help1Click();
+    void About1Click();
     void MnFind1Click();
     void ShowTextFont(const FontDescription &font);
     void BindSettings();
@@ -129,6 +135,9 @@ private:
     std::unique_ptr<DocumentLoader> loader;
     std::unique_ptr<DocumentView> documentView;
     std::unique_ptr<DocumentCommands> documents;
+    std::unique_ptr<MainMenu> mainMenu;
+    QPointer<QWidget> activeControlAtMouseDown;
+    QPointer<QWidget> focusTakenByPress;
     CommandTable commands;
     std::unique_ptr<PageSwitchWindow> pageSwitchWindow;
     std::unique_ptr<PageSwitch> pageSwitch;

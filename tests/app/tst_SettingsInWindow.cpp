@@ -64,7 +64,7 @@ private slots:
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         QTRY_VERIFY(window->isFullScreen());
-        window->Command("mnWindow")->trigger();
+        window->Command("mnWindowClick")->trigger();
         QTRY_VERIFY(!window->isFullScreen());
         if (maximisedBefore)
             QTRY_VERIFY(window->isMaximized());
@@ -100,7 +100,7 @@ private slots:
         QCOMPARE(Named<QWidget>(*window, "PnRe")->palette().color(QPalette::Window), QColor(1, 2, 3));
         QCOMPARE(Named<QLabel>(*window, "LbTest")->palette().color(QPalette::Window), QColor(4, 5, 6));
         QCOMPARE(Named<QLabel>(*window, "LbTest")->palette().color(QPalette::WindowText), QColor(7, 8, 9));
-        QVERIFY(window->Command("MnTaCenter")->isChecked());
+        QVERIFY(window->Command("MnTaCenterClick")->isChecked());
         QCOMPARE(Named<QPlainTextEdit>(*window, "Re1")->document()->defaultTextOption().alignment(), Qt::AlignHCenter);
         QCOMPARE(Named<QSpinBox>(*window, "UpDown1")->value(), 7);
         QVERIFY(!Named<QCheckBox>(*window, "CbLangApart")->isChecked());
@@ -166,9 +166,9 @@ private slots:
             Answering font(Dialogs::FontHook, {[](const QFont &) { return std::optional(QFont("DejaVu Serif", 18)); }});
             Answering colour(Dialogs::ColourHook, {[](const QColor &) { return std::optional(QColor(10, 20, 30)); }});
             auto window = Open(folder);
-            window->Command("Re1Font1")->trigger();
-            window->Command("Re1Color1")->trigger();
-            window->Command("MnFind1")->trigger();
+            window->Command("Re1Font1Click")->trigger();
+            window->Command("Re1Color1Click")->trigger();
+            window->Command("MnFind1Click")->trigger();
             QCOMPARE(window->Settings().Record().Colour(SettingsField::TextBackground), MakeColorRef(10, 20, 30));
             QCOMPARE(Named<QPlainTextEdit>(*window, "Re1")->font().family(), QString("DejaVu Serif"));
             QVERIFY(Named<QWidget>(*window, "PnFind")->isVisibleTo(window.get()));
@@ -182,7 +182,7 @@ private slots:
         QCOMPARE(Named<QPlainTextEdit>(*window, "Re1")->font().pointSize(), 18);
         QCOMPARE(Named<QWidget>(*window, "PnRe")->palette().color(QPalette::Window), QColor(10, 20, 30));
         QVERIFY(Named<QWidget>(*window, "PnFind")->isVisibleTo(window.get()));
-        QVERIFY(window->Command("MnFind1")->isChecked());
+        QVERIFY(window->Command("MnFind1Click")->isChecked());
     }
 
     // The highlight colours stored in "Data.dat" are the ones a reading shows.

@@ -89,7 +89,7 @@ private slots:
         re1.ScrollLines(55 - re1.FirstVisibleLine());
         const QString text = re1.Text();
 
-        w.window.Command("mnScreen")->trigger();
+        w.window.Command("mnScreenClick")->trigger();
         QTRY_VERIFY(w.window.isFullScreen());
         QCOMPARE(w.Record().Flag(SettingsField::MaximisedBeforeFullScreen), maximised);
         QCOMPARE(w.Record().Byte(SettingsField::WindowState), quint8(maximised ? 2 : 0));
@@ -99,7 +99,7 @@ private slots:
         QCOMPARE(w.Record().Int(SettingsField::SelLength), 9);
         QCOMPARE(re1.FirstVisibleLine(), 55);
 
-        w.window.Command("mnWindow")->trigger();
+        w.window.Command("mnWindowClick")->trigger();
         QTRY_VERIFY(!w.window.isFullScreen());
         QCOMPARE(w.window.isMaximized(), maximised);
         QTRY_COMPARE(w.window.geometry(), before);
@@ -187,15 +187,15 @@ private slots:
         w.Re1()->document()->setModified(false);
         QCOMPARE(w.window.Text().FirstVisibleLine(), 140);
 
-        w.window.Command("MnTaCenter")->trigger();
-        QVERIFY(w.window.Command("MnTaCenter")->isChecked());
+        w.window.Command("MnTaCenterClick")->trigger();
+        QVERIFY(w.window.Command("MnTaCenterClick")->isChecked());
         QCOMPARE(w.Re1()->document()->defaultTextOption().alignment(), Qt::AlignHCenter);
         QVERIFY(w.Record().Flag(SettingsField::MnTaCenter));
         QCOMPARE(w.window.Text().FirstVisibleLine(), 140);
         QCOMPARE(w.window.Text().SelText(), QStringLiteral("рока "));
         QVERIFY(!w.Re1()->document()->isModified());
 
-        w.window.Command("MnTaCenter")->trigger();
+        w.window.Command("MnTaCenterClick")->trigger();
         QCOMPARE(w.Re1()->document()->defaultTextOption().alignment(), Qt::AlignLeft);
         QVERIFY(!w.Record().Flag(SettingsField::MnTaCenter));
     }
@@ -205,11 +205,11 @@ private slots:
         QTemporaryDir folder;
         {
             TLektavo window({}, folder.path() + '/', ScriptedVoices().Take());
-            window.Command("MnTaCenter")->trigger();
+            window.Command("MnTaCenterClick")->trigger();
             window.close();
         }
         TLektavo window({}, folder.path() + '/', ScriptedVoices().Take());
-        QVERIFY(window.Command("MnTaCenter")->isChecked());
+        QVERIFY(window.Command("MnTaCenterClick")->isChecked());
         QCOMPARE(Named<QPlainTextEdit>(window, "Re1")->document()->defaultTextOption().alignment(), Qt::AlignHCenter);
     }
 
@@ -224,7 +224,7 @@ private slots:
         QTest::keyClick(&w.window, Qt::Key_F, Qt::ControlModifier);
         auto *edit1 = Named<QLineEdit>(w.window, "Edit1");
         QTRY_VERIFY(edit1->hasFocus());
-        QVERIFY(w.window.Command("MnFind1")->isChecked());
+        QVERIFY(w.window.Command("MnFind1Click")->isChecked());
         for (const QChar c : QStringLiteral("ДВА"))
             QTest::sendKeyEvent(QTest::Click, edit1, Qt::Key_unknown, QString(c), Qt::NoModifier);
         QTest::keyClick(edit1, Qt::Key_Return);
@@ -279,10 +279,10 @@ private slots:
         ShownWindow w;
         w.window.setGeometry(100, 100, 640, 420);
         QTRY_COMPARE(w.window.width(), 640);
-        w.window.Command("mnScreen")->trigger();
+        w.window.Command("mnScreenClick")->trigger();
         QTRY_VERIFY(w.window.isFullScreen());
-        w.window.Command("mnScreen")->trigger();
-        w.window.Command("mnWindow")->trigger();
+        w.window.Command("mnScreenClick")->trigger();
+        w.window.Command("mnWindowClick")->trigger();
         QTRY_VERIFY(!w.window.isFullScreen());
         QVERIFY(!w.window.isMaximized());
         QTRY_COMPARE(w.window.geometry().size(), QSize(640, 420));

@@ -82,13 +82,13 @@ private slots:
         QTest::qWait(200);
         const QRect before = w.window.geometry();
 
-        w.window.Command("mnScreen")->trigger();
+        w.window.Command("mnScreenClick")->trigger();
         const QRect screen = w.window.screen()->geometry();
         QTRY_VERIFY(WindowStates(w.window).contains("_NET_WM_STATE_FULLSCREEN"));
         QTRY_COMPARE(w.window.geometry(), screen);
         QCOMPARE(w.window.frameGeometry(), screen);
 
-        w.window.Command("mnWindow")->trigger();
+        w.window.Command("mnWindowClick")->trigger();
         QTRY_VERIFY(!WindowStates(w.window).contains("_NET_WM_STATE_FULLSCREEN"));
         QTRY_COMPARE(w.window.geometry(), before);
         QCOMPARE(WindowStates(w.window).contains("_NET_WM_STATE_MAXIMIZED_VERT"), maximised);

@@ -33,3 +33,17 @@ void WriteLocationValue(const QString &programFolder)
     QSettings settings(QStringLiteral("Lektavo"), QStringLiteral("Lektavo"));
     settings.setValue(QStringLiteral("Location"), programFolder);
 }
+
+QString FindDataFile(const QString &executableFolder, const QString &name)
+{
+    const QDir beside(executableFolder);
+    const QString installed = beside.filePath(QStringLiteral("../share/lektavo/") + name);
+    if (!beside.exists(name) && QFileInfo::exists(installed))
+        return QDir::cleanPath(installed);
+    return beside.filePath(name);
+}
+
+QString DataFile(const QString &name)
+{
+    return FindDataFile(QCoreApplication::applicationDirPath(), name);
+}

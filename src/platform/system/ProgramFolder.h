@@ -9,3 +9,9 @@ QString ProgramFolder();
 
 // Writes the "Location" value (organisation and application "Lektavo"); failures are ignored.
 void WriteLocationValue(const QString &programFolder);
+
+// A file the program reads and never writes (the help document): beside the executable (a build
+// folder, a portable copy), else in the installed data folder share/lektavo beside its bin. The
+// path beside the executable when it is in neither.
+QString FindDataFile(const QString &executableFolder, const QString &name);
+QString DataFile(const QString &name);
