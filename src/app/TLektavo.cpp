@@ -500,6 +500,15 @@ void TLektavo::BringForward()
     target->activateWindow();
 }
 
+void TLektavo::OpenDocument(const QString &path)
+{
+    if (splash)
+        BringForward();
+    else
+        ForceForeground(this);
+    Guarded("OpenDocument", [&] { documents->FilesDropped({path}); });
+}
+
 void TLektavo::ActivationMessage()
 {
     if (soundPage->CbAutoActive->isChecked() && PageControl1->currentIndex() == TsReIndex)

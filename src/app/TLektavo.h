@@ -57,6 +57,9 @@ public:
 
     void BringForward();       // a second start asked this instance to come forward
     void ActivationMessage();  // a sibling program asked the window to come forward
+    // A later start handed over a document: it opens as a dropped file, and the window comes
+    // forward.
+    void OpenDocument(const QString &path);
 
     TextArea &Text();  // Re1 as the logic sees it
     ReadingController &Reading();
