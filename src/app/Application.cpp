@@ -1,17 +1,35 @@
 #include "app/Application.h"
+#include "LektavoVersion.h"
 #include "app/TFormHello.h"
 #include "app/TLektavo.h"
 #include "platform/Guarded.h"
 #include "platform/speech/SpeechEngine.h"
 #include "platform/system/ProgramFolder.h"
 #include "platform/system/SingleInstance.h"
+#include <QDir>
 #include <QEvent>
+#include <QIcon>
 #include <QPointer>
 
+namespace {
+// The icon rendered at each size in the resources.
+QIcon ProgramIcon()
+{
+    QIcon icon;
+    for (const QFileInfo &file : QDir(QStringLiteral(":/icons")).entryInfoList(QDir::Files))
+        icon.addFile(file.filePath());
+    return icon;
+}
+}
+
+// The application's name gives the windows their class ("Lektavo"), and the desktop file's name
+// their application id on Wayland: both as the desktop entry names them.
 LektavoApplication::LektavoApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     setOrganizationName(QStringLiteral("Lektavo"));
     setApplicationName(QStringLiteral("Lektavo"));
+    setDesktopFileName(QStringLiteral(LEKTAVO_DESKTOP_ID));
+    setWindowIcon(ProgramIcon());
 }
 
 bool LektavoApplication::notify(QObject *receiver, QEvent *event)
@@ -56,15 +74,62 @@ private:
     QWidget *window;
     std::function<void(QWidget *)> shown;
 };
+
+// What a later start asks of the running instance: to open the document it was given, or to come
+// forward.
+QString HandOverCommand(const QStringList &arguments)
+{
+    if (arguments.isEmpty() || arguments.first().isEmpty())
+        return QStringLiteral("raise");
+    return SingleInstance::OpenCommand(arguments.first());
+}
+
+// The commands of later starts, carried out by the main window; those that arrive while the
+// splash is up and the window is not made yet wait for it.
+class LaterStarts : public QObject {
+public:
+    explicit LaterStarts(SingleInstance &instance)
+    {
+        connect(&instance, &SingleInstance::CommandReceived, this, [this](const QString &command) {
+            if (window)
+                CarryOut(command);
+            else
+                waiting << command;
+        });
+    }
+
+    void ServeWith(TLektavo &mainWindow)
+    {
+        window = &mainWindow;
+        for (const QString &command : std::exchange(waiting, {}))
+            CarryOut(command);
+    }
+
+private:
+    void CarryOut(const QString &command)
+    {
+        if (command == QLatin1String("raise"))
+            window->BringForward();
+        else if (command == QLatin1String("activate"))
+            window->ActivationMessage();
+        else if (const QString document = SingleInstance::DocumentToOpen(command); !document.isEmpty())
+            window->OpenDocument(document);
+    }
+
+    TLektavo *window = nullptr;
+    QStringList waiting;
+};
 }
 
 int StartLektavo(const StartupEnvironment &environment)
 {
     SingleInstance instance(environment.socketPath);
-    if (instance.SendToRunning(QStringLiteral("raise")))
+    const QString handOver = HandOverCommand(environment.arguments);
+    if (instance.SendToRunning(handOver))
         return 0;
-    if (!instance.Listen() && instance.SendToRunning(QStringLiteral("raise")))
+    if (!instance.Listen() && instance.SendToRunning(handOver))
         return 0;
+    LaterStarts laterStarts(instance);
 
     QPointer<TFormHello> splash = new TFormHello;
     if (!splash->FormCreate(environment.speechAvailable)) {
@@ -76,13 +141,7 @@ int StartLektavo(const StartupEnvironment &environment)
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
     TLektavo window(environment.arguments, environment.programFolder(), environment.voiceEngines(), splash);
-    QObject::connect(&instance, &SingleInstance::CommandReceived, &window,
-                     [&window](const QString &command) {
-                         if (command == QLatin1String("raise"))
-                             window.BringForward();
-                         else if (command == QLatin1String("activate"))
-                             window.ActivationMessage();
-                     });
+    laterStarts.ServeWith(window);
     ShownWatcher watcher(&window, environment.mainWindowShown);
     return QApplication::exec();
 }

@@ -23,6 +23,7 @@
 #include "platform/qt/QtAppearance.h"
 #include "platform/qt/QtTextArea.h"
 #include "platform/qt/QtTimer.h"
+#include "platform/system/DataFiles.h"
 #include "platform/system/ForceForeground.h"
 #include "platform/system/ProgramFolder.h"
 #include "platform/system/QuitRequests.h"
@@ -317,7 +318,7 @@ void TLektavo::BuildCommands()
         {"Indicators1Click", QStringLiteral("Показывать скорость чтения"), {},
          [this] { speedReading->Controller().Indicators1Click(); },
          [this] { return speedReading->Controller().Settings().IndicatorsShown; }},
-        {"Help1Click", QStringLiteral("Помощь"), QKeySequence(Qt::Key_F1), [] { Help1Click(); }},
+        {"Help1Click", QStringLiteral("Помощь"), QKeySequence(Qt::Key_F1), [this] { Help1Click(); }},
         {"About1Click", QStringLiteral("О программе"), {}, [this] { About1Click(); }},
         {"MenuBarKeyboard", QStringLiteral("Меню"), QKeySequence(Qt::Key_F10), [this] { mainMenu->OpenFromKeyboard(); }},
     });
@@ -374,10 +375,12 @@ void TLektavo::Pu1Popup()
         activeControlAtMouseDown->setFocus(Qt::PopupFocusReason);
 }
 
-// The help document opens with the desktop's own program for it; nothing is said when none does.
+// The help document opens with the desktop's own program for it; nothing is said when none does,
+// nor when the document is nowhere to be found (then the program folder is asked for it).
 void TLektavo::Help1Click()
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(DataFile(QStringLiteral("Help.html"))));
+    const QString found = DataFile(QStringLiteral("Help.html"));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(found.isEmpty() ? settings.HelpPath() : found));
 }
 
 // Modal for the whole program, without holding up the event loop.
@@ -562,6 +565,15 @@ void TLektavo::BringForward()
     QWidget *target = splash ? static_cast<QWidget *>(splash.data()) : this;
     target->raise();
     target->activateWindow();
+}
+
+void TLektavo::OpenDocument(const QString &path)
+{
+    if (splash)
+        BringForward();
+    else
+        ForceForeground(this);
+    Guarded("OpenDocument", [&] { documents->FilesDropped({path}); });
 }
 
 void TLektavo::ActivationMessage()

@@ -59,6 +59,9 @@ public:
 
     void BringForward();       // a second start asked this instance to come forward
     void ActivationMessage();  // a sibling program asked the window to come forward
+    // A later start handed over a document: it opens as a dropped file, and the window comes
+    // forward.
+    void OpenDocument(const QString &path);
 
     TextArea &Text();  // Re1 as the logic sees it
     ReadingController &Reading();
@@ -89,7 +92,7 @@ private:
     bool LastTextKeptOrLetGo();
     MenuFacts MenuState();
     void Pu1Popup();
-    static void Help1Click();
+    void Help1Click();
     void About1Click();
     void MnFind1Click();
     void ShowTextFont(const FontDescription &font);

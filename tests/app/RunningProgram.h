@@ -8,29 +8,30 @@
 #include <csignal>
 #include <pthread.h>
 
-// The program copied alone into a fresh folder and started there with a private runtime, config
-// and data folder, so that tests running side by side never meet.
+// The program copied alone into a fresh folder, or an installed one where it lies, started in
+// that folder with a private runtime, config and data folder, so that tests running side by side
+// never meet.
 class RunningProgram {
 public:
-    RunningProgram()
+    RunningProgram() : binary(root.filePath("program/lektavo"))
     {
-        QDir(root.path()).mkpath("program");
-        QDir(root.path()).mkpath("runtime");
-        QFile::setPermissions(root.filePath("runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                            QFileDevice::ExeOwner);
-        QFile::copy(LEKTAVO_BINARY, Binary());
+        MakeFolders();
+        QFile::copy(LEKTAVO_BINARY, binary);
     }
+    explicit RunningProgram(QString installedBinary) : binary(std::move(installedBinary)) { MakeFolders(); }
 
     QString Folder() const { return root.filePath("program"); }
-    QString Binary() const { return root.filePath("program/lektavo"); }
+    QString Binary() const { return binary; }
     QString SocketPath() const { return root.filePath("runtime/lektavo.socket"); }
+    QString DataFolder() const { return root.filePath("data"); }
+    QString ConfigFolder() const { return root.filePath("config"); }
 
     QProcessEnvironment Environment() const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_RUNTIME_DIR", root.filePath("runtime"));
-        environment.insert("XDG_CONFIG_HOME", root.filePath("config"));
-        environment.insert("XDG_DATA_HOME", root.filePath("data"));
+        environment.insert("XDG_CONFIG_HOME", ConfigFolder());
+        environment.insert("XDG_DATA_HOME", DataFolder());
         environment.remove("QT_QPA_PLATFORM");
         return environment;
     }
@@ -58,6 +59,14 @@ public:
     }
 
 private:
+    void MakeFolders()
+    {
+        QDir(root.path()).mkpath("program");
+        QDir(root.path()).mkpath("runtime");
+        QFile::setPermissions(root.filePath("runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                            QFileDevice::ExeOwner);
+    }
+
     // As from a shell: QProcess ignores SIGPIPE in the test and the test support blocks it, and a
     // child would inherit both.
     static void RestoreDefaultSignals()
@@ -69,4 +78,5 @@ private:
     }
 
     QTemporaryDir root;
+    QString binary;
 };

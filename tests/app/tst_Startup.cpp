@@ -37,6 +37,16 @@ public:
     }
 };
 
+// The square sizes an icon has, smallest first.
+QList<int> Sizes(const QIcon &icon)
+{
+    QList<int> sizes;
+    for (const QSize &size : icon.availableSizes())
+        sizes << (size.width() == size.height() ? size.width() : -1);
+    std::sort(sizes.begin(), sizes.end());
+    return sizes;
+}
+
 void LeaveStaleSocket(const QString &path)
 {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
@@ -111,13 +121,84 @@ private slots:
         QVERIFY(SingleInstance(path).SendToRunning("raise"));
     }
 
+    // executable: the executable's folder, relative to a fresh folder unless absolute; made: the
+    // folders made there first.
+    void programFolderIsTheExecutablesUnlessItIsASystemFolder_data()
+    {
+        QTest::addColumn<QString>("executable");
+        QTest::addColumn<QStringList>("made");
+        QTest::addColumn<bool>("keptThere");
+        QTest::newRow("a writable folder") << "portable" << QStringList{"portable"} << true;
+        QTest::newRow("a system folder") << "/usr/bin" << QStringList{} << false;
+        QTest::newRow("a folder that is gone") << "gone" << QStringList{} << false;
+        QTest::newRow("bin of an installed tree") << "root/usr/bin" << QStringList{"root/usr/bin", "root/usr/share"} << false;
+        QTest::newRow("a bin folder alone") << "tools/bin" << QStringList{"tools/bin"} << true;
+    }
     void programFolderIsTheExecutablesUnlessItIsASystemFolder()
     {
+        QFETCH(QString, executable);
+        QFETCH(QStringList, made);
+        QFETCH(bool, keptThere);
         QTemporaryDir home, data;
-        QCOMPARE(ChooseProgramFolder(home.path(), data.filePath("Lektavo")), home.path() + "/");
-        QCOMPARE(ChooseProgramFolder("/usr/bin", data.filePath("Lektavo")), data.filePath("Lektavo") + "/");
-        QVERIFY(QDir(data.filePath("Lektavo")).exists());
-        QCOMPARE(ChooseProgramFolder(home.filePath("gone"), data.filePath("L2")), data.filePath("L2") + "/");
+        for (const QString &folder : made)
+            QVERIFY(QDir(home.path()).mkpath(folder));
+        const QString folder = QDir(home.path()).filePath(executable);
+
+        const QString chosen = ChooseProgramFolder(folder, data.filePath("Lektavo"));
+        QCOMPARE(chosen, (keptThere ? folder : data.filePath("Lektavo")) + "/");
+        QVERIFY(QDir(chosen).exists());
+    }
+
+    // A later start names its document relative to its own folder; every character of the name
+    // reaches the running instance through the socket.
+    void aHandedOverDocumentArrivesByItsAbsolutePath_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("plain") << "book.txt";
+        QTest::newRow("spaces and Cyrillic") << "Новая книга 2.fb2";
+        QTest::newRow("a line end") << "two\nlines.txt";
+        QTest::newRow("address characters") << "50% #1 ?a=b.txt";
+    }
+    void aHandedOverDocumentArrivesByItsAbsolutePath()
+    {
+        QFETCH(QString, name);
+        QTemporaryDir runtime, documents;
+        SingleInstance first(runtime.filePath("socket"));
+        QVERIFY(first.Listen());
+        QSignalSpy received(&first, &SingleInstance::CommandReceived);
+        const QString workingFolder = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(documents.path()));
+        const QString command = SingleInstance::OpenCommand(name);
+        QVERIFY(QDir::setCurrent(workingFolder));
+
+        QVERIFY(SingleInstance(runtime.filePath("socket")).SendToRunning(command));
+        QTRY_COMPARE(received.size(), 1);
+        QCOMPARE(SingleInstance::DocumentToOpen(received[0][0].toString()), documents.filePath(name));
+    }
+
+    void otherCommandsOpenNothing_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("raise") << "raise";
+        QTest::newRow("activate") << "activate";
+        QTest::newRow("not a file") << "open https://example.org/book.txt";
+        QTest::newRow("no address") << "open ";
+    }
+    void otherCommandsOpenNothing()
+    {
+        QFETCH(QString, command);
+        QCOMPARE(SingleInstance::DocumentToOpen(command), QString());
+    }
+
+    void theSplashAndTheWindowCarryTheIcon()
+    {
+        const QList<int> sizes{16, 32, 48, 64, 128, 256};
+        TFormHello splash;
+        QCOMPARE(Sizes(splash.windowIcon()), sizes);
+        QTemporaryDir folder;
+        TLektavo window({}, folder.path() + '/', ScriptedVoices().Take());
+        Named<QTimer>(window, "TmShowForm")->stop();
+        QCOMPARE(Sizes(window.windowIcon()), sizes);
     }
 
     void anExceptionEscapingAHandlerIsDropped()

@@ -12,11 +12,20 @@ static QString WithSlash(QString folder)
     return folder;
 }
 
+// The system's folders, and the bin/ of an installed tree wherever it lies (a prefix in the home
+// folder, a package unpacked elsewhere): bin/ beside share/.
+static bool IsSystemFolder(const QString &canonical)
+{
+    if (canonical == "/usr" || canonical.startsWith("/usr/"))
+        return true;
+    const QDir folder(canonical);
+    return folder.dirName() == "bin" && QFileInfo(folder.filePath("../share")).isDir();
+}
+
 QString ChooseProgramFolder(const QString &executableFolder, const QString &userDataFolder)
 {
     const QString canonical = QFileInfo(executableFolder).canonicalFilePath();
-    const bool systemFolder = canonical == "/usr" || canonical.startsWith("/usr/");
-    if (!canonical.isEmpty() && !systemFolder && QFileInfo(canonical).isWritable())
+    if (!canonical.isEmpty() && !IsSystemFolder(canonical) && QFileInfo(canonical).isWritable())
         return WithSlash(canonical);
     QDir().mkpath(userDataFolder);
     return WithSlash(userDataFolder);
@@ -34,16 +43,3 @@ void WriteLocationValue(const QString &programFolder)
     settings.setValue(QStringLiteral("Location"), programFolder);
 }
 
-QString FindDataFile(const QString &executableFolder, const QString &name)
-{
-    const QDir beside(executableFolder);
-    const QString installed = beside.filePath(QStringLiteral("../share/lektavo/") + name);
-    if (!beside.exists(name) && QFileInfo::exists(installed))
-        return QDir::cleanPath(installed);
-    return beside.filePath(name);
-}
-
-QString DataFile(const QString &name)
-{
-    return FindDataFile(QCoreApplication::applicationDirPath(), name);
-}

@@ -1,8 +1,16 @@
 #include "SingleInstance.h"
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QUrl>
 #include <unistd.h>
+
+namespace {
+// Commands travel one a line: a path goes as a percent-encoded file address, so that any
+// character of a file name, a line end too, arrives as it was.
+constexpr QLatin1StringView OpenPrefix("open ");
+}
 
 QString SingleInstance::DefaultSocketPath()
 {
@@ -10,6 +18,20 @@ QString SingleInstance::DefaultSocketPath()
     if (!runtime.isEmpty() && QDir(QString::fromLocal8Bit(runtime)).exists())
         return QString::fromLocal8Bit(runtime) + "/lektavo.socket";
     return QDir::tempPath() + QString("/lektavo-%1.socket").arg(getuid());
+}
+
+QString SingleInstance::OpenCommand(const QString &documentPath)
+{
+    const QUrl address = QUrl::fromLocalFile(QFileInfo(documentPath).absoluteFilePath());
+    return OpenPrefix + QString::fromLatin1(address.toEncoded());
+}
+
+QString SingleInstance::DocumentToOpen(const QString &command)
+{
+    if (!command.startsWith(OpenPrefix))
+        return {};
+    const QUrl address = QUrl::fromEncoded(command.sliced(OpenPrefix.size()).toLatin1(), QUrl::StrictMode);
+    return address.isLocalFile() ? address.toLocalFile() : QString();
 }
 
 SingleInstance::SingleInstance(QString socketPath, QObject *parent)
