@@ -8,6 +8,7 @@
 #include "PageSwitch.h"
 #include "QtAppearanceDialogs.h"
 #include "ReadingAloud.h"
+#include "SaveAsAudio.h"
 #include "SettingsBinding.h"
 #include "SoundPage.h"
 #include "SpeedReader.h"
@@ -272,6 +273,10 @@ void TLektavo::BuildDocuments()
         *re1Area, *loader, *documentView, settings.Record(), reading->SystemClipboard(),
         DocumentCommands::Readers{[this] { reading->Controller().StopWhateverReads(); },
                                   [this] { speedReading->Controller().AcFullStop(); }});
+    audioExport = std::make_unique<SaveAsAudio>(SaveAsAudio::Parts{
+        this, *re1Area, foreignVoice.Panel(), russianVoice.Panel(), reading->View(),
+        [this] { return documents->LastFileName(); },
+        [this](bool open) { speedReading->Controller().SetDialogOpen(open); }});
     setAcceptDrops(true);
 }
 
@@ -284,6 +289,7 @@ void TLektavo::BuildCommands()
         {"LoadFromFile1", QStringLiteral("Загрузить из файла..."), {}, [&d] { d.LoadFromFile1Click(); }},
         {"LoadFromClipboard1", QStringLiteral("Загрузить из буфера"), {}, [&d] { d.LoadFromClipboard1Click(); }},
         {"SaveToFile1", QStringLiteral("Сохранить в файл..."), {}, [&d] { d.SaveToFile1Click(); }},
+        {"SaveAsAudio1", QStringLiteral("Сохранить как аудио..."), {}, [this] { audioExport->Commands().SaveAsAudio1Click(); }},
         {"Clear1", QStringLiteral("Очистить"), {}, [&d] { d.Clear1Click(); }},
         {"Close1", QStringLiteral("Завершить работу"), {}, [this] { close(); }},
         {"mnScreen", QStringLiteral("Полный экран"), {}, [this] { viewModes->mnScreenClick(); }},

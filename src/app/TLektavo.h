@@ -29,6 +29,7 @@ class QTimer;
 class QtTextArea;
 class ReadingAloud;
 class ReadingController;
+class SaveAsAudio;
 class SoundPage;
 class SpeedReader;
 class SpeedReaderController;
@@ -129,6 +130,7 @@ private:
     std::unique_ptr<DocumentLoader> loader;
     std::unique_ptr<DocumentView> documentView;
     std::unique_ptr<DocumentCommands> documents;
+    std::unique_ptr<SaveAsAudio> audioExport;
     CommandTable commands;
     std::unique_ptr<PageSwitchWindow> pageSwitchWindow;
     std::unique_ptr<PageSwitch> pageSwitch;
