@@ -31,6 +31,7 @@
 #include "workspace/DocumentCommands.h"
 #include "workspace/EditingCommands.h"
 #include "workspace/EditingView.h"
+#include "workspace/ReadingPlaces.h"
 #include "workspace/TextFinder.h"
 #include <QApplication>
 #include <QCheckBox>
@@ -269,10 +270,17 @@ void TLektavo::BuildDocuments()
     loader = std::make_unique<DocumentThread>(*converter);
     documentView = std::make_unique<WindowDocuments>(
         this, [this](bool open) { speedReading->Controller().SetDialogOpen(open); });
+    places = std::make_unique<ReadingPlaces>(settings.Folder() + "Places.json");
     documents = std::make_unique<DocumentCommands>(
-        *re1Area, *loader, *documentView, settings.Record(), reading->SystemClipboard(),
-        DocumentCommands::Readers{[this] { reading->Controller().StopWhateverReads(); },
-                                  [this] { speedReading->Controller().AcFullStop(); }});
+        *re1Area, *loader, *documentView, settings.Record(), reading->SystemClipboard(), *places,
+        DocumentCommands::Readers{
+            [this] { reading->Controller().StopWhateverReads(); },
+            [this] { speedReading->Controller().AcFullStop(); },
+            [this] {  // off its tab the speed reader reads on from the selection
+                return PageControl1->currentIndex() == TsSrIndex ? speedReading->Controller().ReadPosition()
+                                                                 : re1Area->SelStart();
+            },
+            [this](int position) { speedReading->Controller().ReadFrom(position); }});
     audioExport = std::make_unique<SaveAsAudio>(SaveAsAudio::Parts{
         this, *re1Area, foreignVoice.Panel(), russianVoice.Panel(), reading->View(),
         [this] { return documents->LastFileName(); },
@@ -476,6 +484,7 @@ void TLektavo::FormCloseQuery()
     if (PageControl1->currentIndex() == TsSrIndex)
         speedReading->Controller().GivePositionToTextArea();
     settings.CloseQuery(re1Area->SelStart(), re1Area->SelLength());
+    documents->RememberPlace();
 }
 
 // Saves the text and the settings once: when the window is destroyed, or earlier when the desktop

@@ -29,6 +29,7 @@ class QTimer;
 class QtTextArea;
 class ReadingAloud;
 class ReadingController;
+class ReadingPlaces;
 class SaveAsAudio;
 class SoundPage;
 class SpeedReader;
@@ -129,6 +130,7 @@ private:
     std::unique_ptr<DocumentConverter> converter;
     std::unique_ptr<DocumentLoader> loader;
     std::unique_ptr<DocumentView> documentView;
+    std::unique_ptr<ReadingPlaces> places;
     std::unique_ptr<DocumentCommands> documents;
     std::unique_ptr<SaveAsAudio> audioExport;
     CommandTable commands;

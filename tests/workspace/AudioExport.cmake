@@ -1,0 +1,1 @@
+lektavo_test(tst_AudioExport ${CMAKE_CURRENT_LIST_DIR}/tst_AudioExport.cpp)
