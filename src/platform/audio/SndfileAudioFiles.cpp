@@ -120,6 +120,55 @@ private:
     std::vector<float> buffer = std::vector<float>(8192);
 };
 
+// The file under libsndfile, written through its virtual input and output so that a failed write
+// is seen whichever encoder makes it: some of them drop the answer of a write.
+class FileAccess {
+public:
+    explicit FileAccess(int descriptor) : descriptor(descriptor) {}
+
+    SF_VIRTUAL_IO *Io() { return &io; }
+    int Failure() const { return failure; }  // the errno of the first failed write, 0 for none
+
+private:
+    static FileAccess &Of(void *user) { return *static_cast<FileAccess *>(user); }
+
+    SF_VIRTUAL_IO io{
+        [](void *user) -> sf_count_t {
+            const off_t here = ::lseek(Of(user).descriptor, 0, SEEK_CUR);
+            const off_t end = ::lseek(Of(user).descriptor, 0, SEEK_END);
+            ::lseek(Of(user).descriptor, here, SEEK_SET);
+            return end;
+        },
+        [](sf_count_t offset, int whence, void *user) -> sf_count_t {
+            return ::lseek(Of(user).descriptor, off_t(offset), whence);
+        },
+        [](void *data, sf_count_t count, void *user) -> sf_count_t {
+            const ssize_t got = ::read(Of(user).descriptor, data, std::size_t(count));
+            return got < 0 ? 0 : got;
+        },
+        [](const void *data, sf_count_t count, void *user) -> sf_count_t {
+            return Of(user).WriteAll(static_cast<const char *>(data), count);
+        },
+        [](void *user) -> sf_count_t { return ::lseek(Of(user).descriptor, 0, SEEK_CUR); },
+    };
+
+    sf_count_t WriteAll(const char *data, sf_count_t count)
+    {
+        sf_count_t written = 0;
+        while (written < count && failure == 0) {
+            const ssize_t put = ::write(descriptor, data + written, std::size_t(count - written));
+            if (put < 0 && errno != EINTR)
+                failure = errno;
+            else if (put > 0)
+                written += put;
+        }
+        return written;
+    }
+
+    int descriptor;
+    int failure = 0;
+};
+
 class SndfileWriter : public AudioWriter {
 public:
     SndfileWriter(const QString &path, int sampleRate, const AudioTags &tags, const Format &format)
@@ -132,7 +181,8 @@ public:
         info.samplerate = format.opus ? OpusRate : sampleRate;
         info.channels = 1;
         info.format = format.sndfile;
-        file = sf_open_fd(temporary.handle(), SFM_WRITE, &info, SF_FALSE);
+        access = std::make_unique<FileAccess>(temporary.handle());
+        file = sf_open_virtual(access->Io(), SFM_WRITE, &info, access.get());
         if (!file)
             Fail(QString::fromUtf8(sf_strerror(nullptr)));
         if (format.opus)
@@ -161,6 +211,7 @@ public:
         if (resampler)
             resampler->Drain([this](const float *out, int made) { Encode(out, made); });
         const int closed = sf_close(std::exchange(file, nullptr));
+        FailOnWriteFailure();
         if (closed != SF_ERR_NO_ERROR)
             Fail(QString::fromUtf8(sf_error_number(closed)));
         if (format.mp3)
@@ -188,9 +239,17 @@ private:
             sf_set_string(file, SF_STR_TRACKNUMBER, QByteArray::number(tags.track).constData());
     }
 
+    void FailOnWriteFailure() const
+    {
+        if (access->Failure() != 0)
+            Fail(QString::fromLocal8Bit(std::strerror(access->Failure())));
+    }
+
     void Encode(const float *samples, int count)
     {
-        if (sf_writef_float(file, samples, count) != count)
+        const sf_count_t written = sf_writef_float(file, samples, count);
+        FailOnWriteFailure();
+        if (written != count)
             Fail(QString::fromUtf8(sf_strerror(file)));
     }
 
@@ -199,6 +258,7 @@ private:
     int sourceRate;
     qint64 sourceFrames = 0;
     QTemporaryFile temporary;
+    std::unique_ptr<FileAccess> access;
     SNDFILE *file = nullptr;
     std::unique_ptr<Resampler> resampler;
 };
