@@ -6,7 +6,7 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QProgressDialog>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -110,19 +110,26 @@ std::optional<ExportParts> AudioExportWindow::ChooseExportParts(const QStringLis
 void AudioExportWindow::ShowExportProgress(int percent)
 {
     if (!progress) {
-        progress = new QProgressDialog(QStringLiteral("Сохранение аудио..."), QStringLiteral("Отмена"), 0, 100, window);
+        progress = new QDialog(window);
         progress->setObjectName("DlgAudioProgress");
         progress->setWindowTitle(QStringLiteral("Сохранить как аудио"));
-        progress->setAutoClose(false);
-        progress->setAutoReset(false);
-        progress->setMinimumDuration(0);
-        OnSignal(progress.data(), &QProgressDialog::canceled, progress.data(), "the export's Отмена", [this] {
+        auto *layout = new QVBoxLayout(progress);
+        layout->addWidget(new QLabel(QStringLiteral("Сохранение аудио..."), progress));
+        progressBar = new QProgressBar(progress);
+        progressBar->setRange(0, 100);
+        layout->addWidget(progressBar);
+        auto *cancel = new QPushButton(QStringLiteral("Отмена"), progress);
+        cancel->setObjectName("BtCancelExport");
+        layout->addWidget(cancel, 0, Qt::AlignRight);
+        const auto cancelled = [this] {
             if (Cancelled)
                 Cancelled();
-        });
+        };
+        OnSignal(cancel, &QPushButton::clicked, progress.data(), "the export's Отмена", cancelled);
+        OnSignal(progress.data(), &QDialog::rejected, progress.data(), "the export's Escape", cancelled);
         progress->open();
     }
-    progress->setValue(percent);
+    progressBar->setValue(percent);
 }
 
 void AudioExportWindow::CloseExportProgress()

@@ -3,12 +3,13 @@
 #include <QPointer>
 #include <functional>
 
-class QProgressDialog;
+class QDialog;
+class QProgressBar;
 class QWidget;
 
 // The dialogs of "Сохранить как аудио...": the save dialog with the audio formats, the choice of
-// the parts under the notices, and the progress with "Отмена", which stays open beside the window
-// without holding up its event loop. While a dialog waits for an answer the speed reader pauses.
+// the parts under the notices, and the progress with "Отмена", which keeps the window from input
+// without a loop of its own: the export's steps arrive through the window's event loop. While a dialog waits for an answer the speed reader pauses.
 class AudioExportWindow : public AudioExportView {
 public:
     using PartsAnswer = std::function<std::optional<ExportParts>(const QStringList &notices,
@@ -31,5 +32,6 @@ public:
 private:
     QWidget *window;
     std::function<void(bool open)> dialogOpen;
-    QPointer<QProgressDialog> progress;
+    QPointer<QDialog> progress;
+    QProgressBar *progressBar = nullptr;
 };

@@ -7,7 +7,7 @@
 #include "testsupport/app/AnsweredMessages.h"
 #include <QAction>
 #include <QDir>
-#include <QProgressDialog>
+#include <QDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,7 +22,7 @@ struct Window {
         window.Text().SetText(QStringLiteral("Это проверка. This is a test. ").repeated(sentences));
     }
 
-    QProgressDialog *Progress() { return window.findChild<QProgressDialog *>("DlgAudioProgress"); }
+    QDialog *Progress() { return window.findChild<QDialog *>("DlgAudioProgress"); }
     QStringList AudioFiles() const { return QDir(audio.path()).entryList(QDir::Files | QDir::Hidden); }
 
     int sentences = 2;
@@ -61,9 +61,9 @@ private slots:
         w.sentences = 2000;
         w.window.Text().SetText(QStringLiteral("Это проверка. This is a test. ").repeated(w.sentences));
         w.window.Command("SaveAsAudio1")->trigger();
-        QProgressDialog *progress = w.Progress();
+        QDialog *progress = w.Progress();
         QVERIFY(progress);
-        progress->findChild<QPushButton *>()->click();
+        Named<QPushButton>(*progress, "BtCancelExport")->click();
         QTRY_VERIFY_WITH_TIMEOUT(!w.Progress(), 20000);
         QVERIFY(w.AudioFiles().isEmpty());
     }
