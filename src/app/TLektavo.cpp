@@ -435,6 +435,7 @@ void TLektavo::RestoreLastText()
     re1Area->SetText(*text);
     re1Area->SetSelStart(std::max(0, settings.Record().Int(SettingsField::SelStart)));
     re1Area->SetSelLength(std::max(0, settings.Record().Int(SettingsField::SelLength)));
+    documents->TakeLastText();
 }
 
 void TLektavo::closeEvent(QCloseEvent *event)

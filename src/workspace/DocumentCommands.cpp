@@ -35,8 +35,17 @@ void DocumentCommands::ShowDocument(const QString &path, const QString &text)
     readers.fullStop();
     re1.SetText(text);
     lastFileName = path;
-    shownHash = ReadingPlaces::HashOf(text);
+    shownHash = ReadingPlaces::HashOf(re1.Text());
     RestorePlace();
+}
+
+void DocumentCommands::TakeLastText()
+{
+    const QByteArray hash = ReadingPlaces::HashOf(re1.Text());
+    if (const auto document = places.DocumentWithText(hash)) {
+        lastFileName = *document;
+        shownHash = hash;
+    }
 }
 
 void DocumentCommands::RestorePlace()

@@ -40,6 +40,9 @@ public:
     // Where the reader is in the document shown, when it was opened from a file: before another
     // text replaces it, and at exit.
     void RememberPlace();
+    // At start: the text of the last run is still the document it was read from, when the places
+    // know that document with this very text.
+    void TakeLastText();
 
     // The file last opened: the save dialog proposes its folder and its name as text.
     const QString &LastFileName() const { return lastFileName; }
@@ -57,7 +60,7 @@ private:
     ReadingPlaces &places;
     Readers readers;
     QString lastFileName;
-    QByteArray shownHash;  // of the text of the document shown as it was opened; empty for none
+    QByteArray shownHash;  // of the document's text as first shown in Re1; empty for none
 };
 
 // The name the save dialog proposes after a document was opened: the same name with ".txt",

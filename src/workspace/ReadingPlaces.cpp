@@ -65,6 +65,15 @@ std::optional<ReadingPlace> ReadingPlaces::Find(const QString &documentPath, con
     return std::nullopt;
 }
 
+std::optional<QString> ReadingPlaces::DocumentWithText(const QByteArray &textHash) const
+{
+    Load();
+    for (auto entry = entries.crbegin(); entry != entries.crend(); ++entry)
+        if (entry->hash == textHash)
+            return entry->path;
+    return std::nullopt;
+}
+
 bool ReadingPlaces::Remember(const QString &documentPath, const QByteArray &textHash, const ReadingPlace &place)
 {
     Load();

@@ -26,6 +26,8 @@ public:
     explicit ReadingPlaces(QString path);
 
     std::optional<ReadingPlace> Find(const QString &documentPath, const QByteArray &textHash) const;
+    // The document last left with this text, if any.
+    std::optional<QString> DocumentWithText(const QByteArray &textHash) const;
     // Returns whether the store was written.
     bool Remember(const QString &documentPath, const QByteArray &textHash, const ReadingPlace &place);
 

@@ -1,1 +1,0 @@
-lektavo_test(tst_SaveAsAudioWindow ${CMAKE_CURRENT_LIST_DIR}/tst_SaveAsAudioWindow.cpp GUI LIBS lektavo_ui)
