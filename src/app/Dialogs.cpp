@@ -51,13 +51,13 @@ std::optional<QString> ChooseOpenFile(QWidget *parent, const QString &folder, co
 }
 
 std::optional<QString> ChooseSaveFile(QWidget *parent, const QString &folder, const QString &name,
-                                      const QStringList &filters)
+                                      const QStringList &filters, const QString &defaultSuffix)
 {
     if (SaveFileHook)
         return SaveFileHook(folder, name);
     QFileDialog dialog(parent, QString(), QDir(folder).filePath(name), filters.join(QStringLiteral(";;")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    dialog.setDefaultSuffix(defaultSuffix);
     dialog.setSizeGripEnabled(true);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;

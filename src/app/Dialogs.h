@@ -24,9 +24,10 @@ std::optional<QFont> ChooseFont(QWidget *parent, const QFont &current);
 std::optional<QColor> ChooseColour(QWidget *parent, const QColor &current);
 // filters: Qt's filter lines ("Тексты (*.txt *.htm)").
 std::optional<QString> ChooseOpenFile(QWidget *parent, const QString &folder, const QStringList &filters);
-// Asks before an existing file is replaced; the default extension is ".txt".
+// Asks before an existing file is replaced; a name without an extension gets defaultSuffix.
 std::optional<QString> ChooseSaveFile(QWidget *parent, const QString &folder, const QString &name,
-                                      const QStringList &filters);
+                                      const QStringList &filters,
+                                      const QString &defaultSuffix = QStringLiteral("txt"));
 // A question with the answers as buttons; the number of the answer given, -1 when none was.
 int Ask(QWidget *parent, const QString &text, const QStringList &answers);
 }

@@ -51,6 +51,7 @@ public:
     void StopVoices() { dispatch.ResetVoices(); }
 
     ReadingController &Controller() { return controller; }
+    const ReadingView &View() const { return view; }  // the options of the moment
     Clipboard &SystemClipboard() { return clipboard; }
 
 private:

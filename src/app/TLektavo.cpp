@@ -9,6 +9,7 @@
 #include "PageSwitch.h"
 #include "QtAppearanceDialogs.h"
 #include "ReadingAloud.h"
+#include "SaveAsAudio.h"
 #include "SettingsBinding.h"
 #include "SoundPage.h"
 #include "SpeedReader.h"
@@ -33,6 +34,7 @@
 #include "workspace/DocumentCommands.h"
 #include "workspace/EditingCommands.h"
 #include "workspace/EditingView.h"
+#include "workspace/ReadingPlaces.h"
 #include "workspace/TextFinder.h"
 #include <QApplication>
 #include <QCheckBox>
@@ -273,10 +275,21 @@ void TLektavo::BuildDocuments()
     loader = std::make_unique<DocumentThread>(*converter);
     documentView = std::make_unique<WindowDocuments>(
         this, [this](bool open) { speedReading->Controller().SetDialogOpen(open); });
+    places = std::make_unique<ReadingPlaces>(settings.Folder() + "Places.json");
     documents = std::make_unique<DocumentCommands>(
-        *re1Area, *loader, *documentView, settings.Record(), reading->SystemClipboard(),
-        DocumentCommands::Readers{[this] { reading->Controller().StopWhateverReads(); },
-                                  [this] { speedReading->Controller().AcFullStop(); }});
+        *re1Area, *loader, *documentView, settings.Record(), reading->SystemClipboard(), *places,
+        DocumentCommands::Readers{
+            [this] { reading->Controller().StopWhateverReads(); },
+            [this] { speedReading->Controller().AcFullStop(); },
+            [this] {  // off its tab the speed reader reads on from the selection
+                return PageControl1->currentIndex() == TsSrIndex ? speedReading->Controller().ReadPosition()
+                                                                 : re1Area->SelStart();
+            },
+            [this](int position) { speedReading->Controller().ReadFrom(position); }});
+    audioExport = std::make_unique<SaveAsAudio>(SaveAsAudio::Parts{
+        this, *re1Area, foreignVoice.Panel(), russianVoice.Panel(), reading->View(),
+        [this] { return documents->LastFileName(); },
+        [this](bool open) { speedReading->Controller().SetDialogOpen(open); }});
     setAcceptDrops(true);
 }
 
@@ -289,6 +302,7 @@ void TLektavo::BuildCommands()
         {"LoadFromFile1Click", QStringLiteral("Загрузить из файла..."), {}, [&d] { d.LoadFromFile1Click(); }},
         {"LoadFromClipboard1Click", QStringLiteral("Загрузить из буфера"), {}, [&d] { d.LoadFromClipboard1Click(); }},
         {"SaveToFile1Click", QStringLiteral("Сохранить в файл..."), {}, [&d] { d.SaveToFile1Click(); }},
+        {"SaveAsAudio1Click", QStringLiteral("Сохранить как аудио..."), {}, [this] { audioExport->Commands().SaveAsAudio1Click(); }},
         {"Clear1Click", QStringLiteral("Очистить"), {}, [&d] { d.Clear1Click(); }},
         {"Close1Click", QStringLiteral("Завершить работу"), {}, [this] { close(); }},
         {"mnScreenClick", QStringLiteral("Полный экран"), {}, [this] { viewModes->mnScreenClick(); }},
@@ -488,6 +502,7 @@ void TLektavo::RestoreLastText()
     re1Area->SetText(*text);
     re1Area->SetSelStart(std::max(0, settings.Record().Int(SettingsField::SelStart)));
     re1Area->SetSelLength(std::max(0, settings.Record().Int(SettingsField::SelLength)));
+    documents->TakeLastText();
 }
 
 void TLektavo::closeEvent(QCloseEvent *event)
@@ -537,6 +552,7 @@ void TLektavo::FormCloseQuery()
     if (PageControl1->currentIndex() == TsSrIndex)
         speedReading->Controller().GivePositionToTextArea();
     settings.CloseQuery(re1Area->SelStart(), re1Area->SelLength());
+    documents->RememberPlace();
 }
 
 // Saves the text and the settings once: when the window is destroyed, or earlier when the desktop

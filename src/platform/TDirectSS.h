@@ -9,6 +9,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The engine value of a voice panel's slider position (1..100) on the range of a voice.
+inline int EngineValue(int minimum, int maximum, int position)
+{
+    return int(minimum + qint64(maximum - minimum) * position / 100);
+}
+
 // A speech engine as the voice panels drive it. Voices ("engines") are numbered 1..EngineCount()
 // in an order that stays the same between runs while the installed voices do not change.
 // Every call comes from the user-interface thread; OnAudioStop is raised there too, once after

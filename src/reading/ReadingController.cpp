@@ -108,19 +108,14 @@ void ReadingController::AcReadExecute()
     if (!target)
         return;
     view.FocusButton(Pause);
-    TextArea &area = *target;
-    QString text;
-    do {  // a piece of blanks and backquotes only would be silence that never reports its end
-        stepper.NextSentence(area);
-        if (area.SelStart() + area.SelLength() == 0)
-            return;  // the end of the text has stopped the reading
-        text = area.SelText().remove(u'`');
-    } while (IsBlankText(text));
-    if (&area == &re1) {
+    const auto text = stepper.NextSpokenPiece(*target);
+    if (!text)
+        return;  // the end of the text has stopped the reading
+    if (target == &re1) {
         stepper.HighlightSentence(re1);
         stepper.ScrollToHighlight(re1);
     }
-    dispatch.SpeakText(text);
+    dispatch.SpeakText(*text);
 }
 
 void ReadingController::PieceSpoken()

@@ -43,6 +43,19 @@ void SentenceStepper::NextSentence(TextArea &area)
     NextSentence(area);
 }
 
+// A piece of blanks and backquotes only would be silence that never reports its end.
+std::optional<QString> SentenceStepper::NextSpokenPiece(TextArea &area)
+{
+    QString text;
+    do {
+        NextSentence(area);
+        if (area.SelStart() + area.SelLength() == 0)
+            return std::nullopt;
+        text = area.SelText().remove(u'`');
+    } while (IsBlankText(text));
+    return text;
+}
+
 void SentenceStepper::SelectPiece(TextArea &area, int start)
 {
     int end = area.TextLength();

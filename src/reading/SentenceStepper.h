@@ -1,6 +1,8 @@
 #pragma once
 #include "platform/ColorRef.h"
+#include <QString>
 #include <functional>
+#include <optional>
 
 class TextArea;
 
@@ -14,6 +16,9 @@ public:
     static constexpr int ScrollMargin = 10;
 
     void NextSentence(TextArea &area);
+    // Selects the next piece that has something to say and gives its text without backquotes;
+    // nothing at the end of the text, which has run AcStopBoth.
+    std::optional<QString> NextSpokenPiece(TextArea &area);
     void HighlightSentence(TextArea &area);
     void ClearHighlight(TextArea &area);
     void RecolourHighlight(TextArea &area);  // the coloured piece in HighlightTextColor again

@@ -368,7 +368,11 @@ void SpeedReaderController::Pn66DblClick()
 // later line); the group shown last becomes the selection again on the way back.
 void SpeedReaderController::TakePositionFromTextArea()
 {
-    const int start = area.SelStart();
+    ReadFrom(area.SelStart());
+}
+
+void SpeedReaderController::ReadFrom(int start)
+{
     const int line = std::max(area.LineFromChar(start), 0);
     const int count = area.LineCount();
     if (area.TextLength() > 0 && count > 0)
@@ -381,13 +385,15 @@ void SpeedReaderController::TakePositionFromTextArea()
 void SpeedReaderController::GivePositionToTextArea()
 {
     const int length = area.SelLength();
-    const int count = area.LineCount();
-    const int line = std::min(chunker.ReadLine(), count - 1);
-    const int lineStart = line >= 0 ? std::max(area.LineIndex(line), 0) : 0;
-    const int start = std::clamp(lineStart + chunker.ReadOffset() - chunker.GroupSpan(), 0,
-                                 area.TextLength());
-    area.SetSelStart(start);
+    area.SetSelStart(ReadPosition());
     area.SetSelLength(chunker.GroupSpan() != 0 ? chunker.GroupSpan() : length);
+}
+
+int SpeedReaderController::ReadPosition() const
+{
+    const int line = std::min(chunker.ReadLine(), area.LineCount() - 1);
+    const int lineStart = line >= 0 ? std::max(area.LineIndex(line), 0) : 0;
+    return std::clamp(lineStart + chunker.ReadOffset() - chunker.GroupSpan(), 0, area.TextLength());
 }
 
 void SpeedReaderController::SetDelay(int value)

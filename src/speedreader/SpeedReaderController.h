@@ -59,6 +59,10 @@ public:
     // from the start of the text area's selection; leaving it selects the group shown last.
     void TakePositionFromTextArea();
     void GivePositionToTextArea();
+    // The text position of the group shown last, as the lines of the text area count now; and the
+    // move that reads on from a text position.
+    int ReadPosition() const;
+    void ReadFrom(int position);
 
     // The text area holds more than blanks, or no longer does: "Старт" follows.
     void TextAvailabilityChanged(bool available);

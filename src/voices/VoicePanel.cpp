@@ -9,11 +9,6 @@ namespace {
 
 constexpr int RussianLanguageId = 1049;
 
-int EngineValue(int minimum, int maximum, int position)
-{
-    return int(minimum + qint64(maximum - minimum) * position / 100);
-}
-
 // Engines refuse some writes now and then; a write is tried a fixed number of times, then dropped.
 template <typename Write>
 void WriteWithRetries(const char *what, int attempts, Write write)

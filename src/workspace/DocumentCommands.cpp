@@ -5,11 +5,14 @@
 #include "settings/AtomicFile.h"
 #include "settings/SettingsRecord.h"
 #include "workspace/DocumentView.h"
+#include "workspace/ReadingPlaces.h"
 #include <QFileInfo>
 
 DocumentCommands::DocumentCommands(TextArea &re1, DocumentLoader &loader, DocumentView &view,
-                                   SettingsRecord &record, const Clipboard &clipboard, Readers readers)
-    : re1(re1), loader(loader), view(view), record(record), clipboard(clipboard), readers(std::move(readers))
+                                   SettingsRecord &record, const Clipboard &clipboard, ReadingPlaces &places,
+                                   Readers readers)
+    : re1(re1), loader(loader), view(view), record(record), clipboard(clipboard), places(places),
+      readers(std::move(readers))
 {
 }
 
@@ -32,6 +35,35 @@ void DocumentCommands::ShowDocument(const QString &path, const QString &text)
     readers.fullStop();
     re1.SetText(text);
     lastFileName = path;
+    shownHash = ReadingPlaces::HashOf(re1.Text());
+    RestorePlace();
+}
+
+void DocumentCommands::TakeLastText()
+{
+    const QByteArray hash = ReadingPlaces::HashOf(re1.Text());
+    if (const auto document = places.DocumentWithText(hash)) {
+        lastFileName = *document;
+        shownHash = hash;
+    }
+}
+
+void DocumentCommands::RestorePlace()
+{
+    const auto place = places.Find(lastFileName, shownHash);
+    if (!place)
+        return;
+    re1.SetSelStart(place->selStart);
+    re1.SetSelLength(place->selLength);
+    readers.moveSpeedReader(std::min(place->speedReaderPosition, re1.TextLength()));
+}
+
+void DocumentCommands::RememberPlace()
+{
+    if (shownHash.isEmpty())
+        return;
+    places.Remember(lastFileName, shownHash,
+                    {re1.SelStart(), re1.SelLength(), readers.speedReaderPosition()});
 }
 
 void DocumentCommands::LoadFromFile1Click()
@@ -39,6 +71,7 @@ void DocumentCommands::LoadFromFile1Click()
     const auto path = view.ChooseDocumentToOpen(record.Text(SettingsField::LastFolder));
     if (!path)
         return;
+    RememberPlace();
     readers.fullStop();
     record.SetText(SettingsField::LastFolder, QFileInfo(*path).absolutePath());
     LoadDocument(*path);
@@ -48,6 +81,7 @@ void DocumentCommands::FilesDropped(const QStringList &paths)
 {
     if (paths.isEmpty())
         return;
+    RememberPlace();
     readers.stopReadingAloud();
     readers.fullStop();
     LoadDocument(paths.first());
@@ -64,8 +98,11 @@ void DocumentCommands::Clear1Click()
     NewText(QString());
 }
 
+// The text is no longer the document's.
 void DocumentCommands::NewText(const QString &text)
 {
+    RememberPlace();
+    shownHash.clear();
     readers.stopReadingAloud();
     readers.fullStop();
     re1.ReplaceText(text);

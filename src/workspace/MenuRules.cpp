@@ -20,6 +20,7 @@ MenuItemState Checked(bool shown, bool checked)
 QMap<QString, MenuItemState> FileMenu(const MenuFacts &f)
 {
     return {{"SaveToFile1", Enabled(!f.textBlank)},
+            {"SaveAsAudio1", Enabled(!f.textBlank)},
             {"LoadFromClipboard1", Enabled(f.clipboardHasText)},
             {"Clear1", Enabled(!f.textEmpty)}};
 }
@@ -54,6 +55,7 @@ QMap<QString, MenuItemState> TextMenu(const MenuFacts &f)
             {"Paste1", Enabled(f.clipboardHasText)},
             {"SelectAll1", Enabled(!f.textEmpty)},
             {"LoadFromClipboard3", Enabled(f.clipboardHasText)},
+            {"SaveAsAudio2", Enabled(!f.textBlank)},
             {"Clear3", Enabled(!f.textEmpty)}};
 }
 

@@ -79,7 +79,7 @@ private slots:
         for (QAction *item : w.Menu("MnFile")->actions())
             file << (item->isSeparator() ? "-" : item->text());
         QCOMPARE(file, (QStringList{"Загрузить из файла...", "Загрузить из буфера", "Сохранить в файл...",
-                                    "Очистить", "-", "Завершить работу"}));
+                                    "Сохранить как аудио...", "Очистить", "-", "Завершить работу"}));
         QCOMPARE(w.Item("MnEdit1", "SelectAll2")->shortcut(), QKeySequence("Ctrl+A"));
         QCOMPARE(w.Item("N4", "Help1")->shortcut(), QKeySequence("F1"));
 
@@ -96,7 +96,8 @@ private slots:
         QTest::addColumn<QString>("command");
         const QList<std::tuple<const char *, const char *, const char *>> rows = {
             {"MnFile", "LoadFromFile1", "LoadFromFile1Click"}, {"MnFile", "LoadFromClipboard1", "LoadFromClipboard1Click"},
-            {"MnFile", "SaveToFile1", "SaveToFile1Click"}, {"MnFile", "Clear1", "Clear1Click"},
+            {"MnFile", "SaveToFile1", "SaveToFile1Click"},
+            {"MnFile", "SaveAsAudio1", "SaveAsAudio1Click"}, {"MnFile", "Clear1", "Clear1Click"},
             {"mnView", "mnWindow", "mnWindowClick"}, {"mnView", "mnScreen", "mnScreenClick"},
             {"mnView", "Re1Font1", "Re1Font1Click"}, {"mnView", "Re1Color1", "Re1Color1Click"},
             {"mnView", "MnTaCenter", "MnTaCenterClick"}, {"mnView", "HighLite1", "IndicatorsColor1Click"},
@@ -108,6 +109,7 @@ private slots:
             {"MnEdit1", "MnFind1", "MnFind1Click"}, {"N4", "Help1", "Help1Click"}, {"N4", "About1", "About1Click"},
             {"Pu1", "LoadFromFile2", "LoadFromFile1Click"}, {"Pu1", "LoadFromClipboard3", "LoadFromClipboard1Click"},
             {"Pu1", "Clear3", "Clear1Click"}, {"Pu1", "SaveToFile2", "SaveToFile1Click"},
+            {"Pu1", "SaveAsAudio2", "SaveAsAudio1Click"},
             {"Pu1", "Re1Font2", "Re1Font1Click"}, {"Pu1", "Re1Color2", "Re1Color1Click"},
             {"Pu1", "HighLight2", "IndicatorsColor1Click"}, {"Pu1", "BgHighLight2", "BgHightLight1Click"},
             {"Pu1", "SelectAll1", "SelectAll1Click"}, {"Pu1", "Cut1", "Cut1Click"}, {"Pu1", "Copy1", "Copy1Click"},

@@ -5,6 +5,7 @@
 #include "testsupport/TestTexts.h"
 #include "workspace/DocumentCommands.h"
 #include "workspace/DocumentView.h"
+#include "workspace/ReadingPlaces.h"
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -40,8 +41,26 @@ struct Documents {
     SettingsRecord record = DefaultSettings();
     MemoryClipboard clipboard;
     QStringList stopped;
-    DocumentCommands commands{area, loader, view, record, clipboard,
-                              {[this] { stopped << "reading aloud"; }, [this] { stopped << "speed reader"; }}};
+    // The speed reader's full stop puts the caret at the top, as the window's does.
+    QTemporaryDir folder;
+    ReadingPlaces places{folder.filePath("Places.json")};
+    int speedReaderPosition = 0;
+    DocumentCommands commands{area, loader, view, record, clipboard, places,
+                              {[this] { stopped << "reading aloud"; },
+                               [this] {
+                                   stopped << "speed reader";
+                                   area.SetSelStart(0);
+                                   speedReaderPosition = 0;
+                               },
+                               [this] { return speedReaderPosition; },
+                               [this](int position) { speedReaderPosition = position; }}};
+
+    void Open(const QString &path, const QString &text)
+    {
+        view.open = path;
+        loader.Documents[path] = ConvertedDocument::Text(text);
+        commands.LoadFromFile1Click();
+    }
 };
 
 } // namespace
@@ -121,6 +140,64 @@ private slots:
 
     // The save dialog proposes the folder of the document opened and its name as text; the file
     // is written whole, as UTF-8, and a failure is told.
+    void aBookComesBackWhereTheReaderLeftIt_data()
+    {
+        QTest::addColumn<QString>("leaving");
+        QTest::newRow("another book opened") << "open";
+        QTest::newRow("another book dropped") << "drop";
+        QTest::newRow("the text cleared") << "clear";
+        QTest::newRow("the program closed") << "close";
+    }
+    void aBookComesBackWhereTheReaderLeftIt()
+    {
+        QFETCH(QString, leaving);
+        const QString book = "Первая фраза. Вторая фраза. Третья фраза.";
+        Documents d;
+        d.Open("/книги/Повесть.fb2", book);
+        d.area.SetSelStart(14);
+        d.area.SetSelLength(6);
+        d.speedReaderPosition = 28;
+        d.loader.Documents["/книги/Другая.txt"] = ConvertedDocument::Text("Другая книга.");
+        if (leaving == "open")
+            d.Open("/книги/Другая.txt", "Другая книга.");
+        else if (leaving == "drop")
+            d.commands.FilesDropped({"/книги/Другая.txt"});
+        else if (leaving == "clear")
+            d.commands.Clear1Click();
+        if (leaving == "close") {
+            d.commands.RememberPlace();
+            const ReadingPlaces nextRun(d.folder.filePath("Places.json"));
+            QCOMPARE(nextRun.Find("/книги/Повесть.fb2", ReadingPlaces::HashOf(book)), (ReadingPlace{14, 6, 28}));
+            return;
+        }
+        QCOMPARE(d.area.SelStart(), 0);
+
+        d.Open("/книги/Повесть.fb2", book);
+        QCOMPARE(d.area.Text(), book);
+        QCOMPARE(d.area.SelStart(), 14);
+        QCOMPARE(d.area.SelLength(), 6);
+        QCOMPARE(d.speedReaderPosition, 28);
+    }
+
+    void anEditedBookStartsAtTheTop()
+    {
+        Documents d;
+        d.Open("/книги/Повесть.txt", "Старый текст. Конец.");
+        d.area.SetSelStart(14);
+        d.speedReaderPosition = 14;
+        d.Open("/книги/Повесть.txt", "Новый текст. Совсем другой конец.");
+        QCOMPARE(d.area.SelStart(), 0);
+        QCOMPARE(d.speedReaderPosition, 0);
+    }
+
+    void aTextNotFromAFileLeavesNoPlace()
+    {
+        Documents d;
+        d.commands.LoadFromClipboard1Click();
+        d.commands.RememberPlace();
+        QVERIFY(!QFile::exists(d.folder.filePath("Places.json")));
+    }
+
     void savingTheText()
     {
         QTemporaryDir folder;

@@ -34,11 +34,11 @@ private slots:
         QTest::addColumn<QStringList>("file");
         QTest::addColumn<QStringList>("edit");
         QTest::newRow("blanks and line breaks only") << QString(" \r\n\t ")
-            << QStringList{"SaveToFile1:off", "Clear1:on"} << QStringList{"Sentences1:off", "SelectAll2:on"};
+            << QStringList{"SaveToFile1:off", "SaveAsAudio1:off", "Clear1:on"} << QStringList{"Sentences1:off", "SelectAll2:on"};
         QTest::newRow("empty") << QString()
-            << QStringList{"SaveToFile1:off", "Clear1:off"} << QStringList{"Sentences1:off", "SelectAll2:off"};
+            << QStringList{"SaveToFile1:off", "SaveAsAudio1:off", "Clear1:off"} << QStringList{"Sentences1:off", "SelectAll2:off"};
         QTest::newRow("words") << QString("Слово.")
-            << QStringList{"SaveToFile1:on", "Clear1:on"} << QStringList{"Sentences1:on", "SelectAll2:on"};
+            << QStringList{"SaveToFile1:on", "SaveAsAudio1:on", "Clear1:on"} << QStringList{"Sentences1:on", "SelectAll2:on"};
     }
     void fileAndEditFollowTheText()
     {
@@ -46,7 +46,7 @@ private slots:
         QFETCH(QStringList, file);
         QFETCH(QStringList, edit);
         const MenuFacts facts = ReadingTabWith(text);
-        QCOMPARE(States("MnFile", facts, {"SaveToFile1", "Clear1"}), file);
+        QCOMPARE(States("MnFile", facts, {"SaveToFile1", "SaveAsAudio1", "Clear1"}), file);
         QCOMPARE(States("MnEdit1", facts, {"Sentences1", "SelectAll2"}), edit);
     }
 

@@ -9,9 +9,6 @@
 
 namespace {
 
-constexpr int SilenceThreshold = 64;
-constexpr int LeadingSilenceMs = 2;
-constexpr int TrailingSilenceMs = 5;
 constexpr int SlowestRate = 80;
 constexpr int FastestRate = 450;
 constexpr double RussianRateFactor = 0.93;
@@ -69,8 +66,7 @@ void EspeakPlayer::StartNext()
     output_->Begin(next.id);
 
     auto &synthesizer = EspeakSynthesizer::Instance();
-    auto trimmer = std::make_shared<SilenceTrimmer>(synthesizer.SampleRate(), SilenceThreshold,
-                                                    LeadingSilenceMs, TrailingSilenceMs);
+    auto trimmer = std::make_shared<SilenceTrimmer>(SilenceTrimmer::ForUtterance(synthesizer.SampleRate()));
     AudioOutput *output = output_;
     const quint64 id = next.id;
     EspeakSynthesizer::Job job;

@@ -10,6 +10,14 @@ SilenceTrimmer::SilenceTrimmer(int sampleRate, int threshold, int leadingMs, int
 {
 }
 
+SilenceTrimmer SilenceTrimmer::ForUtterance(int sampleRate)
+{
+    constexpr int Threshold = 64;
+    constexpr int LeadingMs = 2;
+    constexpr int TrailingMs = 5;
+    return SilenceTrimmer(sampleRate, Threshold, LeadingMs, TrailingMs);
+}
+
 std::vector<short> SilenceTrimmer::Push(const short *samples, int count)
 {
     int lastLoud = count - 1;

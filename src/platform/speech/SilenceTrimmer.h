@@ -9,6 +9,8 @@
 class SilenceTrimmer {
 public:
     SilenceTrimmer(int sampleRate, int threshold, int leadingMs, int trailingMs);
+    // The edges that the embedded voices' utterances keep, played or written to a file.
+    static SilenceTrimmer ForUtterance(int sampleRate);
 
     std::vector<short> Push(const short *samples, int count);  // what may be played now
     std::vector<short> Finish();                                // the tail of the utterance

@@ -1,5 +1,6 @@
 // Linked into every test program that links the widgets: a write to a service that went away
 // fails as it does in the program, and no message box, question or dialog can wait for a click.
+#include "app/AudioExportWindow.h"
 #include "app/Dialogs.h"
 #include <QCoreApplication>
 #include <QTest>
@@ -57,6 +58,10 @@ void PrepareTestProgram()
     };
     Dialogs::SaveFileHook = [](const QString &, const QString &) -> std::optional<QString> {
         FailUnanswered("save dialog");
+        return std::nullopt;
+    };
+    AudioExportWindow::PartsHook = [](const QStringList &, const ExportParts &) -> std::optional<ExportParts> {
+        FailUnanswered("audio parts dialog");
         return std::nullopt;
     };
 }

@@ -1,0 +1,24 @@
+#include "app/SaveAsAudio.h"
+#include "platform/qt/ThreadTask.h"
+#include "reading/ReadingView.h"
+#include "voices/VoiceToRender.h"
+
+namespace {
+
+constexpr int EnglishLanguageId = 1033;
+constexpr int RussianLanguageId = 1049;
+
+} // namespace
+
+SaveAsAudio::SaveAsAudio(const Parts &parts)
+    : view(parts.window, parts.dialogOpen),
+      commands(parts.re1, view, renderer, files, std::make_unique<ThreadTask>(),
+               AudioExportCommands::Reading{
+                   [&foreign = parts.foreignVoice] { return VoiceToRender(foreign, EnglishLanguageId); },
+                   [&russian = parts.russianVoice] { return VoiceToRender(russian, RussianLanguageId); },
+                   [&reading = parts.reading] { return reading.LangApartChecked(); },
+                   [&reading = parts.reading] { return reading.ExtraPauseSeconds(); },
+                   parts.documentPath})
+{
+    view.Cancelled = [this] { commands.CancelExport(); };
+}

@@ -1,0 +1,33 @@
+#pragma once
+#include "app/AudioExportWindow.h"
+#include "platform/audio/EmbeddedRenderer.h"
+#include "platform/audio/SndfileAudioFiles.h"
+#include "workspace/AudioExportCommands.h"
+
+class ReadingView;
+class TextArea;
+class VoicePanel;
+
+// "Сохранить как аудио...": the export of the reading with its dialogs, rendered by the embedded
+// voices and written through libsndfile.
+class SaveAsAudio {
+public:
+    struct Parts {
+        QWidget *window;
+        const TextArea &re1;
+        const VoicePanel &foreignVoice, &russianVoice;
+        const ReadingView &reading;  // CbLangApart and UpDown1
+        std::function<QString()> documentPath;
+        std::function<void(bool open)> dialogOpen;
+    };
+
+    explicit SaveAsAudio(const Parts &parts);
+
+    AudioExportCommands &Commands() { return commands; }
+
+private:
+    EmbeddedRenderer renderer;
+    SndfileAudioFiles files;
+    AudioExportWindow view;
+    AudioExportCommands commands;
+};
