@@ -64,7 +64,8 @@ SpeedReaderPage::SpeedReaderPage(QWidget *pnSrBase, SpeedReaderSettingsPage &set
 {
     PnTopButtons = new QWidget(pnSrBase);
     PnTopButtons->setObjectName("PnTopButtons");
-    PnTopButtons->setFixedHeight(36);
+    PnTopButtons->setMinimumHeight(36);  // taller only when a large font needs it
+    PnTopButtons->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto *bar = new QHBoxLayout(PnTopButtons);
     bar->setContentsMargins(4, 2, 4, 2);
     BtStart = Button("BtStart", QStringLiteral("Старт"), PnTopButtons);

@@ -140,13 +140,13 @@ TLektavo::TLektavo(QStringList arguments, QString programFolder, VoiceEngines en
     setObjectName("Lektavo");
     setWindowTitle(QString::fromUtf8(Caption));
     setGeometry(55, 76, 594, 346);
-    setMinimumSize(570, 300);
     BuildControls();
     BuildParts();
     BuildWorkspace();
     BuildDocuments();
     BuildCommands();
     BuildMenus();
+    setMinimumSize(QSize(570, 300).expandedTo(minimumSizeHint()));  // every tab holds its controls
     FormCreate();
 }
 
@@ -164,7 +164,7 @@ void TLektavo::BuildControls()
     PageControl1 = new QTabWidget(PnPageControl);
     PageControl1->setObjectName("PageControl1");
     PageControl1->setTabPosition(QTabWidget::South);
-    PageControl1->tabBar()->setStyleSheet("QTabBar::tab { width: 130px; height: 30px; }");
+    PageControl1->tabBar()->setStyleSheet("QTabBar::tab { min-width: 130px; min-height: 30px; }");
 
     TsRe = BuildReadingTab();
     TsSr = TabWithPanel("TsSr", "PnSrBase", PnSrBase);
@@ -199,7 +199,8 @@ QWidget *TLektavo::BuildReadingTab()
     auto *tab = NamedPanel("TsRe");
     PnRe = NamedPanel("PnRe", tab);
     PnReTop = NamedPanel("PnReTop", PnRe);
-    PnReTop->setFixedHeight(31);
+    PnReTop->setMinimumHeight(31);  // taller only when a large font needs it
+    PnReTop->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     new QHBoxLayout(PnReTop);
     PnReTop->layout()->setContentsMargins(2, 2, 2, 2);
 
@@ -608,14 +609,11 @@ void TLektavo::resizeEvent(QResizeEvent *event)
     Guarded("FormResize", [this] { FormResize(); });
 }
 
-// The columns of the settings and sound tabs follow the width of the tabs.
+// The columns of the settings and sound tabs follow the width of their tabs by themselves.
 void TLektavo::FormResize()
 {
     RecomputeVisibleLineCount();
     speedReading->Controller().AcStopCounting();
-    const int half = PageControl1->currentWidget()->width() / 2;
-    speedReading->SettingsPage().LayColumns(half);
-    soundPage->LayColumns(half);
 }
 
 void TLektavo::RecomputeVisibleLineCount()

@@ -54,6 +54,7 @@ void TSound::BuildControls()
     SbPitch->installEventFilter(this);
 
     auto *grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
     grid->addWidget(CbMainCopy, 0, 0, 1, 2);
     grid->addWidget(BitBtn2, 0, 2);
     int row = 1;

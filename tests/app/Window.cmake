@@ -1,6 +1,7 @@
 lektavo_test(tst_CaptionTimer ${CMAKE_CURRENT_LIST_DIR}/tst_CaptionTimer.cpp LIBS lektavo_ui)
 lektavo_test(tst_PageSwitch ${CMAKE_CURRENT_LIST_DIR}/tst_PageSwitch.cpp GUI LIBS lektavo_ui)
 lektavo_test(tst_Window ${CMAKE_CURRENT_LIST_DIR}/tst_Window.cpp GUI LIBS lektavo_ui)
+lektavo_test(tst_WindowLayout ${CMAKE_CURRENT_LIST_DIR}/tst_WindowLayout.cpp GUI LIBS lektavo_ui)
 lektavo_test(tst_WindowRunning ${CMAKE_CURRENT_LIST_DIR}/tst_WindowRunning.cpp XVFB LIBS lektavo_ui)
 lektavo_test(tst_Menus ${CMAKE_CURRENT_LIST_DIR}/tst_Menus.cpp GUI LIBS lektavo_ui PkgConfig::LIBXML)
 target_compile_definitions(tst_Menus PRIVATE LEKTAVO_HELP="${CMAKE_SOURCE_DIR}/data/Help.html")
