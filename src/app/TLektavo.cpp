@@ -243,7 +243,8 @@ void TLektavo::BuildParts()
         settings.TempPath());
 
     for (QObject *watched : {static_cast<QObject *>(Re1), static_cast<QObject *>(Re1->viewport()),
-                             static_cast<QObject *>(PnReTop), static_cast<QObject *>(speedReading->Page().PnTopButtons)})
+                             static_cast<QObject *>(PnReTop), static_cast<QObject *>(speedReading->Page().PnTopButtons),
+                             static_cast<QObject *>(PageControl1->tabBar())})
         watched->installEventFilter(this);
 }
 
@@ -637,6 +638,13 @@ bool TLektavo::eventFilter(QObject *watched, QEvent *event)
     if (watched == Re1 && event->type() == QEvent::ShortcutOverride
         && static_cast<QKeyEvent *>(event)->matches(QKeySequence::SelectAll))
         return true;
+    // The reader keeps the focus on the tab bar; there the arrows must not switch tabs under it.
+    if (watched == PageControl1->tabBar() && event->type() == QEvent::KeyPress
+        && PageControl1->currentIndex() == TsSrIndex) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Left || key == Qt::Key_Right)
+            return true;
+    }
     if (watched == Re1 && event->type() == QEvent::FontChange) {
         soundPage->LbTest->setFont(Re1->font());
         RecomputeVisibleLineCount();
