@@ -47,7 +47,7 @@ QSpinBox *RowWithSpinBox(DoubleClickFrame *row, const char *spinName, const QStr
     spin->setRange(minimum, maximum);
     spin->setKeyboardTracking(false);
     spin->setToolTip(row->toolTip());
-    NameAfterComponent(spin);
+    NameAfterLabel(spin, label);
     row->layout()->addWidget(label);
     row->layout()->addWidget(spin);
     return spin;
