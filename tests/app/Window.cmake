@@ -2,6 +2,8 @@ lektavo_test(tst_CaptionTimer ${CMAKE_CURRENT_LIST_DIR}/tst_CaptionTimer.cpp LIB
 lektavo_test(tst_PageSwitch ${CMAKE_CURRENT_LIST_DIR}/tst_PageSwitch.cpp GUI LIBS lektavo_ui)
 lektavo_test(tst_Window ${CMAKE_CURRENT_LIST_DIR}/tst_Window.cpp GUI LIBS lektavo_ui)
 lektavo_test(tst_WindowLayout ${CMAKE_CURRENT_LIST_DIR}/tst_WindowLayout.cpp GUI LIBS lektavo_ui)
+lektavo_test(tst_TabScreenshots ${CMAKE_CURRENT_LIST_DIR}/tst_TabScreenshots.cpp XVFB LIBS lektavo_ui)
+target_compile_definitions(tst_TabScreenshots PRIVATE LEKTAVO_TEST_OUTPUT="${LEKTAVO_TEST_OUTPUT}/screenshots")
 lektavo_test(tst_WindowRunning ${CMAKE_CURRENT_LIST_DIR}/tst_WindowRunning.cpp XVFB LIBS lektavo_ui)
 lektavo_test(tst_Menus ${CMAKE_CURRENT_LIST_DIR}/tst_Menus.cpp GUI LIBS lektavo_ui PkgConfig::LIBXML)
 target_compile_definitions(tst_Menus PRIVATE LEKTAVO_HELP="${CMAKE_SOURCE_DIR}/data/Help.html")
