@@ -1,8 +1,12 @@
 #include "app/ColumnLayout.h"
+#include <QEvent>
 #include <QLayout>
 #include <QWidget>
+#include <algorithm>
 
 namespace {
+
+constexpr int LeftIndent = 10, RightIndent = 5, RowsNarrower = 19;
 
 // The box that holds a widget: its parent's layout or one nested in it.
 QLayout *LayoutHolding(QWidget *widget)
@@ -14,21 +18,49 @@ QLayout *LayoutHolding(QWidget *widget)
     return outer;
 }
 
-} // namespace
-
-void JoinColumns(QWidget *leftColumn, int half)
-{
-    leftColumn->setFixedWidth(half);
-    QLayout *panel = leftColumn->parentWidget()->layout();
-    const QMargins margins = panel->contentsMargins();
-    panel->setContentsMargins(0, margins.top(), 0, margins.bottom());
-    LayoutHolding(leftColumn)->setSpacing(0);
-}
-
-void LayColumn(QWidget *column, int left, int width, const QList<QWidget *> &rows)
+void Indent(QWidget *column, int left)
 {
     const QMargins margins = column->layout()->contentsMargins();
     column->layout()->setContentsMargins(left, margins.top(), 0, margins.bottom());
-    for (QWidget *row : rows)
-        row->setFixedWidth(width);
+}
+
+// Each row as wide as the rule says, or as it needs; returns the widest.
+int LayRows(const QList<QWidget *> &rows, int width)
+{
+    int widest = 0;
+    for (QWidget *row : rows) {
+        const int rowWidth = std::max(width, row->minimumSizeHint().width());
+        row->setFixedWidth(rowWidth);
+        widest = std::max(widest, rowWidth);
+    }
+    return widest;
+}
+
+} // namespace
+
+TwoColumns::TwoColumns(QWidget *panel, QWidget *leftColumn, QWidget *rightColumn)
+    : QObject(panel), panel(panel), leftColumn(leftColumn), rightColumn(rightColumn)
+{
+    QLayout *panelLayout = panel->layout();
+    const QMargins margins = panelLayout->contentsMargins();
+    panelLayout->setContentsMargins(0, margins.top(), 0, margins.bottom());
+    LayoutHolding(leftColumn)->setSpacing(0);
+    Indent(leftColumn, LeftIndent);
+    Indent(rightColumn, RightIndent);
+    panel->installEventFilter(this);
+}
+
+void TwoColumns::Lay(int half)
+{
+    const int width = half - RowsNarrower;
+    const int widestLeft = LayRows(leftRows, width);
+    leftColumn->setFixedWidth(std::max(half, widestLeft + RowsNarrower));
+    LayRows(rightRows, width);
+}
+
+bool TwoColumns::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == panel && event->type() == QEvent::Resize)
+        Lay(panel->width() / 2);
+    return QObject::eventFilter(watched, event);
 }

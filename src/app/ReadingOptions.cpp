@@ -1,4 +1,5 @@
 #include "app/ReadingOptions.h"
+#include "app/ColumnLayout.h"
 #include "app/Handlers.h"
 #include "reading/ClipboardMonitor.h"
 #include "reading/ReadingController.h"
@@ -16,12 +17,16 @@
 
 namespace {
 
+constexpr int ItemSpacing = 0, GroupSpacing = 4;
+
 QGroupBox *NewGroup(QWidget *parent, const char *name, const QString &title = {})
 {
     auto *group = new QGroupBox(title, parent);
     group->setObjectName(name);
     group->setAccessibleName(title.isEmpty() ? QString::fromLatin1(name) : title);
-    new QVBoxLayout(group);
+    auto *layout = new QVBoxLayout(group);
+    layout->setContentsMargins(CompactGroupMargins);
+    layout->setSpacing(ItemSpacing);
     parent->layout()->addWidget(group);
     return group;
 }
@@ -43,6 +48,7 @@ ReadingOptions::ReadingOptions(QWidget *parent) : QWidget(parent)
 {
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(GroupSpacing);
 
     Gb222 = NewGroup(this, "Gb222");
     auto *pauseRow = new QHBoxLayout;

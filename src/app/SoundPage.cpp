@@ -8,6 +8,9 @@
 
 namespace {
 
+// The tab holds all of it at the first-run window size: rows close together.
+constexpr int RowSpacing = 4, PanelMargin = 2;
+
 QWidget *NamedPanel(const char *name, QWidget *parent)
 {
     auto *panel = new QWidget(parent);
@@ -21,7 +24,9 @@ QGroupBox *VoiceGroup(const char *name, const QString &title, TSound *&sound, co
     auto *group = new QGroupBox(title, column);
     group->setObjectName(name);
     sound = new TSound(soundName, panel, group);
-    (new QVBoxLayout(group))->addWidget(sound);
+    auto *layout = new QVBoxLayout(group);
+    layout->setContentsMargins(CompactGroupMargins);
+    layout->addWidget(sound);
     column->layout()->addWidget(group);
     return group;
 }
@@ -39,21 +44,28 @@ SoundPage::SoundPage(QWidget *tsSound, VoicePanel &foreign, VoicePanel &russian)
     CbAutoActive->setToolTip(QStringLiteral(
         "Окно активизируется, после того, как Vornika занесли слово к себе в словарь, или от Telmuno"));
     auto *left = new QVBoxLayout(PnSoundLeft);
+    left->setContentsMargins(0, 0, 0, 0);
+    left->setSpacing(RowSpacing);
     left->addWidget(CbAutoActive);
     left->addStretch(1);
     LbTest = new QLabel(QStringLiteral("Lektavo"), PnSoundLeft);
     LbTest->setObjectName("LbTest");
     LbTest->hide();
 
-    new QVBoxLayout(PnSoundRight);
+    auto *right = new QVBoxLayout(PnSoundRight);
+    right->setContentsMargins(0, 0, 0, 0);
+    right->setSpacing(RowSpacing);
     GbEnglish = VoiceGroup("GbEnglish", QStringLiteral("Английский"), Sound1, "Sound1", foreign, PnSoundRight);
     GbRussian = VoiceGroup("GbRussian", QStringLiteral("Русский"), Sound2, "Sound2", russian, PnSoundRight);
-    static_cast<QVBoxLayout *>(PnSoundRight->layout())->addStretch(1);
+    right->addStretch(1);
 
-    auto *columns = new QHBoxLayout(PnSound);
-    columns->addWidget(PnSoundLeft, 1);
-    columns->addWidget(PnSoundRight, 1);
+    auto *sides = new QHBoxLayout(PnSound);
+    sides->setContentsMargins(0, PanelMargin, 0, PanelMargin);
+    sides->addWidget(PnSoundLeft, 1);
+    sides->addWidget(PnSoundRight, 1);
     (new QVBoxLayout(tsSound))->addWidget(PnSound);
+    columns = new TwoColumns(PnSound, PnSoundLeft, PnSoundRight);
+    columns->AddRightRows({GbEnglish, GbRussian});
 }
 
 void SoundPage::AddToLeftColumn(QWidget *part, QList<QWidget *> rows)
@@ -61,13 +73,5 @@ void SoundPage::AddToLeftColumn(QWidget *part, QList<QWidget *> rows)
     part->setParent(PnSoundLeft);
     auto *column = static_cast<QBoxLayout *>(PnSoundLeft->layout());
     column->insertWidget(column->count() - 1, part);
-    leftRows += rows;
-}
-
-void SoundPage::LayColumns(int half)
-{
-    JoinColumns(PnSoundLeft, half);
-    const int width = half - 19;
-    LayColumn(PnSoundLeft, 10, width, leftRows);
-    LayColumn(PnSoundRight, 5, width, {GbEnglish, GbRussian});
+    columns->AddLeftRows(rows);
 }

@@ -6,6 +6,7 @@ class QGroupBox;
 class QLabel;
 class QWidget;
 class TSound;
+class TwoColumns;
 class VoicePanel;
 
 // The "Звук" tab, built into TsSound: the left column PnSoundLeft with "Активизир. от Vornika",
@@ -17,8 +18,6 @@ public:
 
     // Puts a part into the left column below what is there; its rows keep to the column's width.
     void AddToLeftColumn(QWidget *part, QList<QWidget *> rows);
-    // The left column half as wide as the tab, the rows of both columns 19 pixels narrower.
-    void LayColumns(int half);
 
     QCheckBox *CbAutoActive;
     QLabel *LbTest;  // in Re1's font: the height of one text line
@@ -27,5 +26,5 @@ public:
 
 private:
     QWidget *PnSound, *PnSoundLeft, *PnSoundRight;
-    QList<QWidget *> leftRows;
+    TwoColumns *columns;
 };

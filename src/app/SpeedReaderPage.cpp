@@ -40,11 +40,12 @@ QSpinBox *NumberPanel(DoubleClickFrame *&panel, const char *panelName, const cha
     spin->setKeyboardTracking(false);
     spin->setToolTip(hint);
     spin->findChild<QLineEdit *>()->setObjectName(editName);
-    NameAfterComponent(spin);
+    auto *label = new QLabel(caption, panel);
+    NameAfterLabel(spin, label);
     auto *layout = new QHBoxLayout(panel);
     layout->setContentsMargins(2, 0, 2, 0);
     layout->addWidget(spin);
-    layout->addWidget(new QLabel(caption, panel));
+    layout->addWidget(label);
     bar->layout()->addWidget(panel);
     return spin;
 }
@@ -64,7 +65,8 @@ SpeedReaderPage::SpeedReaderPage(QWidget *pnSrBase, SpeedReaderSettingsPage &set
 {
     PnTopButtons = new QWidget(pnSrBase);
     PnTopButtons->setObjectName("PnTopButtons");
-    PnTopButtons->setFixedHeight(36);
+    PnTopButtons->setMinimumHeight(36);  // taller only when a large font needs it
+    PnTopButtons->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto *bar = new QHBoxLayout(PnTopButtons);
     bar->setContentsMargins(4, 2, 4, 2);
     BtStart = Button("BtStart", QStringLiteral("Старт"), PnTopButtons);

@@ -37,16 +37,19 @@ QSpinBox *RowWithSpinBox(DoubleClickFrame *row, const char *spinName, const QStr
                          int minimum, int maximum)
 {
     auto *label = new QLabel(caption, row);
+    label->setWordWrap(true);  // a long caption takes two lines in a narrow window
+    QSizePolicy policy = label->sizePolicy();  // keeps the height following the width
+    policy.setHorizontalPolicy(QSizePolicy::Expanding);
+    label->setSizePolicy(policy);
     row->setAccessibleName(caption.trimmed());
     auto *spin = new QSpinBox(row);
     spin->setObjectName(spinName);
     spin->setRange(minimum, maximum);
     spin->setKeyboardTracking(false);
     spin->setToolTip(row->toolTip());
-    NameAfterComponent(spin);
+    NameAfterLabel(spin, label);
     row->layout()->addWidget(label);
     row->layout()->addWidget(spin);
-    static_cast<QHBoxLayout *>(row->layout())->addStretch();
     return spin;
 }
 
@@ -108,12 +111,15 @@ SpeedReaderSettingsPage::SpeedReaderSettingsPage(QWidget *pnSettings) : PnSettin
     for (QWidget *column : {PnSettingsLeft, PnSettingRight})
         static_cast<QVBoxLayout *>(column->layout())->addStretch();
 
-    auto *columns = new QHBoxLayout;
-    columns->addWidget(PnSettingsLeft, 1);
-    columns->addWidget(PnSettingRight, 1);
+    auto *sides = new QHBoxLayout;
+    sides->addWidget(PnSettingsLeft, 1);
+    sides->addWidget(PnSettingRight, 1);
     auto *layout = new QVBoxLayout(pnSettings);
     layout->addWidget(heading);
-    layout->addLayout(columns, 1);
+    layout->addLayout(sides, 1);
+    columns = new TwoColumns(pnSettings, PnSettingsLeft, PnSettingRight);
+    columns->AddLeftRows({Pn22, Pn33, Pn44, Pn55});
+    columns->AddRightRows({Pn66, Pn77, Pn99});
 }
 
 void SpeedReaderSettingsPage::Attach(SpeedReaderController &c)
@@ -158,10 +164,3 @@ void SpeedReaderSettingsPage::ShowClock(const QString &text)
     ShowAccessibleText(PnClock, text);
 }
 
-void SpeedReaderSettingsPage::LayColumns(int half)
-{
-    JoinColumns(PnSettingsLeft, half);
-    const int width = half - 19;
-    LayColumn(PnSettingsLeft, 10, width, {Pn22, Pn33, Pn44, Pn55});
-    LayColumn(PnSettingRight, 5, width, {Pn66, Pn77, Pn99});
-}

@@ -8,6 +8,7 @@ class QLabel;
 class QSpinBox;
 class QWidget;
 class SpeedReaderController;
+class TwoColumns;
 struct SpeedReaderSettings;
 
 // The "Настройки" tab, built into PnSettings: the heading with the clock PnClock, the left column
@@ -20,8 +21,6 @@ public:
 
     void ShowSettings(const SpeedReaderSettings &settings);
     void ShowClock(const QString &text);
-    // The left column half as wide as the tab, the rows of both columns 19 pixels narrower.
-    void LayColumns(int half);
 
     QWidget *PnSettings;
     DoubleClickFrame *PnClock;
@@ -32,5 +31,6 @@ public:
     QCheckBox *CbAutoStop, *CbNonStop;
 
 private:
+    TwoColumns *columns;
     QObject connections;  // the connections to the controller end with the page
 };

@@ -142,13 +142,13 @@ TLektavo::TLektavo(QStringList arguments, QString programFolder, VoiceEngines en
     setObjectName("Lektavo");
     setWindowTitle(QString::fromUtf8(Caption));
     setGeometry(55, 76, 594, 346);
-    setMinimumSize(570, 300);
     BuildControls();
     BuildParts();
     BuildWorkspace();
     BuildDocuments();
     BuildCommands();
     BuildMenus();
+    setMinimumSize(QSize(570, 300).expandedTo(minimumSizeHint()));  // every tab holds its controls
     FormCreate();
 }
 
@@ -166,7 +166,7 @@ void TLektavo::BuildControls()
     PageControl1 = new QTabWidget(PnPageControl);
     PageControl1->setObjectName("PageControl1");
     PageControl1->setTabPosition(QTabWidget::South);
-    PageControl1->tabBar()->setStyleSheet("QTabBar::tab { width: 130px; height: 30px; }");
+    PageControl1->tabBar()->setStyleSheet("QTabBar::tab { min-width: 130px; min-height: 30px; }");
 
     TsRe = BuildReadingTab();
     TsSr = TabWithPanel("TsSr", "PnSrBase", PnSrBase);
@@ -201,7 +201,8 @@ QWidget *TLektavo::BuildReadingTab()
     auto *tab = NamedPanel("TsRe");
     PnRe = NamedPanel("PnRe", tab);
     PnReTop = NamedPanel("PnReTop", PnRe);
-    PnReTop->setFixedHeight(31);
+    PnReTop->setMinimumHeight(31);  // taller only when a large font needs it
+    PnReTop->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     new QHBoxLayout(PnReTop);
     PnReTop->layout()->setContentsMargins(2, 2, 2, 2);
 
@@ -244,7 +245,8 @@ void TLektavo::BuildParts()
         settings.TempPath());
 
     for (QObject *watched : {static_cast<QObject *>(Re1), static_cast<QObject *>(Re1->viewport()),
-                             static_cast<QObject *>(PnReTop), static_cast<QObject *>(speedReading->Page().PnTopButtons)})
+                             static_cast<QObject *>(PnReTop), static_cast<QObject *>(speedReading->Page().PnTopButtons),
+                             static_cast<QObject *>(PageControl1->tabBar())})
         watched->installEventFilter(this);
 }
 
@@ -624,14 +626,11 @@ void TLektavo::resizeEvent(QResizeEvent *event)
     Guarded("FormResize", [this] { FormResize(); });
 }
 
-// The columns of the settings and sound tabs follow the width of the tabs.
+// The columns of the settings and sound tabs follow the width of their tabs by themselves.
 void TLektavo::FormResize()
 {
     RecomputeVisibleLineCount();
     speedReading->Controller().AcStopCounting();
-    const int half = PageControl1->currentWidget()->width() / 2;
-    speedReading->SettingsPage().LayColumns(half);
-    soundPage->LayColumns(half);
 }
 
 void TLektavo::RecomputeVisibleLineCount()
@@ -655,6 +654,13 @@ bool TLektavo::eventFilter(QObject *watched, QEvent *event)
     if (watched == Re1 && event->type() == QEvent::ShortcutOverride
         && static_cast<QKeyEvent *>(event)->matches(QKeySequence::SelectAll))
         return true;
+    // The reader keeps the focus on the tab bar; there the arrows must not switch tabs under it.
+    if (watched == PageControl1->tabBar() && event->type() == QEvent::KeyPress
+        && PageControl1->currentIndex() == TsSrIndex) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Left || key == Qt::Key_Right)
+            return true;
+    }
     if (watched == Re1 && event->type() == QEvent::FontChange) {
         soundPage->LbTest->setFont(Re1->font());
         RecomputeVisibleLineCount();

@@ -47,13 +47,14 @@ void TSound::BuildControls()
     LbPitch->setObjectName("LbPitch");
     Label1 = new QLabel(QStringLiteral("Громкость"), this);
     Label1->setObjectName("Label1");
-    SbSpeed = NewSlider("SbSpeed", LbSpeed, &VoicePanel::MoveSbSpeed);
-    SbPitch = NewSlider("SbPitch", LbPitch, &VoicePanel::MoveSbPitch);
-    SbVolume = NewSlider("SbVolume", Label1, &VoicePanel::MoveSbVolume);
+    SbSpeed = NewSlider("SbSpeed", LbSpeed, &VoicePanel::MoveSbSpeed, &VoicePanel::SbSpeedExit);
+    SbPitch = NewSlider("SbPitch", LbPitch, &VoicePanel::MoveSbPitch, &VoicePanel::SbPitchExit);
+    SbVolume = NewSlider("SbVolume", Label1, &VoicePanel::MoveSbVolume, nullptr);
     SbSpeed->installEventFilter(this);
     SbPitch->installEventFilter(this);
 
     auto *grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
     grid->addWidget(CbMainCopy, 0, 0, 1, 2);
     grid->addWidget(BitBtn2, 0, 2);
     int row = 1;
@@ -64,7 +65,10 @@ void TSound::BuildControls()
     grid->setColumnStretch(1, 1);
 }
 
-QSlider *TSound::NewSlider(const char *name, QLabel *caption, void (VoicePanel::*move)(int))
+// A position set while the slider has no focus (by a screen reader, by the wheel) is not followed
+// by leaving the slider: it is applied at once.
+QSlider *TSound::NewSlider(const char *name, QLabel *caption, void (VoicePanel::*move)(int),
+                           void (VoicePanel::*apply)())
 {
     auto *slider = new QSlider(Qt::Horizontal, this);
     slider->setObjectName(name);
@@ -72,7 +76,11 @@ QSlider *TSound::NewSlider(const char *name, QLabel *caption, void (VoicePanel::
     slider->setPageStep(5);
     slider->setFocusPolicy(Qt::StrongFocus);
     caption->setBuddy(slider);
-    OnSignal(slider, &QSlider::valueChanged, this, name, [this, move](int position) { (panel.*move)(position); });
+    OnSignal(slider, &QSlider::valueChanged, this, name, [this, slider, move, apply](int position) {
+        (panel.*move)(position);
+        if (apply && !slider->hasFocus())
+            (panel.*apply)();
+    });
     return slider;
 }
 

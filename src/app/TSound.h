@@ -40,7 +40,7 @@ protected:
 private:
     void BuildControls();
     void BuildPuSound();
-    QSlider *NewSlider(const char *name, QLabel *caption, void (VoicePanel::*move)(int));
+    QSlider *NewSlider(const char *name, QLabel *caption, void (VoicePanel::*move)(int), void (VoicePanel::*apply)());
 
     void ShowVoices(const QStringList &names) override;
     void ShowVoiceIndex(int index) override;

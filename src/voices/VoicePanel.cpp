@@ -209,9 +209,13 @@ void VoicePanel::SbVolumeChange()
     });
 }
 
+// The phrase sounds as the sliders stand, also when the slider moved last has not been left yet
+// (the test button takes no focus from it, nor does the popup menu).
 void VoicePanel::Say(const QString &phrase)
 {
     ds.AudioReset();
+    SbSpeedExit();
+    SbPitchExit();
     ds.Speak(phrase);
 }
 

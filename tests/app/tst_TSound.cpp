@@ -142,6 +142,36 @@ private slots:
         QCOMPARE(w.russian->Calls.filter("SetSpeed").last(), QString("SetSpeed %1").arg(75 + 115 * 17 / 100));
     }
 
+    void aValueSetByAScreenReaderReachesTheEngine_data()
+    {
+        QTest::addColumn<QString>("slider");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("write");
+        QTest::newRow("speed 100") << "SbSpeed" << 100 << "SetSpeed 190";
+        QTest::newRow("speed 1") << "SbSpeed" << 1 << QString("SetSpeed %1").arg(75 + 115 * 1 / 100);
+        QTest::newRow("pitch 100") << "SbPitch" << 100 << "SetPitch 300";
+        QTest::newRow("pitch 1") << "SbPitch" << 1 << QString("SetPitch %1").arg(50 + 250 * 1 / 100);
+        QTest::newRow("volume 50") << "SbVolume" << 50 << QString("SetVolumeLeft %1").arg(0xFFFF * 50 / 100);
+    }
+    // As AT-SPI sets a value: through the accessible value interface, the focus elsewhere.
+    void aValueSetByAScreenReaderReachesTheEngine()
+    {
+        QFETCH(QString, slider);
+        QFETCH(int, position);
+        QFETCH(QString, write);
+        Window w;
+        QVERIFY(w.Activate());
+        w.sound2->CbMainCopy->setFocus();
+        w.russian->Calls.clear();
+        auto *control = w.sound2->findChild<QSlider *>(slider);
+        QAccessibleValueInterface *value = QAccessible::queryAccessibleInterface(control)->valueInterface();
+        QVERIFY(value);
+        value->setCurrentValue(position);
+        QCOMPARE(control->value(), position);
+        QVERIFY2(w.russian->Calls.contains(write), qPrintable(w.russian->Calls.join(", ")));
+        QVERIFY(!w.russian->Calls.contains("AudioReset"));
+    }
+
     void popupMatchesTheVoiceAndTheFilter()
     {
         Window w;

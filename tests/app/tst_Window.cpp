@@ -8,11 +8,13 @@
 #include "speedreader/SpeedReaderController.h"
 #include "settings/SettingsStore.h"
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -286,6 +288,47 @@ private slots:
         QTRY_VERIFY(!w.window.isFullScreen());
         QVERIFY(!w.window.isMaximized());
         QTRY_COMPARE(w.window.geometry().size(), QSize(640, 420));
+    }
+
+    void speedReaderKeysActWithTheFocusOnTheTabBar_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<int>("delay");
+        QTest::addColumn<int>("replayIndex");
+        QTest::addColumn<bool>("running");
+        const Qt::KeyboardModifiers none, keypad = Qt::KeypadModifier;
+        QTest::newRow("keypad plus: a longer tick") << int(Qt::Key_Plus) << keypad << 220 << -2 << false;
+        QTest::newRow("keypad minus: a shorter tick") << int(Qt::Key_Minus) << keypad << 190 << -2 << false;
+        QTest::newRow("plus of the letters: nothing") << int(Qt::Key_Plus) << none << 200 << -2 << false;
+        QTest::newRow("up arrow: the replay") << int(Qt::Key_Up) << none << 200 << -1 << false;
+        QTest::newRow("space: start") << int(Qt::Key_Space) << none << 200 << -2 << true;
+        QTest::newRow("right arrow: no other tab") << int(Qt::Key_Right) << none << 200 << -2 << false;
+        QTest::newRow("left arrow: no other tab") << int(Qt::Key_Left) << none << 200 << -2 << false;
+    }
+    // "Старт" leaves the focus on the tab bar, so that is where the reader's keys are pressed.
+    void speedReaderKeysActWithTheFocusOnTheTabBar()
+    {
+        QFETCH(int, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(int, delay);
+        QFETCH(int, replayIndex);
+        QFETCH(bool, running);
+        ShownWindow w;
+        w.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        w.window.Text().SetText(QStringLiteral("Раз два три четыре пять."));
+        ClickTab(w.window, TLektavo::TsSrIndex);
+        QTabBar *bar = w.Tabs()->tabBar();
+        QTRY_COMPARE(QApplication::focusWidget(), bar);
+
+        QTest::keyClick(bar, Qt::Key(key), modifiers);
+        const SpeedReaderController &reader = w.window.SpeedReading();
+        QCOMPARE(w.Tabs()->currentIndex(), int(TLektavo::TsSrIndex));
+        QCOMPARE(reader.Settings().Delay, delay);
+        QCOMPARE(Named<QSpinBox>(w.window, "UdDelay")->value(), delay);
+        QCOMPARE(reader.ReplayIndex(), replayIndex);
+        QCOMPARE(reader.Running(), running);
     }
 
     // The word wrap of a start on the speed reader's tab goes only when the tab is entered anew.

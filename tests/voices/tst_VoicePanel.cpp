@@ -249,14 +249,42 @@ private slots:
         Panel p;
         p.Choose(2);
         p.panel.BtHowISpeakClick();
-        QCOMPARE(p.engine.Calls.mid(p.engine.Calls.size() - 2),
-                 QStringList({"AudioReset", "Speak Так я говорю по-русски"}));
+        QCOMPARE(p.engine.Spoken().last(), "Так я говорю по-русски");
         p.panel.PuSoundSpeakEnglishClick();
         QCOMPARE(p.engine.Spoken().last(), "That's how I speak English");
         p.panel.PuSoundAllEnjinesClick();  // engine 1, English
         QVERIFY(!p.panel.IsRussianVoice());
         p.panel.BtHowISpeakClick();
         QCOMPARE(p.engine.Spoken().last(), "That's how I speak English");
+    }
+
+    void testPhraseSoundsAsTheSlidersStand_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::newRow("the test button") << 0;
+        QTest::newRow("the English phrase of the popup") << 1;
+        QTest::newRow("the Russian phrase of the popup") << 2;
+    }
+    // The sliders are moved but not left: their positions reach the engine before the phrase.
+    void testPhraseSoundsAsTheSlidersStand()
+    {
+        QFETCH(int, command);
+        Panel p;
+        p.Choose(2);
+        p.panel.MoveSbSpeed(100);
+        p.panel.MoveSbPitch(1);
+        p.engine.Calls.clear();
+        void (VoicePanel::*const commands[])() = {&VoicePanel::BtHowISpeakClick, &VoicePanel::PuSoundSpeakEnglishClick,
+                                                  &VoicePanel::PuSoundSpeakRussianClick};
+        (p.panel.*commands[command])();
+
+        const QStringList calls = p.engine.Calls;
+        QCOMPARE(calls.first(), "AudioReset");
+        QVERIFY(calls.last().startsWith("Speak "));
+        QCOMPARE(LastValue(calls, "SetSpeed"), 190);
+        QCOMPARE(LastValue(calls, "SetPitch"), 50 + 250 * 1 / 100);
+        QCOMPARE(p.panel.Data().VoiceSettings[3].SpeedPosition, 100);
+        QCOMPARE(p.panel.UdPitch(), 1);
     }
 
     void choosingTheCurrentFilterChangesNothing()
