@@ -1,4 +1,5 @@
 #include "DocumentThread.h"
+#include "platform/Guarded.h"
 
 DocumentThread::DocumentThread(DocumentConverter &converter)
     : converter(converter), worker([this] { Work(); })
@@ -50,11 +51,8 @@ void DocumentThread::Work()
         const std::stop_token stop = running.get_token();
         lock.unlock();
         ConvertedDocument document;
-        try {
-            document = converter.Convert(job.path, stop);
-        } catch (...) {
+        if (!Guarded("converting a document", [&] { document = converter.Convert(job.path, stop); }))
             document = ConvertedDocument::OpenFailed();
-        }
         QMetaObject::invokeMethod(this, [this, number = job.number, document = std::move(document)]() mutable {
             Deliver(number, std::move(document));
         }, Qt::QueuedConnection);
