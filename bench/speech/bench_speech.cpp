@@ -75,7 +75,7 @@ double Gap(MonitorRecorder &recorder, SpeechEngine &engine)
     engine.AudioReset();
     std::vector<double> gaps;
     for (std::size_t i = 1; i < speakTimes.size(); ++i)
-        gaps.push_back(SilenceAround(recorder, speakTimes[i]));
+        gaps.push_back(recorder.QuietMsAround(speakTimes[i]));
     return Median(gaps);
 }
 
