@@ -2,8 +2,8 @@
 #include "platform/TDirectSS.h"
 #include <libspeechd.h>
 #include <QHash>
-#include <algorithm>
 #include <QPointer>
+#include <algorithm>
 #include <csignal>
 #include <poll.h>
 #include <pthread.h>
@@ -165,8 +165,10 @@ void SpeechDispatcherClient::Connect()
     spd_set_notification_on(connection_, SPD_END);
     spd_set_notification_on(connection_, SPD_CANCEL);
     spd_set_notification_on(connection_, SPD_INDEX_MARKS);
-    if (spd_set_data_mode(connection_, SPD_DATA_SSML) != 0)
+    if (spd_set_data_mode(connection_, SPD_DATA_SSML) != 0) {
+        Disconnect();  // or the next Speak would have the marks read aloud
         throw SpeechError("speech-dispatcher refused SSML");
+    }
 }
 
 void SpeechDispatcherClient::Disconnect()
