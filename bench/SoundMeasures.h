@@ -34,28 +34,4 @@ inline std::optional<Clock::time_point> FirstSoundAfter(const MonitorRecorder &r
     return recorder.TimeOf(sounds.front().begin);
 }
 
-// The silence between two utterances: the longest quiet stretch that reaches into a window around
-// the moment the next one was asked for (the recording's clock is good to a few milliseconds).
-inline double SilenceAround(const MonitorRecorder &recorder, Clock::time_point t)
-{
-    const std::vector<short> samples = recorder.Samples();
-    const std::size_t window = MonitorRecorder::Rate * 40 / 1000;
-    const std::size_t centre = recorder.SampleAt(t);
-    const std::size_t from = centre > window ? centre - window : 0;
-    const std::size_t to = std::min(centre + window, samples.size());
-    std::size_t longest = 0;
-    for (std::size_t i = from; i < to; ++i) {
-        if (std::abs(samples[i]) >= Threshold)
-            continue;
-        std::size_t begin = i, end = i;
-        while (begin > 0 && std::abs(samples[begin - 1]) < Threshold)
-            --begin;
-        while (end < samples.size() && std::abs(samples[end]) < Threshold)
-            ++end;
-        longest = std::max(longest, end - begin);
-        i = end;
-    }
-    return longest * 1000.0 / MonitorRecorder::Rate;
-}
-
 }  // namespace SoundMeasures

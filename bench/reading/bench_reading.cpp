@@ -95,7 +95,7 @@ double Gap(Bench &bench, const MonitorRecorder &recorder)
     RunEventsFor(300);
     std::vector<double> gaps;
     for (std::size_t i = 0; i + 1 < bench.ends.size(); ++i)  // the last end starts nothing
-        gaps.push_back(SilenceAround(recorder, bench.ends[i]));
+        gaps.push_back(recorder.QuietMsAround(bench.ends[i]));
     return Median(gaps);
 }
 

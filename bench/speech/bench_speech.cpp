@@ -4,6 +4,10 @@
 // call of Speak to the first loud sample. Gap: the next Speak is called from the OnAudioStop
 // handler; the quiet stretch between the last loud sample of one utterance and the first of the
 // next, found on the recording around the time of that call. Medians of several utterances.
+// Resume repeat (speech-dispatcher): a long sentence is paused at a different moment each time
+// and resumed; what is heard before the pause and after the resume, less the sentence read
+// without a pause, is what was heard twice. Word mark lag: words set apart by commas,
+// from the first loud sample of each word to OnWord telling it.
 #include "platform/speech/SpeechEngine.h"
 #include "../SoundMeasures.h"
 #include <QCoreApplication>
@@ -12,6 +16,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -20,6 +25,9 @@ using namespace SoundMeasures;
 constexpr int Trials = 8;
 const QStringList Sentences{"This is the first sentence.", "Here comes another one.",
                             "And the reading goes on.", "A short line."};
+const QString LongSentence = "This sentence is long enough to be paused in the middle, and then "
+                             "it goes on from the word where it was held, to its very end.";
+const QString Colours = "Red, green, blue, yellow, black, white.";
 
 int FindVoice(SpeechEngine &engine, SpeechVoice::Backend backend, const QString &product,
               int languageId)
@@ -75,8 +83,77 @@ double Gap(MonitorRecorder &recorder, SpeechEngine &engine)
     engine.AudioReset();
     std::vector<double> gaps;
     for (std::size_t i = 1; i < speakTimes.size(); ++i)
-        gaps.push_back(SilenceAround(recorder, speakTimes[i]));
+        gaps.push_back(recorder.QuietMsAround(speakTimes[i]));
     return Median(gaps);
+}
+
+// From the first loud sample to the last between two times, in seconds.
+double SoundSeconds(const MonitorRecorder &recorder, Clock::time_point from, Clock::time_point to)
+{
+    const auto sounds = recorder.Sounds(recorder.SampleAt(from), recorder.SampleAt(to));
+    return sounds.empty() ? 0 : double(sounds.back().end - sounds.front().begin) / MonitorRecorder::Rate;
+}
+
+// Speaks text to its end: when it was asked for, or nothing when its end was not told.
+std::optional<Clock::time_point> SpeakToTheEnd(SpeechEngine &engine, const QString &text)
+{
+    int stops = 0;
+    engine.OnAudioStop = [&](TDirectSS *, quint32, quint32) { ++stops; };
+    const Clock::time_point start = Clock::now();
+    engine.Speak(text);
+    const bool ended = WaitFor([&] { return stops > 0; }, 20000);
+    WaitFor([] { return false; }, 300);  // the recording catches up
+    if (!ended)
+        return std::nullopt;
+    return start;
+}
+
+double ResumeRepeat(MonitorRecorder &recorder, SpeechEngine &engine)
+{
+    const auto plain = SpeakToTheEnd(engine, LongSentence);
+    if (!plain)
+        return -1;
+    const double whole = SoundSeconds(recorder, *plain, Clock::now());
+    std::vector<double> repeats;
+    for (int trial = 0; trial < Trials; ++trial) {
+        int stops = 0;
+        engine.OnAudioStop = [&](TDirectSS *, quint32, quint32) { ++stops; };
+        const Clock::time_point start = Clock::now();
+        engine.Speak(LongSentence);
+        WaitFor([&] { return FirstSoundAfter(recorder, start).has_value(); }, 5000);
+        WaitFor([] { return false; }, 700 + trial * 270);
+        engine.AudioPause();
+        const Clock::time_point paused = Clock::now();
+        WaitFor([] { return false; }, 800);
+        const Clock::time_point resumed = Clock::now();
+        engine.AudioResume();
+        if (!WaitFor([&] { return stops > 0; }, 20000))
+            break;
+        WaitFor([] { return false; }, 300);
+        const double before = SoundSeconds(recorder, start, paused + std::chrono::milliseconds(150));
+        const double after = SoundSeconds(recorder, resumed, Clock::now());
+        repeats.push_back((before + after - whole) * 1000);
+    }
+    return Median(repeats);
+}
+
+double WordMarkLag(MonitorRecorder &recorder, SpeechEngine &engine)
+{
+    std::vector<double> lags;
+    for (int trial = 0; trial < Trials; ++trial) {
+        std::vector<Clock::time_point> told;
+        engine.OnWord = [&](TDirectSS *, int, int) { told.push_back(Clock::now()); };
+        const auto start = SpeakToTheEnd(engine, Colours);
+        if (!start)
+            break;
+        const auto words = recorder.Sounds(recorder.SampleAt(*start), recorder.SampleCount(), Threshold, 100);
+        if (words.size() != told.size())
+            continue;  // a word that the recording split or joined
+        for (std::size_t i = 0; i < words.size(); ++i)
+            lags.push_back(Ms(told[i] - recorder.TimeOf(words[i].begin)));
+    }
+    engine.OnWord = nullptr;
+    return Median(lags);
 }
 
 void Measure(MonitorRecorder &recorder, const char *name, int engineNumber)
@@ -89,6 +166,9 @@ void Measure(MonitorRecorder &recorder, const char *name, int engineNumber)
     engine.Select(engineNumber);
     std::printf("BENCH first_sound_%s %.1f ms\n", name, FirstSound(recorder, engine));
     std::printf("BENCH gap_%s %.1f ms\n", name, Gap(recorder, engine));
+    std::printf("BENCH word_mark_lag_%s %.1f ms\n", name, WordMarkLag(recorder, engine));
+    if (InstalledVoices()[engineNumber - 1].backend == SpeechVoice::Backend::Service)
+        std::printf("BENCH resume_%s_repeat %.1f ms\n", name, ResumeRepeat(recorder, engine));
     std::fflush(stdout);
 }
 

@@ -17,10 +17,20 @@ ReadingOptions *NewOptions(SoundPage &soundPage)
     return options;
 }
 
+QCheckBox *NewWordMarkBox(SoundPage &soundPage)
+{
+    auto *box = new QCheckBox(QStringLiteral("Подсвечивать слово"));
+    box->setObjectName("CbMarkWord");
+    box->setAccessibleName(box->text());
+    soundPage.AddBelowVoices(box);
+    return box;
+}
+
 } // namespace
 
 ReadingAloud::ReadingAloud(const Parts &parts)
-    : bar(parts.pnReTop), options(NewOptions(parts.soundPage)), lbTest(parts.soundPage.LbTest),
+    : bar(parts.pnReTop), options(NewOptions(parts.soundPage)),
+      cbMarkWord(NewWordMarkBox(parts.soundPage)), lbTest(parts.soundPage.LbTest),
       view(bar, *options, parts.re1, parts.textEvents, parts.owner), re2(parts.re2),
       dispatch(parts.foreignEngine, parts.russianEngine), tmSleep(parts.owner), tmBuffer(parts.owner),
       clipboard(QGuiApplication::clipboard()),
@@ -57,6 +67,7 @@ void ReadingAloud::BindSettings(SettingsControls &controls)
     controls.options[OptionField::RgLangs] = {[this] { return options->LangsIndex(); },
                                               [this](int index) { options->SetLangsIndex(index); }};
     controls.AcSoundEnables = [this] { controller.AcSoundEnablesExecute(); };
+    BindSwitch(cbMarkWord, QStringLiteral("MarkWord"), [this](bool on) { controller.SetWordMarking(on); });
     controls.colours[SettingsField::HighlightBackColor] = [this](ColorRef colour) {
         SetPanelBackground(lbTest, colour);
         controller.SetHighlightBackColour(colour);

@@ -10,6 +10,7 @@
 #include "reading/SentenceStepper.h"
 #include <functional>
 
+class QCheckBox;
 class QLabel;
 class QPlainTextEdit;
 class QTabWidget;
@@ -57,6 +58,7 @@ public:
 private:
     ReadingBar bar;
     ReadingOptions *options;
+    QCheckBox *cbMarkWord;
     QLabel *lbTest;
     ReadingWindowView view;
     QtTextArea re2;

@@ -1,5 +1,7 @@
 #include "app/SettingsBinding.h"
+#include "app/Handlers.h"
 #include "platform/qt/QtAppearance.h"
+#include "platform/system/ProgramFolder.h"
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -17,6 +19,16 @@ void SetTextAreaColour(QPlainTextEdit *area, QPalette::ColorRole role, ColorRef 
 }
 
 }  // namespace
+
+void BindSwitch(QCheckBox *box, const QString &name, const std::function<void(bool on)> &apply)
+{
+    box->setChecked(ReadSwitch(name));
+    apply(box->isChecked());
+    OnSignal(box, &QCheckBox::toggled, box, "a switch's click", [name, apply](bool on) {
+        WriteSwitch(name, on);
+        apply(on);
+    });
+}
 
 SettingsControls::Number CheckBoxValue(QCheckBox *box)
 {

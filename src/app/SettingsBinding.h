@@ -1,5 +1,6 @@
 #pragma once
 #include "settings/SettingsControls.h"
+#include <functional>
 
 class QCheckBox;
 class QLabel;
@@ -13,6 +14,9 @@ SettingsControls::Number CheckBoxValue(QCheckBox *box);
 SettingsControls::Number SpinBoxValue(QSpinBox *box);
 void SetPanelBackground(QWidget *panel, ColorRef colour);
 void SetTextColour(QWidget *widget, ColorRef colour);
+// A check box of one of the program's own switches, which "Data.dat" does not hold: shown and
+// applied as stored, stored and applied as clicked.
+void BindSwitch(QCheckBox *box, const QString &name, const std::function<void(bool on)> &apply);
 
 // The window's placement.
 void BindPlacement(SettingsControls &controls, QWidget &window);

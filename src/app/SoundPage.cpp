@@ -70,8 +70,19 @@ SoundPage::SoundPage(QWidget *tsSound, VoicePanel &foreign, VoicePanel &russian)
 
 void SoundPage::AddToLeftColumn(QWidget *part, QList<QWidget *> rows)
 {
-    part->setParent(PnSoundLeft);
-    auto *column = static_cast<QBoxLayout *>(PnSoundLeft->layout());
-    column->insertWidget(column->count() - 1, part);
+    AddAtColumnEnd(PnSoundLeft, part);
     columns->AddLeftRows(rows);
+}
+
+void SoundPage::AddBelowVoices(QWidget *row)
+{
+    AddAtColumnEnd(PnSoundRight, row);
+    columns->AddRightRows({row});
+}
+
+void SoundPage::AddAtColumnEnd(QWidget *column, QWidget *part)
+{
+    part->setParent(column);
+    auto *layout = static_cast<QBoxLayout *>(column->layout());
+    layout->insertWidget(layout->count() - 1, part);  // above the closing stretch
 }

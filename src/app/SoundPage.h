@@ -18,6 +18,8 @@ public:
 
     // Puts a part into the left column below what is there; its rows keep to the column's width.
     void AddToLeftColumn(QWidget *part, QList<QWidget *> rows);
+    // Puts a row into the right column below the voice panels.
+    void AddBelowVoices(QWidget *row);
 
     QCheckBox *CbAutoActive;
     QLabel *LbTest;  // in Re1's font: the height of one text line
@@ -25,6 +27,8 @@ public:
     TSound *Sound1, *Sound2;
 
 private:
+    static void AddAtColumnEnd(QWidget *column, QWidget *part);
+
     QWidget *PnSound, *PnSoundLeft, *PnSoundRight;
     TwoColumns *columns;
 };

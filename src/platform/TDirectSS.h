@@ -19,6 +19,7 @@ inline int EngineValue(int minimum, int maximum, int position)
 // in an order that stays the same between runs while the installed voices do not change.
 // Every call comes from the user-interface thread; OnAudioStop is raised there too, once after
 // each utterance has been played to its end, never for a reset utterance or one that played nothing.
+// OnWord is raised there as the sound of each word is played, in text order.
 class TDirectSS {
 public:
     virtual ~TDirectSS() = default;
@@ -54,4 +55,7 @@ public:
 
     // ASender, then the two halves of a 64-bit value that nobody uses.
     std::function<void(TDirectSS *sender, quint32 hi, quint32 lo)> OnAudioStop;
+    // ASender, then where the word now heard starts in the text of its Speak call and its length,
+    // in characters. A voice that cannot tell its words raises none.
+    std::function<void(TDirectSS *sender, int position, int length)> OnWord;
 };

@@ -33,6 +33,10 @@ public:
     virtual int FindIgnoringCase(const QString &needle, int from, int span) const = 0;
 
     virtual void SetSelectedColor(ColorRef colour) = 0; // colour of the selected characters
+    // A mark behind the characters of a range, in colour, drawn over the colourings of
+    // SetSelectedColor and apart from them; one at a time, a length of 0 takes it away. It moves
+    // neither the caret, the selection nor the view.
+    virtual void SetMark(int from, int length, ColorRef colour) = 0;
     virtual ColorRef FontColor() const = 0;              // the normal text colour
     virtual void SetHideSelection(bool hide) = 0;
 

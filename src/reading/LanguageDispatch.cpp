@@ -15,17 +15,24 @@ void OnBoth(TDirectSS &foreign, TDirectSS &russian, const char *what, void (TDir
 LanguageDispatch::LanguageDispatch(TDirectSS &foreignEngine, TDirectSS &russianEngine)
     : foreign(foreignEngine), russian(russianEngine)
 {
-    for (TDirectSS *engine : {&foreign, &russian})
+    for (TDirectSS *engine : {&foreign, &russian}) {
         engine->OnAudioStop = [this](TDirectSS *, quint32, quint32) {
             if (OnPieceSpoken)
                 OnPieceSpoken();
         };
+        engine->OnWord = [this](TDirectSS *, int position, int length) {
+            if (OnWordSpoken)
+                OnWordSpoken(position, length);
+        };
+    }
 }
 
 LanguageDispatch::~LanguageDispatch()
 {
-    foreign.OnAudioStop = nullptr;
-    russian.OnAudioStop = nullptr;
+    for (TDirectSS *engine : {&foreign, &russian}) {
+        engine->OnAudioStop = nullptr;
+        engine->OnWord = nullptr;
+    }
 }
 
 void LanguageDispatch::SpeakText(const QString &text)

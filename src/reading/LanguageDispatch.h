@@ -6,7 +6,7 @@
 class TDirectSS;
 
 // Hands each piece to the foreign or the Russian engine by the language rule. The dispatch hears
-// both engines' end of speech and tells it on as the end of the piece.
+// both engines' end of speech and tells it on as the end of the piece, and the words they play.
 class LanguageDispatch : public LanguageRule {
 public:
     LanguageDispatch(TDirectSS &foreignEngine, TDirectSS &russianEngine);
@@ -16,6 +16,8 @@ public:
 
     // A voice has played its piece to the end.
     std::function<void()> OnPieceSpoken;
+    // A voice is playing the word at position, of length, in the text of the piece.
+    std::function<void(int position, int length)> OnWordSpoken;
 
     // Silences both voices and starts the text on the voice of its language. A failing Speak is
     // thrown on.

@@ -8,6 +8,20 @@
 
 using enum ReadingButton;
 
+namespace {
+
+// Where a character of the text spoken, which lost the backquotes, stands in its piece.
+int PiecePosition(const QString &piece, int spoken)
+{
+    int position = 0;
+    for (int seen = 0; position < piece.size() && (seen < spoken || piece[position] == u'`'); ++position)
+        if (piece[position] != u'`')
+            ++seen;
+    return position;
+}
+
+} // namespace
+
 ReadingController::ReadingController(ReadingView &view, TextArea &re1, TextArea &re2,
                                      SentenceStepper &stepper, LanguageDispatch &dispatch,
                                      Timer &tmSleep, const Clipboard &clipboard)
@@ -16,6 +30,7 @@ ReadingController::ReadingController(ReadingView &view, TextArea &re1, TextArea 
 {
     stepper.AcStopBoth = [this] { AcStopBothExecute(); };
     dispatch.OnPieceSpoken = [this] { PieceSpoken(); };
+    dispatch.OnWordSpoken = [this](int position, int length) { WordSpoken(position, length); };
     tmSleep.SetEnabled(false);
     tmSleep.OnTimer = [this] { TmSleepTimer(); };
 }
@@ -24,6 +39,7 @@ ReadingController::~ReadingController()
 {
     stepper.AcStopBoth = nullptr;
     dispatch.OnPieceSpoken = nullptr;
+    dispatch.OnWordSpoken = nullptr;
     tmSleep.OnTimer = nullptr;
 }
 
@@ -111,6 +127,7 @@ void ReadingController::AcReadExecute()
     const auto text = stepper.NextSpokenPiece(*target);
     if (!text)
         return;  // the end of the text has stopped the reading
+    piece = target->SelText();
     if (target == &re1) {
         stepper.HighlightSentence(re1);
         stepper.ScrollToHighlight(re1);
@@ -127,6 +144,22 @@ void ReadingController::PieceSpoken()
         return;
     }
     StartExtraPause(view.ExtraPauseSeconds());
+}
+
+void ReadingController::WordSpoken(int position, int length)
+{
+    if (!wordMarking || !ReadingRe1() || length <= 0)
+        return;
+    const int start = PiecePosition(piece, position);
+    const int end = PiecePosition(piece, position + length - 1) + 1;
+    stepper.MarkWord(re1, start, end - start);
+}
+
+void ReadingController::SetWordMarking(bool on)
+{
+    wordMarking = on;
+    if (!on)
+        stepper.ClearWordMark(re1);
 }
 
 void ReadingController::StartExtraPause(int seconds)

@@ -44,6 +44,9 @@ public:
     // A change during such a reading shows at once.
     void SetHighlightBackColour(ColorRef colour);
     void SetHighlightTextColour(ColorRef colour);
+    // "Подсвечивать слово": the word being played is marked inside the coloured piece of Re1.
+    void SetWordMarking(bool on);
+    bool WordMarking() const { return wordMarking; }
 
     // At the window's creation: whether there is a text to read and a clipboard text.
     void TakeStartupState();
@@ -58,6 +61,7 @@ public:
     void AcStopBothExecute();      // the end of the text: the stop of the text area read
     void StopWhateverReads();      // a tab switch: the stop of the reading under way
     void PieceSpoken();            // a voice has played its piece to the end
+    void WordSpoken(int position, int length);  // in the text handed to the voice
     void TmSleepTimer();
 
     // A clipboard text the monitor has not seen before. Read at once when readByItself and no
@@ -96,6 +100,8 @@ private:
     bool mouseDownInText = false;
     bool pieceEndedWhilePaused = false;  // "Продолжить" goes on with the next piece
     ColorRef highlightBackColour = DefaultHighlightBackColor;
+    bool wordMarking = false;
+    QString piece;  // the piece of Re1 being spoken, with the backquotes its voice was not given
     // As the bar first shows "Вслух" and "Буфер": enabled, until the start-up looks.
     bool textAvailable = true;
     bool clipboardAvailable = true;

@@ -101,12 +101,32 @@ void SentenceStepper::HighlightSentence(TextArea &area)
 
 void SentenceStepper::ClearHighlight(TextArea &area)
 {
+    ClearWordMark(area);
     ColourHighlight(area, area.FontColor());
 }
 
 void SentenceStepper::RecolourHighlight(TextArea &area)
 {
     ColourHighlight(area, HighlightTextColor);
+    if (MarkLength > 0)
+        MarkWord(area, MarkOffset, MarkLength);
+}
+
+void SentenceStepper::MarkWord(TextArea &area, int offset, int length)
+{
+    if (offset < 0 || length <= 0 || offset + length > HighlightLength)
+        return;
+    MarkOffset = offset;
+    MarkLength = length;
+    area.SetMark(HighlightStart + offset, length, HighlightTextColor);
+}
+
+void SentenceStepper::ClearWordMark(TextArea &area)
+{
+    if (MarkLength == 0)
+        return;
+    MarkLength = 0;
+    area.SetMark(0, 0, HighlightTextColor);
 }
 
 // The selection is the user's again afterwards.

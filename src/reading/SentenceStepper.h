@@ -22,6 +22,10 @@ public:
     void HighlightSentence(TextArea &area);
     void ClearHighlight(TextArea &area);
     void RecolourHighlight(TextArea &area);  // the coloured piece in HighlightTextColor again
+    // Marks a word of the coloured piece in HighlightTextColor, from where it starts in the piece;
+    // the mark goes with the piece's colouring.
+    void MarkWord(TextArea &area, int offset, int length);
+    void ClearWordMark(TextArea &area);
     void ScrollToHighlight(TextArea &area);
 
     std::function<void()> AcStopBoth;   // stops whichever reading is under way
@@ -31,6 +35,8 @@ public:
     bool DashPending = false;
     int HighlightStart = 0;
     int HighlightLength = 0;
+    int MarkOffset = 0;  // the word marked, in the piece
+    int MarkLength = 0;
 
 private:
     void SelectPiece(TextArea &area, int start);

@@ -28,6 +28,7 @@ public:
     void SetSelectedColor(ColorRef) override {}
     ColorRef FontColor() const override { return MakeColorRef(0, 0, 0); }
     void SetHideSelection(bool) override {}
+    void SetMark(int, int, ColorRef) override {}
 
     int FirstVisibleLine() const override { return 0; }
     int LineFromChar(int position) const override;

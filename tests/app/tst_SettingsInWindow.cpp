@@ -5,6 +5,7 @@
 #include "testsupport/app/AnsweredMessages.h"
 #include "app/TLektavo.h"
 #include "platform/TextArea.h"
+#include "reading/ReadingController.h"
 #include "speedreader/SpeedReaderController.h"
 #include "settings/SettingsStore.h"
 #include "settings/WindowPlacement.h"
@@ -14,7 +15,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -42,6 +45,48 @@ class TestSettingsInWindow : public QObject {
     Q_OBJECT
 
 private slots:
+    // The switches of the program's own live beside "Location", in a test folder here.
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings("Lektavo", "Lektavo").remove("MarkWord");
+    }
+
+    // "Подсвечивать слово" is off until it is clicked, then kept for the next run; the word the
+    // voice plays is marked on the coloured piece in the highlight text colour.
+    void theWordMarkIsSwitchedOnAndKept()
+    {
+        QTemporaryDir folder;
+        SettingsRecord record = DefaultSettings();
+        record.SetColour(SettingsField::HighlightTextColor, MakeColorRef(255, 0, 255));
+        WriteAll(folder.filePath("Data.dat"), record.Bytes());
+        {
+            auto window = Open(folder);
+            auto *box = Named<QCheckBox>(*window, "CbMarkWord");
+            QVERIFY(!box->isChecked());
+            QVERIFY(!window->Reading().WordMarking());
+            box->click();
+            QVERIFY(window->Reading().WordMarking());
+        }
+        QVERIFY(QSettings("Lektavo", "Lektavo").value("MarkWord").toBool());
+
+        ScriptedVoices voices;
+        TLektavo window(QStringList(), folder.path() + '/', voices.Take());
+        QVERIFY(Named<QCheckBox>(window, "CbMarkWord")->isChecked());
+        auto *re1 = Named<QPlainTextEdit>(window, "Re1");
+        re1->setPlainText("Первое слово. Второе.");
+        Named<QPushButton>(window, "BtStartSpeaking")->click();
+        voices.russian->PlayWord("слово");
+        const QList<QTextEdit::ExtraSelection> shown = re1->extraSelections();
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown[0].format.foreground().color(), QColor(255, 0, 255));
+        QCOMPARE(shown[1].cursor.selectedText(), QString("слово"));
+        QCOMPARE(shown[1].format.background().color(), QColor(255, 0, 255));
+        QCOMPARE(re1->textCursor().position(), 14);
+        Named<QPushButton>(window, "BtStopSpeaking")->click();
+        QVERIFY(re1->extraSelections().isEmpty());
+    }
+
     void windowModeAfterAFullScreenStartRestoresTheEarlierWindow_data()
     {
         QTest::addColumn<bool>("maximisedBefore");

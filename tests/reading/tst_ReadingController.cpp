@@ -338,6 +338,69 @@ private slots:
         QVERIFY(!r.view.BackgroundHighlighted);
     }
 
+    void theWordPlayedIsMarkedInsideItsPiece_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("length");
+        QTest::newRow("first word") << ThreeSentences << "Привет" << 0 << 6;
+        QTest::newRow("in the second piece") << ThreeSentences << "world" << 14 << 5;
+        QTest::newRow("behind a backquote") << "`Да` и `нет`. Пока." << "нет" << 8 << 3;
+        QTest::newRow("a backquote inside") << "Кни`га здесь. Пока." << "Книга" << 0 << 6;
+    }
+
+    void theWordPlayedIsMarkedInsideItsPiece()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, word);
+        QFETCH(int, from);
+        QFETCH(int, length);
+        Reader r(text);
+        r.controller.SetWordMarking(true);
+        r.controller.BtStartSpeakingClick();
+        if (from > int(text.indexOf(". ")))
+            r.FinishPiece();
+        const int caret = r.re1.SelStart();
+        const QList<int> scrolls = r.text1.Scrolls;
+        (r.foreign.Pending.isEmpty() ? r.russian : r.foreign).PlayWord(word);
+        QCOMPARE(r.text1.Mark, (MemoryTextArea::Marked{from, length, Yellow}));
+        QCOMPARE(r.re1.SelStart(), caret);
+        QCOMPARE(r.re1.SelLength(), 0);
+        QCOMPARE(r.text1.Scrolls, scrolls);
+    }
+
+    // The mark takes the piece's colour, and goes with the piece, the stop and the option.
+    void theWordMarkGoesWithItsPiece()
+    {
+        constexpr ColorRef Green = MakeColorRef(0, 200, 0);
+        Reader r(ThreeSentences);
+        r.controller.BtStartSpeakingClick();
+        r.russian.PlayWord("Привет");
+        QCOMPARE(r.text1.Mark.length, 0);  // off by default
+
+        r.controller.SetWordMarking(true);
+        r.russian.PlayWord("Привет");
+        r.controller.SetHighlightTextColour(Green);
+        QCOMPARE(r.text1.Mark, (MemoryTextArea::Marked{0, 6, Green}));
+        r.FinishPiece();
+        QCOMPARE(r.text1.Mark.length, 0);
+        r.foreign.PlayWord("world");
+        QCOMPARE(r.text1.Mark.length, 5);
+        r.controller.SetWordMarking(false);
+        QCOMPARE(r.text1.Mark.length, 0);
+        r.controller.SetWordMarking(true);
+        r.foreign.PlayWord("world");
+        r.controller.AcStopSpeakingExecute();
+        QCOMPARE(r.text1.Mark.length, 0);
+
+        r.re1.SetSelStart(0);
+        r.re1.SetSelLength(7);
+        r.controller.BtStartSpeakingClick();  // the selection, read from Re2
+        r.russian.PlayWord("Привет");
+        QCOMPARE(r.text1.Mark.length, 0);
+    }
+
     void textChangesEnableTheStartButtons()
     {
         Reader r("");

@@ -25,6 +25,7 @@ public:
     int FindIgnoringCase(const QString &needle, int from, int span) const override;
 
     void SetSelectedColor(ColorRef colour) override;
+    void SetMark(int from, int length, ColorRef colour) override { Mark = {from, length, colour}; }
     ColorRef FontColor() const override { return DefaultFontColor; }
     void SetHideSelection(bool hide) override { HideSelection = hide; }
 
@@ -32,6 +33,13 @@ public:
     void ScrollLines(int lines) override;
 
     ColorRef ColourAt(int position) const;  // the font colour where nothing was coloured
+
+    struct Marked {
+        int from = 0, length = 0;
+        ColorRef colour = 0;
+        bool operator==(const Marked &) const = default;
+    };
+    Marked Mark;  // as SetMark left it
 
     int VisibleLines = 20;
     bool HideSelection = false;

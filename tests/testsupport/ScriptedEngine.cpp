@@ -23,6 +23,13 @@ void ScriptedEngine::FinishUtterance()
         OnAudioStop(this, 0, 0);
 }
 
+void ScriptedEngine::PlayWord(const QString &word)
+{
+    const int position = int(Pending.indexOf(word));
+    if (position >= 0 && OnWord)
+        OnWord(this, position, int(word.size()));
+}
+
 QStringList ScriptedEngine::Spoken() const
 {
     QStringList texts;

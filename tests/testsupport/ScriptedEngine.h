@@ -5,7 +5,7 @@
 
 // A speech engine for tests: a fixed list of voices, every call recorded as a line in Calls
 // ("Select 2", "Speak Привет.", "AudioReset", "SetSpeed 88", ...), OnAudioStop raised when the
-// test calls FinishUtterance(). Failures can be scripted per operation name.
+// test calls FinishUtterance(), OnWord when it calls PlayWord(). Failures can be scripted per operation name.
 class ScriptedEngine : public TDirectSS {
 public:
     struct Voice {
@@ -28,6 +28,7 @@ public:
     int MinVolumeValue = 0, MaxVolumeValue = 0xFFFF;
 
     void FinishUtterance();  // the pending utterance has been played: raises OnAudioStop
+    void PlayWord(const QString &word);  // of the pending utterance, its first occurrence: raises OnWord
     QStringList Spoken() const;  // the texts passed to Speak, in order
 
     int EngineCount() override;

@@ -195,6 +195,7 @@ QString QtTextArea::TextRange(int from, int length) const
 
 void QtTextArea::SetText(const QString &text)
 {
+    mark.reset();
     edit->setExtraSelections({});
     edit->setPlainText(Paragraphs(text));
 }
@@ -204,6 +205,7 @@ void QtTextArea::ReplaceText(const QString &text)
     const QString paragraphs = Paragraphs(text);
     if (QString(paragraphs).replace(u'\n', QChar::ParagraphSeparator) == Document()->toRawText())
         return;
+    mark.reset();
     edit->setExtraSelections({});
     QTextCursor cursor(Document());
     cursor.beginEditBlock();
@@ -294,7 +296,7 @@ void QtTextArea::SetSelectedColor(ColorRef colour)
     const int from = cursor.selectionStart();
     const int to = cursor.selectionEnd();
     QList<QTextEdit::ExtraSelection> colourings;
-    for (const QTextEdit::ExtraSelection &colouring : edit->extraSelections()) {
+    for (const QTextEdit::ExtraSelection &colouring : Colourings()) {
         const int start = colouring.cursor.selectionStart();
         const int end = colouring.cursor.selectionEnd();
         if (end <= from || start >= to) {
@@ -308,7 +310,35 @@ void QtTextArea::SetSelectedColor(ColorRef colour)
     }
     if (from < to && colour != FontColor())
         colourings.append(Coloured(cursor, from, to, ToQColor(colour)));
+    ShowColourings(colourings);
+}
+
+void QtTextArea::SetMark(int from, int length, ColorRef colour)
+{
+    const QList<QTextEdit::ExtraSelection> colourings = Colourings();
+    mark.reset();
+    if (length > 0) {
+        const int start = Clip(from);
+        mark = Coloured(QTextCursor(Document()), WidgetPosition(start),
+                        WidgetPosition(Clip(start + length)), edit->palette().color(QPalette::Base));
+        mark->format.setBackground(ToQColor(colour));
+    }
+    ShowColourings(colourings);
+}
+
+void QtTextArea::ShowColourings(QList<QTextEdit::ExtraSelection> colourings)
+{
+    if (mark)
+        colourings.append(*mark);
     edit->setExtraSelections(colourings);
+}
+
+QList<QTextEdit::ExtraSelection> QtTextArea::Colourings() const
+{
+    QList<QTextEdit::ExtraSelection> colourings = edit->extraSelections();
+    if (mark && !colourings.isEmpty())
+        colourings.removeLast();
+    return colourings;
 }
 
 ColorRef QtTextArea::FontColor() const

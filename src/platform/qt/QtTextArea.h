@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/TextArea.h"
 #include <QMetaObject>
+#include <QTextEdit>
 #include <optional>
 
 class QPlainTextEdit;
@@ -35,6 +36,7 @@ public:
     int FindIgnoringCase(const QString &needle, int from, int span) const override;
 
     void SetSelectedColor(ColorRef colour) override;
+    void SetMark(int from, int length, ColorRef colour) override;  // its text in the base colour
     ColorRef FontColor() const override;
     void SetHideSelection(bool hide) override;
 
@@ -66,6 +68,9 @@ private:
     LogicSelection Selection() const;
     const QString &CaseFoldedText() const;
     void Select(int start, int length);
+    // The extra selections; the mark, when there is one, is the last.
+    void ShowColourings(QList<QTextEdit::ExtraSelection> colourings);
+    QList<QTextEdit::ExtraSelection> Colourings() const;
 
     // The span Find read last: the stepper searches the same window for every delimiter.
     struct SearchedSpan {
@@ -81,4 +86,5 @@ private:
     mutable std::optional<QString> caseFolded;  // the text with every letter case-folded
     mutable int lastBlockNumber = 0;  // the paragraph BlockNumberAt found last
     int hiddenSelection = -1;  // -1 until SetHideSelection, then 0 or 1
+    std::optional<QTextEdit::ExtraSelection> mark;
 };

@@ -4,6 +4,8 @@
 #include <QMediaDevices>
 #include <QThread>
 #include <QTimer>
+#include <limits>
+#include <vector>
 
 namespace {
 
@@ -63,6 +65,7 @@ void AudioOutput::Begin(quint64 utterance)
         std::lock_guard lock(mutex_);
         current_ = utterance;
         pending_.clear();
+        points_.clear();
         finished_ = false;
     }
     OnAudioThread(this, [this, utterance] { Open(utterance); });
@@ -88,6 +91,13 @@ void AudioOutput::Finish(quint64 utterance)
         finished_ = true;
     }
     PostFeed();
+}
+
+void AudioOutput::Mark(quint64 utterance, qint64 sample, int position, int length)
+{
+    std::lock_guard lock(mutex_);
+    if (utterance == current_)
+        points_.push_back({sample, position, length});
 }
 
 void AudioOutput::PostFeed()
@@ -129,6 +139,7 @@ void AudioOutput::Stop()
         std::lock_guard lock(mutex_);
         current_ = 0;
         pending_.clear();
+        points_.clear();
         finished_ = false;
     }
     OnAudioThread(this, [this] { Close(); });
@@ -211,10 +222,37 @@ void AudioOutput::Feed()
     const bool played = written_ == 0
         || (chunk.isEmpty() && sounding_ && sink_->state() == QAudio::IdleState);
     if (allWritten && played) {
-        const quint64 utterance = playing_;
-        Close();
-        emit Drained(utterance);
+        Drain();
+        return;
     }
+    // A point at the very start waits until the sink has begun to play.
+    const qint64 playedSamples = sink_->processedUSecs() * format_.sampleRate() / 1000000;
+    TellReached(playedSamples - 1);
+}
+
+void AudioOutput::TellReached(qint64 played)
+{
+    std::vector<Point> reached;
+    quint64 utterance;
+    {
+        std::lock_guard lock(mutex_);
+        utterance = current_;
+        while (!points_.empty() && points_.front().sample <= played) {
+            reached.push_back(points_.front());
+            points_.pop_front();
+        }
+    }
+    for (const Point &point : reached)
+        emit Reached(utterance, point.position, point.length);
+}
+
+// The points in the cut-off silence behind the last sound are told with the end.
+void AudioOutput::Drain()
+{
+    const quint64 utterance = playing_;
+    TellReached(std::numeric_limits<qint64>::max());
+    Close();
+    emit Drained(utterance);
 }
 
 void AudioOutput::OnStateChanged()
@@ -242,6 +280,5 @@ void AudioOutput::OnStateChanged()
         Feed();
         return;
     }
-    Close();
-    emit Drained(utterance);
+    Drain();
 }

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QByteArray>
 #include <QPointer>
+#include <deque>
 #include <mutex>
 
 class QAudioSink;
@@ -14,7 +15,8 @@ class QTimer;
 // Samples arrive from any thread (Append, Finish); the controls may be called from any thread and
 // take effect on the audio thread in the order they were called. Drained is emitted once the last
 // sample of an utterance has been played, Failed when the sound device gave up; an utterance that
-// was stopped emits neither.
+// was stopped emits neither. Reached tells a marked point of the sound once the sink's played
+// position has passed it.
 class AudioOutput : public QObject {
     Q_OBJECT
 public:
@@ -26,6 +28,9 @@ public:
     void Begin(quint64 utterance);  // forgets any earlier utterance
     void Append(quint64 utterance, const short *samples, int count);
     void Finish(quint64 utterance);  // no more samples will come
+    // sample: counted from the utterance's first appended sample; position and length: what the
+    // point stands for, handed back by Reached. Points come in the order of their samples.
+    void Mark(quint64 utterance, qint64 sample, int position, int length);
     void Pause();
     void Resume();
     void Stop();
@@ -36,6 +41,7 @@ public:
 
 signals:
     void Drained(quint64 utterance);
+    void Reached(quint64 utterance, int position, int length);
     void Failed(quint64 utterance, const QString &reason, bool sounded);
 
 private:
@@ -44,7 +50,14 @@ private:
     void Feed();
     void PostFeed();
     void OnStateChanged();
+    void Drain();
+    void TellReached(qint64 played);
     bool Current(quint64 utterance) const;
+
+    struct Point {
+        qint64 sample;
+        int position, length;
+    };
 
     QAudioFormat format_;
     double volume_ = 1.0;
@@ -55,6 +68,7 @@ private:
     QByteArray pending_;
     bool finished_ = false;
     bool feedPosted_ = false;
+    std::deque<Point> points_;
 
     // Audio thread only.
     quint64 playing_ = 0;

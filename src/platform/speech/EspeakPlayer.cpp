@@ -18,6 +18,34 @@ std::shared_ptr<std::atomic_bool> NewFlag()
     return std::make_shared<std::atomic_bool>(false);
 }
 
+// The words of one utterance as the synthesis tells them, held until the trimmer knows where
+// their samples come out, then handed to the output as points of its sound.
+class WordPoints {
+public:
+    WordPoints(AudioOutput *output, quint64 utterance) : output(output), utterance(utterance) {}
+
+    void Add(qint64 sample, int position, int length) { held.push_back({sample, position, length}); }
+
+    void PassOn(const SilenceTrimmer &trimmer)
+    {
+        if (!trimmer.PositionsKnown())
+            return;
+        for (const Word &word : held)
+            output->Mark(utterance, qint64(trimmer.OutputPosition(std::size_t(word.sample))),
+                         word.position, word.length);
+        held.clear();
+    }
+
+private:
+    struct Word {
+        qint64 sample;
+        int position, length;
+    };
+    AudioOutput *output;
+    quint64 utterance;
+    std::vector<Word> held;
+};
+
 }  // namespace
 
 EspeakPlayer::EspeakPlayer()
@@ -25,6 +53,7 @@ EspeakPlayer::EspeakPlayer()
 {
     connect(output_, &AudioOutput::Drained, this, &EspeakPlayer::OnDrained);
     connect(output_, &AudioOutput::Failed, this, &EspeakPlayer::OnFailed);
+    connect(output_, &AudioOutput::Reached, this, &EspeakPlayer::OnReached);
 }
 
 EspeakPlayer::~EspeakPlayer()
@@ -69,21 +98,25 @@ void EspeakPlayer::StartNext()
     auto trimmer = std::make_shared<SilenceTrimmer>(SilenceTrimmer::ForUtterance(synthesizer.SampleRate()));
     AudioOutput *output = output_;
     const quint64 id = next.id;
+    auto words = std::make_shared<WordPoints>(output, id);
     EspeakSynthesizer::Job job;
     job.voice = next.voice;
     job.rate = EspeakRate(next.rate, next.language);
     job.pitch = next.pitch;
     job.text = next.text;
     job.cancelled = cancelled_;
-    job.samples = [output, trimmer, id](const short *samples, int count) {
+    job.samples = [output, trimmer, words, id](const short *samples, int count) {
         const std::vector<short> playable = trimmer->Push(samples, count);
         if (!playable.empty())
             output->Append(id, playable.data(), int(playable.size()));
+        words->PassOn(*trimmer);
     };
-    job.finished = [output, trimmer, id](bool ok) {
+    job.word = [words](qint64 sample, int position, int length) { words->Add(sample, position, length); };
+    job.finished = [output, trimmer, words, id](bool ok) {
         const std::vector<short> tail = trimmer->Finish();
         if (!tail.empty())
             output->Append(id, tail.data(), int(tail.size()));
+        words->PassOn(*trimmer);
         if (ok)
             output->Finish(id);
         else
@@ -101,6 +134,12 @@ void EspeakPlayer::OnDrained(quint64 utterance)
         Finished();
     if (current_ == 0)
         StartNext();
+}
+
+void EspeakPlayer::OnReached(quint64 utterance, int position, int length)
+{
+    if (utterance == current_ && WordReached)
+        WordReached(position, length);
 }
 
 void EspeakPlayer::OnFailed(quint64 utterance, const QString &reason, bool sounded)

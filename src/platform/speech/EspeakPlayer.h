@@ -10,7 +10,8 @@ class AudioOutput;
 
 // Speaks with the embedded espeak-ng: each utterance is synthesised on the library's worker
 // thread, cut of its leading and trailing silence, and played through an AudioOutput of its own.
-// Utterances queue; Finished is raised on this object's thread once after each has been played.
+// Utterances queue; Finished is raised on this object's thread once after each has been played,
+// WordReached as the sound of each of its words is played.
 class EspeakPlayer : public QObject {
     Q_OBJECT
 public:
@@ -30,6 +31,7 @@ public:
     static int EspeakRate(int rate, const QString &language);
 
     std::function<void()> Finished;
+    std::function<void(int position, int length)> WordReached;  // in the text of its Speak
 
 private:
     struct Utterance {
@@ -43,6 +45,7 @@ private:
 
     void StartNext();
     void OnDrained(quint64 utterance);
+    void OnReached(quint64 utterance, int position, int length);
     void OnFailed(quint64 utterance, const QString &reason, bool sounded);
 
     AudioOutput *output_;

@@ -99,12 +99,46 @@ void EspeakSynthesizer::Perform(Job &job)
 
 int EspeakSynthesizer::OnSynthesized(short *samples, int count, void *events)
 {
-    auto *job = static_cast<Job *>(static_cast<espeak_EVENT *>(events)->user_data);
+    auto *event = static_cast<espeak_EVENT *>(events);
+    auto *job = static_cast<Job *>(event->user_data);
     if (*job->cancelled)
         return 1;
+    if (job->word) {
+        for (; event->type != espeakEVENT_LIST_TERMINATED; ++event)
+            if (event->type == espeakEVENT_WORD)
+                TellWord(*job, event);
+    }
     if (samples && count > 0)
         job->samples(samples, count);
     return 0;
+}
+
+// The library counts positions in code points from 1, the text counts UTF-16 units from 0. It
+// gives the last word before closing punctuation ("white».") no length: the word then runs to
+// its first character that is neither a letter nor a digit. Now and then it tells a word at
+// position 0, which is none.
+void EspeakSynthesizer::TellWord(const Job &job, const void *wordEvent)
+{
+    const auto *event = static_cast<const espeak_EVENT *>(wordEvent);
+    if (event->text_position < 1)
+        return;
+    const QString &text = job.text;
+    const auto unitOf = [&text](int codePoint) {
+        int unit = 0;
+        for (int seen = 0; seen < codePoint && unit < text.size(); ++seen)
+            unit += text[unit].isHighSurrogate() ? 2 : 1;
+        return std::min(unit, int(text.size()));
+    };
+    const int start = unitOf(event->text_position - 1);
+    int end = unitOf(event->text_position - 1 + event->length);
+    if (end == start) {
+        while (end < text.size() && text[end].isLetterOrNumber())
+            ++end;
+    }
+    if (end == start)
+        return;
+    const qint64 sample = qint64(event->audio_position) * Instance().SampleRate() / 1000;
+    job.word(sample, start, end - start);
 }
 
 void EspeakSynthesizer::Synthesize(Job job)

@@ -26,6 +26,9 @@ public:
         std::shared_ptr<std::atomic_bool> cancelled;  // set to stop the job after its current buffer
         std::function<void(const short *samples, int count)> samples;
         std::function<void(bool ok)> finished;  // ok is false when the voice could not be loaded
+        // May be left empty: a word of the text starts at this sample of the job's sound (counted
+        // from its first sample); its position and length in text. Comes before that sample.
+        std::function<void(qint64 sample, int position, int length)> word;
     };
 
     static EspeakSynthesizer &Instance();
@@ -45,6 +48,7 @@ private:
     void Initialize();
     void Perform(Job &job);
     static int OnSynthesized(short *samples, int count, void *events);
+    static void TellWord(const Job &job, const void *event);
 
     std::thread worker_;
     std::mutex mutex_;

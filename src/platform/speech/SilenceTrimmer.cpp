@@ -27,8 +27,8 @@ std::vector<short> SilenceTrimmer::Push(const short *samples, int count)
     std::vector<short> playable;
     if (lastLoud < 0) {
         held_.insert(held_.end(), samples, samples + count);
-        if (!heardSound_ && held_.size() > leadingSamples_)
-            held_.erase(held_.begin(), held_.end() - std::ptrdiff_t(leadingSamples_));
+        if (!heardSound_)
+            KeepLeadingEdge();
         return playable;
     }
     if (!heardSound_) {
@@ -36,8 +36,7 @@ std::vector<short> SilenceTrimmer::Push(const short *samples, int count)
         while (std::abs(samples[firstLoud]) < threshold_)
             ++firstLoud;
         held_.insert(held_.end(), samples, samples + firstLoud);
-        if (held_.size() > leadingSamples_)
-            held_.erase(held_.begin(), held_.end() - std::ptrdiff_t(leadingSamples_));
+        KeepLeadingEdge();
         samples += firstLoud;
         count -= firstLoud;
         lastLoud -= firstLoud;
@@ -47,6 +46,20 @@ std::vector<short> SilenceTrimmer::Push(const short *samples, int count)
     playable.insert(playable.end(), samples, samples + lastLoud + 1);
     held_.assign(samples + lastLoud + 1, samples + count);
     return playable;
+}
+
+void SilenceTrimmer::KeepLeadingEdge()
+{
+    if (held_.size() <= leadingSamples_)
+        return;
+    const std::size_t cut = held_.size() - leadingSamples_;
+    held_.erase(held_.begin(), held_.begin() + std::ptrdiff_t(cut));
+    dropped_ += cut;
+}
+
+std::size_t SilenceTrimmer::OutputPosition(std::size_t input) const
+{
+    return input > dropped_ ? input - dropped_ : 0;
 }
 
 std::vector<short> SilenceTrimmer::Finish()

@@ -15,10 +15,18 @@ public:
     std::vector<short> Push(const short *samples, int count);  // what may be played now
     std::vector<short> Finish();                                // the tail of the utterance
 
+    // Where a sample of the input comes out; known once sound has been heard, since until then
+    // the leading silence may still grow. A sample that was cut comes out where the sound starts.
+    bool PositionsKnown() const { return heardSound_; }
+    std::size_t OutputPosition(std::size_t input) const;
+
 private:
+    void KeepLeadingEdge();  // drops the leading silence but its last few samples
+
     int threshold_;
     std::size_t leadingSamples_;
     std::size_t trailingSamples_;
     bool heardSound_ = false;
+    std::size_t dropped_ = 0;  // samples of leading silence cut
     std::vector<short> held_;  // the quiet samples since the last sound
 };

@@ -3,6 +3,7 @@
 #include <libspeechd.h>
 #include <QHash>
 #include <QPointer>
+#include <algorithm>
 #include <csignal>
 #include <poll.h>
 #include <pthread.h>
@@ -154,12 +155,20 @@ void SpeechDispatcherClient::Connect()
         Clients().insert(size_t(clientId_), this);
     }
     auto callback = [](size_t message, size_t client, SPDNotificationType type) {
-        OnServiceEvent(message, client, int(type));
+        OnServiceEvent(message, client, int(type), {});
     };
     connection_->callback_end = callback;
     connection_->callback_cancel = callback;
+    connection_->callback_im = [](size_t message, size_t client, SPDNotificationType type, char *mark) {
+        OnServiceEvent(message, client, int(type), QByteArray(mark));
+    };
     spd_set_notification_on(connection_, SPD_END);
     spd_set_notification_on(connection_, SPD_CANCEL);
+    spd_set_notification_on(connection_, SPD_INDEX_MARKS);
+    if (spd_set_data_mode(connection_, SPD_DATA_SSML) != 0) {
+        Disconnect();  // or the next Speak would have the marks read aloud
+        throw SpeechError("speech-dispatcher refused SSML");
+    }
 }
 
 void SpeechDispatcherClient::Disconnect()
@@ -183,31 +192,34 @@ bool SpeechDispatcherClient::ConnectionLost() const
            && (socket.revents & (POLLRDHUP | POLLHUP | POLLERR | POLLNVAL)) != 0;
 }
 
-void SpeechDispatcherClient::OnServiceEvent(size_t message, size_t client, int type)
+void SpeechDispatcherClient::OnServiceEvent(size_t message, size_t client, int type,
+                                            const QByteArray &mark)
 {
     std::lock_guard lock(clientsMutex);
     const QPointer<SpeechDispatcherClient> target = Clients().value(client);
     if (!target)
         return;
-    QMetaObject::invokeMethod(target, [target, message, type] {
+    QMetaObject::invokeMethod(target, [target, message, type, mark] {
         if (!target)
             return;
         if (type == SPD_EVENT_END)
             target->OnEnd(int(message));
         else if (type == SPD_EVENT_CANCEL)
             target->OnCancel(int(message));
+        else if (type == SPD_EVENT_INDEX_MARK)
+            target->OnMark(int(message), mark);
     }, Qt::QueuedConnection);
 }
 
 void SpeechDispatcherClient::Speak(const SpeechVoice &voice, const QString &text, int rate,
                                    int pitch, int volume)
 {
-    Say({0, voice, text, rate, pitch, volume});
+    Say({0, voice, MarkedText(text), 0, -1, rate, pitch, volume});
 }
 
 void SpeechDispatcherClient::Say(Utterance utterance)
 {
-    if (utterance.text.trimmed().isEmpty()) {
+    if (utterance.text.Text().trimmed().isEmpty()) {
         utterance.message = -(++blankMessages_);
         const int message = utterance.message;
         speaking_.append(utterance);
@@ -226,7 +238,10 @@ void SpeechDispatcherClient::Say(Utterance utterance)
     spd_set_voice_rate(connection_, utterance.rate);
     spd_set_voice_pitch(connection_, utterance.pitch);
     spd_set_volume(connection_, utterance.volume);
-    utterance.message = spd_say(connection_, SPD_MESSAGE, utterance.text.toUtf8().constData());
+    if (speaking_.isEmpty() && !finishing_.isEmpty())
+        CancelAll();  // nothing but the silence behind the last sound is left
+    utterance.reached = -1;
+    utterance.message = spd_say(connection_, SPD_MESSAGE, utterance.text.Ssml(utterance.from).constData());
     if (utterance.message <= 0)
         throw SpeechError("speech-dispatcher did not take the text");
     speaking_.append(utterance);
@@ -235,6 +250,8 @@ void SpeechDispatcherClient::Say(Utterance utterance)
 
 void SpeechDispatcherClient::OnEnd(int message)
 {
+    if (finishing_.removeOne(message))
+        return;
     for (qsizetype i = 0; i < speaking_.size(); ++i) {
         if (speaking_[i].message == message) {
             speaking_.remove(i);
@@ -249,9 +266,47 @@ void SpeechDispatcherClient::OnEnd(int message)
 
 void SpeechDispatcherClient::OnCancel(int message)
 {
+    finishing_.removeOne(message);
+    Forget(message);
+}
+
+void SpeechDispatcherClient::OnMark(int message, const QByteArray &name)
+{
+    const auto utterance = std::find_if(speaking_.begin(), speaking_.end(),
+                                        [message](const Utterance &u) { return u.message == message; });
+    if (utterance == speaking_.end())
+        return;
+    if (MarkedText::IsEndMark(name)) {
+        finishing_.append(message);
+        Forget(message);
+        if (Finished)
+            Finished();
+        return;
+    }
+    const std::optional<int> word = utterance->text.WordOfMark(name);
+    if (!word)
+        return;
+    utterance->reached = *word;
+    const MarkedText::Word &reached = utterance->text.Words()[*word];
+    if (WordReached)
+        WordReached(reached.position, reached.length);
+}
+
+void SpeechDispatcherClient::Forget(int message)
+{
     speaking_.removeIf([message](const Utterance &utterance) { return utterance.message == message; });
     if (speaking_.isEmpty())
         watchdog_.stop();
+}
+
+// Every message of this connection, the one under way and those queued behind it.
+void SpeechDispatcherClient::CancelAll()
+{
+    speaking_.clear();
+    finishing_.clear();
+    watchdog_.stop();
+    if (connection_ && !ConnectionLost())
+        spd_cancel(connection_);
 }
 
 void SpeechDispatcherClient::CheckConnection()
@@ -263,6 +318,7 @@ void SpeechDispatcherClient::CheckConnection()
     if (!connection_ || !ConnectionLost())
         return;
     speaking_.clear();
+    finishing_.clear();
     watchdog_.stop();
     Disconnect();
     if (Finished)
@@ -273,11 +329,12 @@ void SpeechDispatcherClient::Pause()
 {
     if (speaking_.isEmpty())
         return;
-    paused_ += speaking_;
-    speaking_.clear();
-    watchdog_.stop();
-    if (connection_)
-        spd_cancel(connection_);
+    for (Utterance utterance : std::as_const(speaking_)) {
+        if (utterance.reached >= 0)
+            utterance.from = utterance.reached;
+        paused_.append(utterance);
+    }
+    CancelAll();
 }
 
 void SpeechDispatcherClient::Resume()
@@ -290,10 +347,6 @@ void SpeechDispatcherClient::Resume()
 void SpeechDispatcherClient::Reset()
 {
     paused_.clear();
-    if (speaking_.isEmpty())
-        return;
-    speaking_.clear();
-    watchdog_.stop();
-    if (connection_ && !ConnectionLost())
-        spd_cancel(connection_);
+    if (!speaking_.isEmpty() || !finishing_.isEmpty())
+        CancelAll();
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "MarkedText.h"
 #include "SpeechVoice.h"
 #include <QObject>
 #include <QTimer>
@@ -12,10 +13,14 @@
 #include <libspeechd.h>
 
 // Speaks through speech-dispatcher, one connection per client. Messages go at message priority,
-// so that they queue and each ends with exactly one END or CANCEL; END, handed to this object's
-// thread, raises Finished for the utterance it belongs to, CANCEL raises nothing. Pausing in the
-// service wedges or loses messages, so a pause cancels the utterances and a resume speaks them
-// again. A service that goes away ends the utterance under way as if it had been spoken.
+// so that they queue and each ends with exactly one END or CANCEL, and as SSML with a mark before
+// each word and one behind the last sound (see MarkedText). Events are handed to this object's
+// thread. The end mark raises Finished: the service reports END only after the voice's own
+// silence behind the sentence, so the next Speak cuts that silence off instead of waiting behind
+// it. A module that reports no marks (one that strips SSML) ends its utterances with END.
+// Pausing in the service wedges or loses messages, so a pause cancels the utterances and a resume
+// speaks them again from the last word reached, or from their start when no mark came.
+// A service that goes away ends the utterance under way as if it had been spoken.
 class SpeechDispatcherClient : public QObject {
     Q_OBJECT
 public:
@@ -29,12 +34,15 @@ public:
     void Reset();
 
     std::function<void()> Finished;
+    std::function<void(int position, int length)> WordReached;  // in the text of its Speak
 
 private:
     struct Utterance {
         int message = 0;  // the service's message id; negative for a text with nothing to say
         SpeechVoice voice;
-        QString text;
+        MarkedText text;
+        int from = 0;      // the word it is spoken from
+        int reached = -1;  // the last word whose mark came
         int rate = 0;
         int pitch = 0;
         int volume = 0;
@@ -46,12 +54,16 @@ private:
     void Say(Utterance utterance);
     void OnEnd(int message);
     void OnCancel(int message);
+    void OnMark(int message, const QByteArray &name);
+    void Forget(int message);
+    void CancelAll();
     void CheckConnection();
-    static void OnServiceEvent(size_t message, size_t client, int type);
+    static void OnServiceEvent(size_t message, size_t client, int type, const QByteArray &mark);
 
     SPDConnection *connection_ = nullptr;
     int clientId_ = 0;
     QList<Utterance> speaking_;  // handed to the service, oldest first
+    QList<int> finishing_;       // past their end mark, in the silence behind their sound
     QList<Utterance> paused_;
     QTimer watchdog_;
     int blankMessages_ = 0;

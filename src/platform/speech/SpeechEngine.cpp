@@ -79,6 +79,7 @@ EspeakPlayer &SpeechEngine::Embedded()
     if (!embedded_) {
         embedded_ = std::make_unique<EspeakPlayer>();
         embedded_->Finished = [this] { RaiseAudioStop(); };
+        embedded_->WordReached = [this](int position, int length) { RaiseWord(position, length); };
         ApplyVolume();
     }
     return *embedded_;
@@ -89,6 +90,7 @@ SpeechDispatcherClient &SpeechEngine::Service()
     if (!service_) {
         service_ = std::make_unique<SpeechDispatcherClient>();
         service_->Finished = [this] { RaiseAudioStop(); };
+        service_->WordReached = [this](int position, int length) { RaiseWord(position, length); };
     }
     return *service_;
 }
@@ -97,6 +99,12 @@ void SpeechEngine::RaiseAudioStop()
 {
     if (OnAudioStop)
         Guarded("OnAudioStop", [this] { OnAudioStop(this, 0, 0); });
+}
+
+void SpeechEngine::RaiseWord(int position, int length)
+{
+    if (OnWord)
+        Guarded("OnWord", [&] { OnWord(this, position, length); });
 }
 
 int SpeechEngine::EngineCount() { return int(voices_.size()); }

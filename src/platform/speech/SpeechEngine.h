@@ -61,6 +61,7 @@ private:
     EspeakPlayer &Embedded();
     SpeechDispatcherClient &Service();
     void RaiseAudioStop();
+    void RaiseWord(int position, int length);
     void ApplyVolume();
 
     QList<SpeechVoice> voices_;

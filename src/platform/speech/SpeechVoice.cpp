@@ -1,5 +1,6 @@
 #include "SpeechVoice.h"
 #include "WindowsLanguageId.h"
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace {
@@ -51,12 +52,25 @@ QList<SpeechVoice> EmbeddedVoiceList(QList<EspeakVoiceEntry> voices)
     return list;
 }
 
+namespace {
+
+// Generic modules (such as Piper's) report the voice type of their configuration, MALE1 to
+// CHILD_FEMALE, where other modules report a variant.
+bool IsVariant(const ServiceVoiceEntry &voice)
+{
+    static const QRegularExpression voiceType("^(MALE|FEMALE)[1-3]$|^CHILD_(MALE|FEMALE)$");
+    if (voice.name.contains('+'))
+        return true;
+    return !voice.variant.isEmpty() && voice.variant != "none" && !voiceType.match(voice.variant).hasMatch();
+}
+
+}  // namespace
+
 QList<SpeechVoice> ServiceVoiceList(const QString &module, const QList<ServiceVoiceEntry> &voices)
 {
     QList<SpeechVoice> list;
     for (const ServiceVoiceEntry &voice : voices) {
-        const bool variant = (!voice.variant.isEmpty() && voice.variant != "none")
-                             || voice.name.contains('+');
+        const bool variant = IsVariant(voice);
         if (voice.name.isEmpty() || variant)
             continue;
         SpeechVoice entry;

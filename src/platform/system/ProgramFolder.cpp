@@ -37,9 +37,23 @@ QString ProgramFolder()
                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
+static QSettings LocationSettings()
+{
+    return QSettings(QStringLiteral("Lektavo"), QStringLiteral("Lektavo"));
+}
+
 void WriteLocationValue(const QString &programFolder)
 {
-    QSettings settings(QStringLiteral("Lektavo"), QStringLiteral("Lektavo"));
-    settings.setValue(QStringLiteral("Location"), programFolder);
+    LocationSettings().setValue(QStringLiteral("Location"), programFolder);
+}
+
+bool ReadSwitch(const QString &name)
+{
+    return LocationSettings().value(name, false).toBool();
+}
+
+void WriteSwitch(const QString &name, bool on)
+{
+    LocationSettings().setValue(name, on);
 }
 

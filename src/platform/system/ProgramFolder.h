@@ -10,3 +10,6 @@ QString ProgramFolder();
 // Writes the "Location" value (organisation and application "Lektavo"); failures are ignored.
 void WriteLocationValue(const QString &programFolder);
 
+// The program's own switches, kept beside "Location": one never written is off.
+bool ReadSwitch(const QString &name);
+void WriteSwitch(const QString &name, bool on);

@@ -142,3 +142,25 @@ int MonitorRecorder::Peak(std::size_t from, std::size_t to) const
         peak = std::max(peak, std::abs(int(samples[i])));
     return peak;
 }
+
+double MonitorRecorder::QuietMsAround(Clock::time_point time, int threshold) const
+{
+    const std::vector<short> samples = Samples();
+    const std::size_t window = std::size_t(Rate) * 40 / 1000;
+    const std::size_t centre = SampleAt(time);
+    const std::size_t from = centre > window ? centre - window : 0;
+    const std::size_t to = std::min(centre + window, samples.size());
+    std::size_t longest = 0;
+    for (std::size_t i = from; i < to; ++i) {
+        if (std::abs(samples[i]) >= threshold)
+            continue;
+        std::size_t begin = i, end = i;
+        while (begin > 0 && std::abs(samples[begin - 1]) < threshold)
+            --begin;
+        while (end < samples.size() && std::abs(samples[end]) < threshold)
+            ++end;
+        longest = std::max(longest, end - begin);
+        i = end;
+    }
+    return longest * 1000.0 / Rate;
+}

@@ -32,6 +32,9 @@ public:
     std::vector<Sound> Sounds(std::size_t from, std::size_t to, int threshold = 300,
                               int minGapMs = 150) const;
     int Peak(std::size_t from, std::size_t to) const;
+    // The silence between two utterances in milliseconds: the longest quiet stretch that reaches
+    // into a window around a moment (the recording's clock is good to a few milliseconds).
+    double QuietMsAround(Clock::time_point time, int threshold = 300) const;
 
 private:
     void Read();

@@ -17,3 +17,23 @@ std::vector<MonitorRecorder::Sound> SoundsBetween(const MonitorRecorder &recorde
                                                   MonitorRecorder::Clock::time_point from,
                                                   MonitorRecorder::Clock::time_point to);
 double Seconds(std::size_t samples);
+
+// Speaks text to its end without interruption: how long it sounded in seconds, -1 when the end
+// was not told. stops counts the ends the engine tells.
+double PlainDuration(const MonitorRecorder &recorder, TDirectSS &engine, const int &stops,
+                     const QString &text);
+
+// A word an engine told while speaking, and when it came.
+struct HeardWord {
+    QString word;
+    MonitorRecorder::Clock::time_point at;
+};
+
+// Listens to an engine's words while it speaks text.
+void ListenForWords(TDirectSS &engine, const QString &text, QList<HeardWord> &heard);
+
+// Speaks text, whose words are set apart by pauses, to its end: what is wrong with the words the
+// engine told. They must be those words in order, each told after the sound of the word before
+// it began and before the sound of the word after it. Empty when nothing is.
+QString WordsOffTheirSound(const MonitorRecorder &recorder, TDirectSS &engine, const int &stops,
+                           const QString &text, const QStringList &words);

@@ -26,19 +26,6 @@ class TestEspeakSpeech : public QObject {
         engine_->Select(engine);
     }
 
-    // The sound of one utterance spoken to its end without interruption, in seconds.
-    double PlainDuration(const QString &text)
-    {
-        const int before = stops_;
-        const Clock::time_point start = Clock::now();
-        engine_->Speak(text);
-        if (!QTest::qWaitFor([&] { return stops_ > before; }, 20000))
-            return -1;
-        RunEvents(100);
-        const auto sounds = SoundsBetween(*recorder_, start, Clock::now());
-        return sounds.empty() ? 0 : Seconds(sounds.back().end - sounds.front().begin);
-    }
-
 private slots:
     void initTestCase()
     {
@@ -122,7 +109,7 @@ private slots:
     void pauseHoldsAndResumeGoesOnFromThere()
     {
         UseVoice(1033);
-        const double whole = PlainDuration(LongEnglish);
+        const double whole = PlainDuration(*recorder_, *engine_, stops_, LongEnglish);
         QVERIFY(whole > 3);
         stops_ = 0;
 
@@ -147,6 +134,43 @@ private slots:
         // Restarting the sentence would add the second that was already spoken.
         QVERIFY2(std::abs(played - whole) < 0.3,
                  qPrintable(QString("%1 s played, %2 s whole").arg(played).arg(whole)));
+    }
+
+    void wordsComeInTextOrderWithTheirSound_data()
+    {
+        QTest::addColumn<int>("languageId");
+        QTest::addColumn<QStringList>("words");
+        QTest::newRow("English") << 1033 << QStringList{"Red", "green", "blue", "yellow", "black", "white"};
+        QTest::newRow("Russian") << 1049 << QStringList{"Красный", "зелёный", "синий", "жёлтый", "белый"};
+    }
+
+    // Words are synthesised long before they are heard: each is told as its sound is played.
+    void wordsComeInTextOrderWithTheirSound()
+    {
+        QFETCH(int, languageId);
+        QFETCH(QStringList, words);
+        UseVoice(languageId);
+        const QString text = "«" + words.join(", ") + "».";
+        const QString wrong = WordsOffTheirSound(*recorder_, *engine_, stops_, text, words);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+    }
+
+    void aPausedWordWaitsForTheResume()
+    {
+        UseVoice(1033);
+        const QString text = "One, two, three, four.";
+        QList<HeardWord> heard;
+        ListenForWords(*engine_, text, heard);
+        engine_->Speak(text);
+        QTRY_COMPARE_WITH_TIMEOUT(heard.size(), 2, 10000);
+        engine_->AudioPause();
+        RunEvents(1500);
+        QCOMPARE(heard.size(), 2);
+        engine_->AudioResume();
+        QTRY_COMPARE_WITH_TIMEOUT(stops_, 1, 10000);
+        QCOMPARE(heard.size(), 4);
+        const Clock::time_point resumed = heard[1].at + std::chrono::milliseconds(1500);
+        QVERIFY(heard[2].at > resumed);
     }
 
     void everyUtteranceStopsOnce()

@@ -65,6 +65,26 @@ private slots:
         QCOMPARE(Trim(input, chunk), expected);
     }
 
+    // Where the words of the input come out: the leading silence cut is counted off them.
+    void inputPositionsComeOutPastTheCutSilence_data() { cutsTheEdgesAndKeepsInnerPauses_data(); }
+
+    void inputPositionsComeOutPastTheCutSilence()
+    {
+        QFETCH(int, chunk);
+        const std::size_t lead = Silence(100).size(), tone = Tone(50).size(), pause = Silence(80).size();
+        const auto input = Join({Silence(100), Tone(50), Silence(80), Tone(30)});
+        SilenceTrimmer trimmer(Rate, Threshold, 2, 5);
+        for (std::size_t at = 0; at < input.size(); at += std::size_t(chunk)) {
+            const bool soundPushed = at > lead;
+            QCOMPARE(trimmer.PositionsKnown(), soundPushed);
+            trimmer.Push(input.data() + at, int(std::min(std::size_t(chunk), input.size() - at)));
+        }
+        const std::size_t kept = Silence(2).size();
+        QCOMPARE(trimmer.OutputPosition(lead), kept);
+        QCOMPARE(trimmer.OutputPosition(lead + tone + pause), kept + tone + pause);
+        QCOMPARE(trimmer.OutputPosition(0), std::size_t(0));
+    }
+
     void quietNoiseCountsAsSilence()
     {
         const auto tone = Tone(40);

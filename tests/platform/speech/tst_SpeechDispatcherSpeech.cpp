@@ -7,7 +7,10 @@ using Clock = MonitorRecorder::Clock;
 namespace {
 
 const QString LongEnglish = "This sentence is long enough to be paused in the middle, and then "
-                            "it is spoken again from its start, to its very end.";
+                            "it goes on from the word where it was held, to its very end.";
+const QStringList Colours{"Red", "green", "blue", "yellow", "black", "white"};
+const QStringList ThreeSentences{"This is the first sentence.", "Here comes another one.",
+                                 "And the reading ends."};
 
 }  // namespace
 
@@ -18,11 +21,66 @@ class TestSpeechDispatcherSpeech : public QObject {
     std::unique_ptr<SpeechEngine> engine_;
     int stops_ = 0;
 
-    void UseVoice(int languageId, const QString &module)
+    // Whether the service has a voice of that language from that module.
+    bool UseVoice(int languageId, const QString &module)
     {
         const int engine = FindVoice(SpeechVoice::Backend::Service, languageId, module);
-        QVERIFY2(engine > 0, qPrintable("no service voice from " + module));
+        if (engine > 0)
+            engine_->Select(engine);
+        return engine > 0;
+    }
+
+    // Speaks text, pauses it after pauseAfterMs of sound, resumes after a while and lets it end:
+    // how long it sounded before the pause and after the resume, in seconds.
+    std::pair<double, double> PausedAndResumed(const QString &text, int pauseAfterMs)
+    {
+        const Clock::time_point start = Clock::now();
+        engine_->Speak(text);
+        if (!WaitForSound(*recorder_, recorder_->SampleAt(start)))
+            return {};
+        RunEvents(pauseAfterMs);
+        engine_->AudioPause();
+        const Clock::time_point paused = Clock::now();
+        RunEvents(1200);
+        const auto held = SoundsBetween(*recorder_, paused + std::chrono::milliseconds(150), Clock::now());
+        if (stops_ != 0 || !held.empty())
+            return {};
+        const Clock::time_point resumed = Clock::now();
+        engine_->AudioResume();
+        if (!QTest::qWaitFor([&] { return stops_ == 1; }, 20000))
+            return {};
+        RunEvents(800);
+        const auto before = SoundsBetween(*recorder_, start, paused + std::chrono::milliseconds(150));
+        const auto after = SoundsBetween(*recorder_, resumed, Clock::now());
+        if (before.empty() || after.empty())
+            return {};
+        return {Seconds(before.back().end - before.front().begin),
+                Seconds(after.back().end - after.front().begin)};
+    }
+
+    // Reads three sentences, each spoken from the stop handler of the one before: the quiet
+    // stretches heard between them, in milliseconds.
+    QList<double> GapsBetweenThreeSentences(int engine)
+    {
         engine_->Select(engine);
+        QList<Clock::time_point> spoken;
+        stops_ = 0;
+        engine_->OnAudioStop = [&](TDirectSS *, quint32, quint32) {
+            if (++stops_ >= ThreeSentences.size())
+                return;
+            spoken.append(Clock::now());
+            engine_->Speak(ThreeSentences[stops_]);
+        };
+        engine_->Speak(ThreeSentences[0]);
+        const bool ended = QTest::qWaitFor([&] { return stops_ == ThreeSentences.size(); }, 30000);
+        engine_->OnAudioStop = [this](TDirectSS *, quint32, quint32) { ++stops_; };
+        if (!ended)
+            return {};
+        RunEvents(300);
+        QList<double> gaps;
+        for (const Clock::time_point at : spoken)
+            gaps.append(recorder_->QuietMsAround(at));
+        return gaps;
     }
 
 private slots:
@@ -70,7 +128,7 @@ private slots:
         QFETCH(int, languageId);
         QFETCH(QString, module);
         QFETCH(QString, text);
-        UseVoice(languageId, module);
+        QVERIFY(UseVoice(languageId, module));
         const Clock::time_point start = Clock::now();
         engine_->Speak(text);
         QTRY_COMPARE_WITH_TIMEOUT(stops_, 1, 20000);
@@ -81,9 +139,24 @@ private slots:
         QVERIFY(Seconds(sounds.back().end - sounds.front().begin) > 0.8);
     }
 
+    void sentencesFollowEachOtherAsCloselyAsWithTheEmbeddedEngine()
+    {
+        const int embedded = FindVoice(SpeechVoice::Backend::Embedded, 1033);
+        const int service = FindVoice(SpeechVoice::Backend::Service, 1033, "espeak-ng");
+        QVERIFY(embedded > 0 && service > 0);
+        const QList<double> embeddedGaps = GapsBetweenThreeSentences(embedded);
+        const QList<double> serviceGaps = GapsBetweenThreeSentences(service);
+        QCOMPARE(embeddedGaps.size(), 2);
+        QCOMPARE(serviceGaps.size(), 2);
+        for (qsizetype i = 0; i < serviceGaps.size(); ++i)
+            QVERIFY2(serviceGaps[i] <= embeddedGaps[i] + 60,
+                     qPrintable(QString("gap %1: %2 ms, %3 ms embedded").arg(i + 1)
+                                    .arg(serviceGaps[i]).arg(embeddedGaps[i])));
+    }
+
     void resetSilencesAndRaisesNoStop()
     {
-        UseVoice(1033, "espeak-ng");
+        QVERIFY(UseVoice(1033, "espeak-ng"));
         const std::size_t from = recorder_->SampleCount();
         engine_->Speak(LongEnglish);
         QVERIFY(WaitForSound(*recorder_, from));
@@ -94,30 +167,71 @@ private slots:
         QVERIFY(SoundsBetween(*recorder_, reset + std::chrono::milliseconds(150), Clock::now()).empty());
     }
 
-    void pauseHoldsAndResumeSpeaksAgain()
+    void pauseHoldsAndResumeGoesOnFromTheWordReached()
     {
-        UseVoice(1033, "espeak-ng");
-        const std::size_t from = recorder_->SampleCount();
-        engine_->Speak(LongEnglish);
-        QVERIFY(WaitForSound(*recorder_, from));
-        RunEvents(500);
-        engine_->AudioPause();
-        const Clock::time_point paused = Clock::now();
-        RunEvents(1200);
-        QCOMPARE(stops_, 0);
-        QVERIFY(SoundsBetween(*recorder_, paused + std::chrono::milliseconds(150), Clock::now()).empty());
+        QVERIFY(UseVoice(1033, "espeak-ng"));
+        const double whole = PlainDuration(*recorder_, *engine_, stops_, LongEnglish);
+        QVERIFY(whole > 3);
+        stops_ = 0;
+        const auto [before, after] = PausedAndResumed(LongEnglish, 1500);
+        QVERIFY2(after > 0, "the pause did not hold or the resume did not end");
+        QCOMPARE(stops_, 1);
+        QVERIFY2(after < whole - 1, qPrintable(QString("%1 s after the resume, %2 s whole").arg(after).arg(whole)));
+        // What was heard twice is the word under way at the pause.
+        const double repeated = before + after - whole;
+        QVERIFY2(repeated < 0.8, qPrintable(QString("%1 s heard twice").arg(repeated)));
+    }
 
-        const std::size_t resumedAt = recorder_->SampleCount();
-        engine_->AudioResume();
-        QVERIFY(WaitForSound(*recorder_, resumedAt));
+    void aModuleWithoutMarksEndsWithItsEndAndResumesFromTheStart()
+    {
+        QVERIFY(UseVoice(2057, "tones-generic"));
+        QList<HeardWord> heard;
+        ListenForWords(*engine_, LongEnglish, heard);
+        const double whole = PlainDuration(*recorder_, *engine_, stops_, LongEnglish);
+        QCOMPARE(stops_, 1);
+        QVERIFY2(std::abs(whole - 1.5) < 0.1, qPrintable(QString("%1 s").arg(whole)));
+        stops_ = 0;
+        const auto [before, after] = PausedAndResumed(LongEnglish, 700);
+        QVERIFY2(after > 0, "the pause did not hold or the resume did not end");
+        QCOMPARE(stops_, 1);
+        QVERIFY2(before < whole - 0.3 && std::abs(after - whole) < 0.1,
+                 qPrintable(QString("%1 s before the pause, %2 s after the resume").arg(before).arg(after)));
+        QVERIFY(heard.isEmpty());
+    }
+
+    void wordsComeInTextOrderWithTheirSound()
+    {
+        QVERIFY(UseVoice(1033, "espeak-ng"));
+        const QString text = Colours.join(", ") + '.';
+        const QString wrong = WordsOffTheirSound(*recorder_, *engine_, stops_, text, Colours);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+    }
+
+    // The service reports the end of a sentence only after the voice's silence behind it: the
+    // end is told when the sound ends, not cutting off its last sound.
+    void theEndIsToldWhenTheSoundEnds()
+    {
+        QVERIFY(UseVoice(1049, "espeak-ng"));
+        Clock::time_point stopped;
+        engine_->OnAudioStop = [&](TDirectSS *, quint32, quint32) {
+            ++stops_;
+            stopped = Clock::now();
+        };
+        const Clock::time_point start = Clock::now();
+        engine_->Speak("Так я говорю по-русски. ");
         QTRY_COMPARE_WITH_TIMEOUT(stops_, 1, 20000);
         RunEvents(800);
         QCOMPARE(stops_, 1);
+        const auto sounds = SoundsBetween(*recorder_, start, Clock::now());
+        QVERIFY(!sounds.empty());
+        const double late = std::chrono::duration<double, std::milli>(
+            stopped - recorder_->TimeOf(sounds.back().end)).count();
+        QVERIFY2(late > -20 && late < 100, qPrintable(QString("told %1 ms after the last sound").arg(late)));
     }
 
     void resetWhilePausedForgetsTheText()
     {
-        UseVoice(1033, "espeak-ng");
+        QVERIFY(UseVoice(1033, "espeak-ng"));
         const std::size_t from = recorder_->SampleCount();
         engine_->Speak(LongEnglish);
         QVERIFY(WaitForSound(*recorder_, from));
@@ -132,7 +246,7 @@ private slots:
 
     void nextUtteranceFromTheStopHandler()
     {
-        UseVoice(1049, "espeak-ng");
+        QVERIFY(UseVoice(1049, "espeak-ng"));
         engine_->OnAudioStop = [this](TDirectSS *, quint32, quint32) {
             if (++stops_ < 3)
                 engine_->Speak("Дальше.");

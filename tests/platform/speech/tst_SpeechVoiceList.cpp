@@ -138,10 +138,12 @@ private slots:
 
         const QList<SpeechVoice> other = ServiceVoiceList(
             "other", {{"Russian", "ru", "none"}, {"Russian+Alex", "ru", "Alex"},
-                      {"Anna", "ru", "female2"}, {"cmu_us_slt_arctic_hts", "none", "none"}});
-        QCOMPARE(other.size(), 2);
+                      {"Anna", "ru", "female2"}, {"cmu_us_slt_arctic_hts", "none", "none"},
+                      {"en_US-lessac-medium", "en", "MALE1"}});
+        QCOMPARE(other.size(), 3);
         QCOMPARE(other[0].speakerName, QString("Russian"));
         QCOMPARE(other[1].languageId, UnspecifiedLanguageId);
+        QCOMPARE(other[2].speakerName, QString("en_US-lessac-medium"));
     }
 
     void aServiceThatNeverAnswersHoldsUpNeitherTheStartNorTheExit()
