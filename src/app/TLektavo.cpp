@@ -156,6 +156,10 @@ TLektavo::TLektavo(QStringList arguments, QString programFolder, VoiceEngines en
 TLektavo::~TLektavo()
 {
     FormDestroy();
+    // The controls send events while they are taken apart, when they are no longer what the filter
+    // asks them about.
+    for (QObject *watched : FilteredControls())
+        watched->removeEventFilter(this);
     delete takeCentralWidget();
 }
 
@@ -244,10 +248,13 @@ void TLektavo::BuildParts()
                           *pageSwitchWindow, textEvents},
         settings.TempPath());
 
-    for (QObject *watched : {static_cast<QObject *>(Re1), static_cast<QObject *>(Re1->viewport()),
-                             static_cast<QObject *>(PnReTop), static_cast<QObject *>(speedReading->Page().PnTopButtons),
-                             static_cast<QObject *>(PageControl1->tabBar())})
+    for (QObject *watched : FilteredControls())
         watched->installEventFilter(this);
+}
+
+QList<QObject *> TLektavo::FilteredControls() const
+{
+    return {Re1, Re1->viewport(), PnReTop, speedReading->Page().PnTopButtons, PageControl1->tabBar()};
 }
 
 // The find bar, the editing and clean-up commands and the appearance commands over Re1.

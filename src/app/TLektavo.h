@@ -84,6 +84,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QList<QObject *> FilteredControls() const;  // the controls whose events the window sees first
     void BuildControls();
     QWidget *BuildReadingTab();
     void BuildParts();
