@@ -11,7 +11,7 @@ void CommandTable::Add(const QList<Command> &commands)
         action->setShortcut(command.shortcut);
         action->setCheckable(bool(command.checked));
         QObject::connect(action, &QAction::triggered, window, [this, name = command.name, run = command.run] {
-            Guarded(name, run);
+            Guarded(name, run, Failure::Seen);
             ShowChecks();
         });
         window->addAction(action);

@@ -4,8 +4,8 @@
 #include <type_traits>
 
 // Connects a control's signal to a command or event handler of the program. The handler is a
-// boundary: a failure in it ends it there and is dropped (Guarded), never unwinding into Qt. It
-// may take the signal's arguments or none.
+// boundary: a failure in it ends it there and is logged as one the user would otherwise miss
+// (Guarded), never unwinding into Qt. It may take the signal's arguments or none.
 template <typename Sender, typename Signal, typename Handler>
 QMetaObject::Connection OnSignal(Sender *sender, Signal signal, const QObject *context, const char *what,
                                  Handler handler)
@@ -16,6 +16,6 @@ QMetaObject::Connection OnSignal(Sender *sender, Signal signal, const QObject *c
                 handler(arguments...);
             else
                 handler();
-        });
+        }, Failure::Seen);
     });
 }

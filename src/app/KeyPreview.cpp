@@ -16,7 +16,7 @@ bool KeyPreview::eventFilter(QObject *watched, QEvent *event)
         && static_cast<QWidget *>(watched)->window() == window) {
         const auto *key = static_cast<QKeyEvent *>(event);
         bool taken = false;
-        Guarded("FormKeyDown", [&] { taken = handler(key->key(), key->modifiers()); });
+        Guarded("FormKeyDown", [&] { taken = handler(key->key(), key->modifiers()); }, Failure::Seen);
         if (taken)
             return true;
     }

@@ -44,6 +44,7 @@ ReadingAloud::ReadingAloud(const Parts &parts)
     view.RussianVoiceGroup = parts.soundPage.GbRussian;
     view.Pages = parts.pages;
     view.ReadingPage = parts.readingPage;
+    view.ShowCaptionMessage = parts.showCaptionMessage;
     bar.ConnectTo(controller);
     options->ConnectTo(controller, monitor);
     view.ForwardTextAreaEvents(controller, monitor, [this, notify = parts.textAvailabilityChanged] {

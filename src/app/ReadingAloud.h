@@ -36,6 +36,7 @@ public:
         const TextEventGate &textEvents;
         // Re1's text has changed: whether it holds more than blanks now.
         std::function<void(bool textAvailable)> textAvailabilityChanged;
+        std::function<void(const QString &)> showCaptionMessage;  // a failure the user is told of
         QObject *owner;  // the window, for the timers
     };
 

@@ -162,6 +162,12 @@ void ReadingWindowView::SetRussianVoiceGroupCaption(const QString &caption)
     RussianVoiceGroup->setAccessibleName(caption);
 }
 
+void ReadingWindowView::ShowMessage(const QString &message)
+{
+    if (ShowCaptionMessage)
+        ShowCaptionMessage(message);
+}
+
 bool ReadingWindowView::ReadingTabShown() const
 {
     return !Pages || Pages->currentIndex() == ReadingPage;

@@ -27,6 +27,7 @@ public:
     QGroupBox *RussianVoiceGroup = nullptr;  // GbRussian
     QTabWidget *Pages = nullptr;
     int ReadingPage = 0;
+    std::function<void(const QString &)> ShowCaptionMessage;
 
     // Re1's mouse presses, focus changes and selection changes go to the logic; its text changes
     // go to onTextChange, which tells the reading and whoever else follows the text.
@@ -49,6 +50,8 @@ public:
     void SetIgnoreLongEnabled(bool enabled) override;
     void SetForeignVoiceGroupEnabled(bool enabled) override;
     void SetRussianVoiceGroupCaption(const QString &caption) override;
+
+    void ShowMessage(const QString &message) override;
 
     bool ReadingTabShown() const override;
     bool TextEventsSuppressed() const override;

@@ -155,6 +155,7 @@ TLektavo::TLektavo(QStringList arguments, QString programFolder, VoiceEngines en
 // The state is saved first; the controls go before the voice channels they show.
 TLektavo::~TLektavo()
 {
+    Dialogs::OnScreenChanged = nullptr;
     FormDestroy();
     // The controls send events while they are taken apart, when they are no longer what the filter
     // asks them about.
@@ -237,7 +238,8 @@ void TLektavo::BuildParts()
     reading = std::make_unique<ReadingAloud>(ReadingAloud::Parts{
         PnReTop, Re1, Re2, *re1Area, *soundPage, PageControl1, TsReIndex, foreignVoice.Engine(),
         russianVoice.Engine(), textEvents,
-        [this](bool available) { speedReading->Controller().TextAvailabilityChanged(available); }, this});
+        [this](bool available) { speedReading->Controller().TextAvailabilityChanged(available); },
+        [this](const QString &message) { ShowCaptionMessage(message); }, this});
     new KeyPreview(this, [this](int key, Qt::KeyboardModifiers modifiers) {
         return speedReading->Controller().FormKeyDown(key, modifiers);
     });
@@ -282,8 +284,8 @@ void TLektavo::BuildDocuments()
 {
     converter = MakeDocumentConverter(settings.Folder());
     loader = std::make_unique<DocumentThread>(*converter);
-    documentView = std::make_unique<WindowDocuments>(
-        this, [this](bool open) { speedReading->Controller().SetDialogOpen(open); });
+    documentView = std::make_unique<WindowDocuments>(this);
+    Dialogs::OnScreenChanged = [this](bool open) { speedReading->Controller().SetDialogOpen(open); };
     places = std::make_unique<ReadingPlaces>(settings.Folder() + "Places.json");
     documents = std::make_unique<DocumentCommands>(
         *re1Area, *loader, *documentView, settings.Record(), reading->SystemClipboard(), *places,
@@ -297,8 +299,7 @@ void TLektavo::BuildDocuments()
             [this](int position) { speedReading->Controller().ReadFrom(position); }});
     audioExport = std::make_unique<SaveAsAudio>(SaveAsAudio::Parts{
         this, *re1Area, foreignVoice.Panel(), russianVoice.Panel(), reading->View(),
-        [this] { return documents->LastFileName(); },
-        [this](bool open) { speedReading->Controller().SetDialogOpen(open); }});
+        [this] { return documents->LastFileName(); }});
     setAcceptDrops(true);
 }
 

@@ -2,7 +2,10 @@
 
 Q_LOGGING_CATEGORY(lcDropped, "lektavo.dropped", QtInfoMsg)
 
-void LogDropped(const char *what, const char *reason)
+void LogDropped(const char *what, const char *reason, Failure failure)
 {
-    qCDebug(lcDropped, "%s: %s", what, reason);
+    if (failure == Failure::Seen)
+        qCWarning(lcDropped, "%s: %s", what, reason);
+    else
+        qCDebug(lcDropped, "%s: %s", what, reason);
 }

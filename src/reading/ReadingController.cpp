@@ -1,10 +1,12 @@
 #include "reading/ReadingController.h"
 #include "platform/Clipboard.h"
+#include "platform/Guarded.h"
 #include "platform/TextArea.h"
 #include "platform/Timer.h"
 #include "reading/BlankText.h"
 #include "reading/LanguageDispatch.h"
 #include "reading/SentenceStepper.h"
+#include <utility>
 
 using enum ReadingButton;
 
@@ -99,7 +101,7 @@ void ReadingController::StartReading(ReadingSource what, TextArea &area, Reading
     source = what;
     target = &area;
     paused = false;
-    pieceEndedWhilePaused = false;
+    onResume = Resumption::Voice;
     ShowButtons();
     view.FocusButton(stopButton);
     AcReadExecute();
@@ -109,7 +111,7 @@ void ReadingController::EndReading()
 {
     source = ReadingSource::Nothing;
     paused = false;
-    pieceEndedWhilePaused = false;
+    onResume = Resumption::Voice;
     textAvailable = Re1HasText();
     clipboardAvailable = ClipboardHasText();
     ShowButtons();
@@ -132,7 +134,16 @@ void ReadingController::AcReadExecute()
         stepper.HighlightSentence(re1);
         stepper.ScrollToHighlight(re1);
     }
-    dispatch.SpeakText(*text);
+    if (!Guarded("Speak", [&] { dispatch.SpeakText(*text); }, Failure::Seen))
+        VoiceFailed();
+}
+
+// A voice that cannot speak would leave the reading waiting in silence for an end that never
+// comes: the reading ends as after "Стоп", and the user is told why.
+void ReadingController::VoiceFailed()
+{
+    StopWhateverReads();
+    view.ShowMessage(VoiceFailedMessage);
 }
 
 void ReadingController::PieceSpoken()
@@ -140,7 +151,7 @@ void ReadingController::PieceSpoken()
     if (!ReadingActive())
         return;
     if (paused) {
-        pieceEndedWhilePaused = true;
+        onResume = Resumption::ExtraPause;
         return;
     }
     StartExtraPause(view.ExtraPauseSeconds());
@@ -176,7 +187,11 @@ void ReadingController::StartExtraPause(int seconds)
 void ReadingController::TmSleepTimer()
 {
     tmSleep.SetEnabled(false);
-    if (ReadingActive())
+    if (!ReadingActive())
+        return;
+    if (paused)
+        onResume = Resumption::NextPiece;
+    else
         AcReadExecute();
 }
 
@@ -194,9 +209,17 @@ void ReadingController::BtResumeClick()
     ShowButtons();
     view.FocusButton(Pause);
     dispatch.ResumeVoices();
-    if (pieceEndedWhilePaused && ReadingActive()) {
-        pieceEndedWhilePaused = false;
+    if (!ReadingActive())
+        return;
+    switch (std::exchange(onResume, Resumption::Voice)) {
+    case Resumption::Voice:
+        break;
+    case Resumption::ExtraPause:
         StartExtraPause(view.ExtraPauseSeconds());
+        break;
+    case Resumption::NextPiece:
+        AcReadExecute();
+        break;
     }
 }
 

@@ -23,6 +23,7 @@ enum class ReadingSource {
 class ReadingController {
 public:
     static constexpr ColorRef DefaultHighlightBackColor = MakeColorRef(104, 104, 104);
+    static inline const QString VoiceFailedMessage = QStringLiteral("Голос не смог прочитать текст");
 
     // Subscribes to the dispatch's end of a piece and to TmSleep.
     ReadingController(ReadingView &view, TextArea &re1, TextArea &re2, SentenceStepper &stepper,
@@ -82,6 +83,7 @@ private:
     void EndReading();
     void ShowButtons();
     void StartExtraPause(int seconds);
+    void VoiceFailed();
     bool ReadingRe1() const { return source == ReadingSource::Text && target == &re1; }
     bool ClipboardHasText() const;
     bool Re1HasText() const;
@@ -98,7 +100,10 @@ private:
     bool paused = false;
     TextArea *target = nullptr;
     bool mouseDownInText = false;
-    bool pieceEndedWhilePaused = false;  // "Продолжить" goes on with the next piece
+    // What "Продолжить" goes on with: the voice where it stopped, or, when the piece or the extra
+    // pause ended while paused, the extra pause or the next piece.
+    enum class Resumption { Voice, ExtraPause, NextPiece };
+    Resumption onResume = Resumption::Voice;
     ColorRef highlightBackColour = DefaultHighlightBackColor;
     bool wordMarking = false;
     QString piece;  // the piece of Re1 being spoken, with the backquotes its voice was not given

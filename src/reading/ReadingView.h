@@ -44,6 +44,8 @@ public:
     virtual void SetForeignVoiceGroupEnabled(bool enabled) = 0;  // GbEnglish, greyed when disabled
     virtual void SetRussianVoiceGroupCaption(const QString &caption) = 0;
 
+    virtual void ShowMessage(const QString &message) = 0;  // in the window title, for a while
+
     virtual bool ReadingTabShown() const = 0;       // "Говорилка" is the active tab
     virtual bool TextEventsSuppressed() const = 0;  // the window is being built or switching tabs
 };

@@ -86,6 +86,6 @@ void EditingCommands::DelMin1Click()
 void EditingCommands::Sentences1Click()
 {
     view.ShowBusy(true);
-    Guarded("Sentences1Click", [this] { re1.ReplaceText(SplitIntoSentences(re1.Text())); });
+    Guarded("Sentences1Click", [this] { re1.ReplaceText(SplitIntoSentences(re1.Text())); }, Failure::Seen);
     view.ShowBusy(false);
 }

@@ -52,6 +52,13 @@ private slots:
                                       "lektavo.dropped: TmSleep: an exception of unknown type"}));
     }
 
+    // A command that did not do what it was for is always shown.
+    void aFailedCommandIsAWarning()
+    {
+        Guarded("Sentences1Click", [] { throw SpeechError("out of memory"); }, Failure::Seen);
+        QCOMPARE(logged, QStringList{"lektavo.dropped: Sentences1Click: out of memory"});
+    }
+
     // A timer's handler is a boundary too: its failure does not stop the timer's next ticks.
     void aFailingTimerHandlerGoesOnTicking()
     {

@@ -170,7 +170,7 @@ private slots:
         QCOMPARE(r.Playing(), "R:Пока.");
     }
 
-    void pauseDuringTheExtraPauseDoesNotHoldTheNextPiece()
+    void aPauseDuringTheExtraPauseHoldsTheNextPiece()
     {
         Reader r(ThreeSentences);
         r.view.ExtraPause = 2;
@@ -178,9 +178,12 @@ private slots:
         r.FinishPiece();
         r.controller.BtPauseClick();
         r.clock.Advance(2000);
-        QCOMPARE(r.Playing(), "F:Hello world. ");
+        QCOMPARE(r.Playing(), QString());
         QVERIFY(r.controller.ReadingPaused());
         QCOMPARE(r.view.Bar(), "Стоп(текст) !Буфер Продолжить");
+        QCOMPARE(r.text1.ColourAt(int(ThreeSentences.indexOf("Hello"))), Black);
+        r.controller.BtResumeClick();
+        QCOMPARE(r.Playing(), "F:Hello world. ");
     }
 
     void mouseClicksIntoTheText_data()
@@ -275,17 +278,29 @@ private slots:
         QVERIFY(!r.tmSleep.Enabled());
     }
 
-    void aFailingVoiceLeavesTheReadingForTheStopButton()
+    // The reading ends as after "Стоп", and the title says why.
+    void aVoiceThatCannotSpeakEndsTheReading_data()
     {
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<bool>("fromClipboard");
+        QTest::newRow("the text") << 0 << false;
+        QTest::newRow("a selection") << 7 << false;
+        QTest::newRow("the clipboard") << 0 << true;
+    }
+
+    void aVoiceThatCannotSpeakEndsTheReading()
+    {
+        QFETCH(int, selected);
+        QFETCH(bool, fromClipboard);
         Reader r(ThreeSentences);
+        r.re1.SetSelLength(selected);
         r.russian.FailingOperations = {"Speak"};
-        QVERIFY_THROWS_EXCEPTION(SpeechError, r.controller.BtStartSpeakingClick());
-        QVERIFY(r.controller.ReadingActive());
-        r.russian.FailingOperations = {"AudioReset"};
-        r.foreign.FailingOperations = {"AudioReset"};
-        r.controller.AcStopSpeakingExecute();
+        fromClipboard ? r.controller.BtStartBufferClick() : r.controller.BtStartSpeakingClick();
         QVERIFY(!r.controller.ReadingActive());
         QCOMPARE(r.view.Bar(), "Вслух Буфер !Пауза");
+        QCOMPARE(r.view.Message, ReadingController::VoiceFailedMessage);
+        QVERIFY(!r.view.BackgroundHighlighted);
+        QCOMPARE(r.text1.ColourAt(0), Black);
     }
 
     // Typing or pasting leaves the caret behind the text: "Вслух" then reads it from the top.

@@ -37,6 +37,7 @@ public:
 
     bool TabShown = true;
     bool Suppressed = false;
+    QString Message;  // the last message shown
 
     void ShowButton(ReadingButton b, bool visible, bool enabled) override { Buttons[b] = {visible, enabled}; }
     void FocusButton(ReadingButton b) override
@@ -60,6 +61,8 @@ public:
     void SetIgnoreLongEnabled(bool enabled) override { IgnoreLongEnabled = enabled; }
     void SetForeignVoiceGroupEnabled(bool enabled) override { ForeignGroupEnabled = enabled; }
     void SetRussianVoiceGroupCaption(const QString &caption) override { RussianGroupCaption = caption; }
+
+    void ShowMessage(const QString &message) override { Message = message; }
 
     bool ReadingTabShown() const override { return TabShown; }
     bool TextEventsSuppressed() const override { return Suppressed; }
