@@ -1,4 +1,4 @@
-#include "platform/qt/QtAppearance.h"
+#include "app/QtAppearance.h"
 
 QPalette::ColorRole ToColorRole(PaletteRole role)
 {

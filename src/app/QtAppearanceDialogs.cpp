@@ -1,6 +1,6 @@
 #include "app/QtAppearanceDialogs.h"
 #include "app/Dialogs.h"
-#include "platform/qt/QtAppearance.h"
+#include "app/QtAppearance.h"
 #include <QWidget>
 
 QtAppearanceDialogs::QtAppearanceDialogs(QWidget *window, std::function<void(bool open)> dialogOpen)

@@ -3,7 +3,7 @@
 #include "app/ReadingBar.h"
 #include "app/ReadingOptions.h"
 #include "app/TextEventGate.h"
-#include "platform/qt/QtAppearance.h"
+#include "app/QtAppearance.h"
 #include "reading/ClipboardMonitor.h"
 #include "reading/ReadingController.h"
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "app/SettingsBinding.h"
 #include "app/Handlers.h"
-#include "platform/qt/QtAppearance.h"
+#include "app/QtAppearance.h"
 #include "platform/system/ProgramFolder.h"
 #include <QCheckBox>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 #include "SpeedReader.h"
 #include "GroupDisplay.h"
 #include "SettingsBinding.h"
-#include "platform/qt/QtAppearance.h"
+#include "app/QtAppearance.h"
 
 namespace {
 

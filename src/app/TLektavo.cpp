@@ -21,7 +21,7 @@
 #include "platform/documents/DocumentConversion.h"
 #include "platform/documents/DocumentThread.h"
 #include "platform/qt/DesktopKeyboardLayout.h"
-#include "platform/qt/QtAppearance.h"
+#include "app/QtAppearance.h"
 #include "platform/qt/QtTextArea.h"
 #include "platform/qt/QtTimer.h"
 #include "platform/system/DataFiles.h"

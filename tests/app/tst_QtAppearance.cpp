@@ -1,4 +1,4 @@
-#include "platform/qt/QtAppearance.h"
+#include "app/QtAppearance.h"
 #include <QApplication>
 #include <QTest>
 
