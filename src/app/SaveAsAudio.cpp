@@ -1,14 +1,8 @@
 #include "app/SaveAsAudio.h"
+#include "platform/LanguageIds.h"
 #include "platform/qt/ThreadTask.h"
 #include "reading/ReadingView.h"
 #include "voices/VoiceToRender.h"
-
-namespace {
-
-constexpr int EnglishLanguageId = 1033;
-constexpr int RussianLanguageId = 1049;
-
-} // namespace
 
 SaveAsAudio::SaveAsAudio(const Parts &parts)
     : view(parts.window, parts.dialogOpen),

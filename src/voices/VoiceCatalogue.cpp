@@ -1,10 +1,9 @@
 #include "voices/VoiceCatalogue.h"
+#include "platform/LanguageIds.h"
 #include "platform/TDirectSS.h"
 #include <algorithm>
 
 namespace {
-
-constexpr int RussianLanguageId = 1049;
 constexpr int EnglishPrimaryLanguage = 0x09;
 constexpr int PrimaryLanguageMask = 0x3FF;
 

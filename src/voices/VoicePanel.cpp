@@ -1,4 +1,5 @@
 #include "voices/VoicePanel.h"
+#include "platform/LanguageIds.h"
 #include "platform/TDirectSS.h"
 #include "platform/Guarded.h"
 #include "platform/Timer.h"
@@ -6,8 +7,6 @@
 #include <algorithm>
 
 namespace {
-
-constexpr int RussianLanguageId = 1049;
 
 // Engines refuse some writes now and then; a write is tried a fixed number of times, then dropped.
 template <typename Write>
