@@ -1,6 +1,22 @@
 #include "platform/qt/QtTimer.h"
 #include <QTest>
 
+namespace {
+
+// Waits until a timer of the same interval, started now, has ticked a few times: by then a timer
+// that was still running would have ticked again.
+void WaitLongerThanATick(int intervalMs)
+{
+    QtTimer later;
+    later.SetInterval(intervalMs);
+    int ticks = 0;
+    later.OnTimer = [&] { ++ticks; };
+    later.SetEnabled(true);
+    QTRY_VERIFY(ticks >= 3);
+}
+
+} // namespace
+
 class TestQtTimer : public QObject {
     Q_OBJECT
 
@@ -19,7 +35,7 @@ private slots:
         timer.SetEnabled(true);
         QTRY_COMPARE(ticks, 1);
         QVERIFY(!enabledDuringTick);
-        QTest::qWait(20);
+        WaitLongerThanATick(1);
         QCOMPARE(ticks, 1);
     }
 
@@ -35,7 +51,7 @@ private slots:
         timer.SetEnabled(true);
         QTRY_COMPARE(ticks, 3);
         QVERIFY(!timer.Enabled());
-        QTest::qWait(20);
+        WaitLongerThanATick(1);
         QCOMPARE(ticks, 3);
     }
 };
