@@ -1,5 +1,5 @@
 #include "app/ColumnLayout.h"
-#include <QEvent>
+#include <QResizeEvent>
 #include <QLayout>
 #include <QWidget>
 #include <algorithm>
@@ -58,9 +58,18 @@ void TwoColumns::Lay(int half)
     LayRows(rightRows, width);
 }
 
+// A resize that keeps the width (a taller window, a tab switch) leaves the rows as they are; a
+// new font may change what they need.
 bool TwoColumns::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == panel && event->type() == QEvent::Resize)
+    if (watched != panel)
+        return QObject::eventFilter(watched, event);
+    if (event->type() == QEvent::Resize) {
+        const auto *resize = static_cast<QResizeEvent *>(event);
+        if (resize->size().width() != resize->oldSize().width())
+            Lay(panel->width() / 2);
+    } else if (event->type() == QEvent::FontChange) {
         Lay(panel->width() / 2);
+    }
     return QObject::eventFilter(watched, event);
 }
