@@ -1,5 +1,6 @@
 #include "app/MainMenu.h"
 #include "app/CommandTable.h"
+#include "app/Handlers.h"
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
@@ -161,6 +162,17 @@ void MainMenu::ShowContextMenu(const QString &name, const QPoint &globalPosition
 {
     if (QMenu *menu = Menu(name))
         menu->popup(globalPosition);
+}
+
+void MainMenu::AttachContextMenu(QWidget *control, const char *name, std::function<void()> beforeShown)
+{
+    control->setContextMenuPolicy(Qt::CustomContextMenu);
+    OnSignal(control, &QWidget::customContextMenuRequested, control, name,
+             [this, control, name, beforeShown](const QPoint &at) {
+                 if (beforeShown)
+                     beforeShown();
+                 ShowContextMenu(name, control->mapToGlobal(at));
+             });
 }
 
 void MainMenu::OpenFromKeyboard()

@@ -22,6 +22,8 @@ public:
     // Before a context menu is shown at a point of the screen; also when the tab changes ("Правка"
     // is on the menu bar only on the reading tab).
     void ShowContextMenu(const QString &name, const QPoint &globalPosition);
+    // The context menu of a control, after beforeShown when there is one.
+    void AttachContextMenu(QWidget *control, const char *name, std::function<void()> beforeShown = {});
     void FollowTab();
     void OpenFromKeyboard();  // F10: the first menu open, the arrows go on from there
 

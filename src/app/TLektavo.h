@@ -5,11 +5,12 @@
 #include "settings/SettingsControls.h"
 #include "settings/SettingsStore.h"
 #include "voices/VoiceChannel.h"
-#include "workspace/MenuRules.h"
+#include "workspace/PartRules.h"
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
 #include <memory>
+#include <vector>
 
 class AppearanceCommands;
 class CaptionTimer;
@@ -20,6 +21,7 @@ class DocumentView;
 class EditingCommands;
 class EditingView;
 class FindBar;
+class FocusBeforePress;
 class KeyboardLayout;
 class MainMenu;
 class PageSwitch;
@@ -39,6 +41,7 @@ class SpeedReaderController;
 class QtAppearanceDialogs;
 class TFormHello;
 class TextArea;
+class TextAreaLines;
 class TextFinder;
 class ViewModes;
 
@@ -49,9 +52,7 @@ class TLektavo : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr auto Caption = "Lektavo " LEKTAVO_VERSION;
-    static constexpr auto LastTextNotKeptMessage =
-        "Текст не удалось сохранить для следующего запуска в «%1»: %2.\n\n"
-        "Сохраните его в другой файл, иначе при следующем запуске он не вернётся.";
+    static constexpr auto LastTextNotKeptMessage = PartRules::LastTextNotKeptMessage;
     enum Tab { TsReIndex = 0, TsSrIndex = 1, TsSettingsIndex = 2, TsSoundIndex = 3 };
 
     // programFolder: where the state files live, ending in a slash. The window speaks through
@@ -72,7 +73,7 @@ public:
     const VoicePanel &ForeignVoice() const { return foreignVoice.Panel(); }
     const VoicePanel &RussianVoice() const { return russianVoice.Panel(); }
     QAction *Command(const QString &name) const { return commands.Action(name); }
-    int VisibleLineCount() const { return visibleLineCount; }  // whole text lines that fit in Re1
+    int VisibleLineCount() const;  // whole text lines that fit in Re1
     // A message in the window title; the title comes back 20 seconds after the first of several.
     void ShowCaptionMessage(const QString &message);
 
@@ -81,20 +82,14 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QList<QObject *> FilteredControls() const;  // the controls whose events the window sees first
     void BuildControls();
-    QWidget *BuildReadingTab();
     void BuildParts();
     void BuildWorkspace();
     void BuildDocuments();
     void BuildCommands();
     void BuildMenus();
-    bool LastTextKeptOrLetGo();
-    MenuFacts MenuState();
-    void Pu1Popup();
     void Help1Click();
     void About1Click();
     void MnFind1Click();
@@ -102,15 +97,11 @@ private:
     void BindSettings();
     void FormCreate();
     void AcLoadSoundExecute();
-    void RestoreLastText();
-    void FormCloseQuery();
     void FormDestroy();
     void TmShowFormTimer();
     void SelectRememberedTab();
     void PageControl1Changed(int index);
     void FormResize();
-    void RecomputeVisibleLineCount();
-    void PnRight1MouseDown();
 
     QStringList arguments;
     QPointer<TFormHello> splash;
@@ -119,7 +110,7 @@ private:
     VoiceChannel foreignVoice, russianVoice;  // Sound1 and Sound2
 
     QTabWidget *PageControl1 = nullptr;
-    QWidget *TsRe = nullptr, *TsSr = nullptr, *TsSettings = nullptr, *TsSound = nullptr;
+    QWidget *TsSound = nullptr;
     QWidget *PnRe = nullptr, *PnReTop = nullptr, *PnSrBase = nullptr, *PnSettings = nullptr;
     QPlainTextEdit *Re1 = nullptr, *Re2 = nullptr;
     QTimer *TmShowForm = nullptr;
@@ -129,6 +120,12 @@ private:
     std::unique_ptr<ReadingAloud> reading;
     std::unique_ptr<SpeedReader> speedReading;  // "Быстрочиталка" and "Настройки"
     std::unique_ptr<ViewModes> viewModes;
+    // The filters on the window's controls, let go before the controls.
+    std::vector<std::unique_ptr<QObject>> filters;
+    TextAreaLines *lines = nullptr;                // one of the filters
+    FocusBeforePress *focusBeforePress = nullptr;  // one of the filters
+    std::unique_ptr<PartRulesView> rulesView;
+    std::unique_ptr<PartRules> rules;
     std::unique_ptr<CaptionTimer> captionTimer;
     std::unique_ptr<FindBar> findBar;
     std::unique_ptr<KeyboardLayout> keyboard;
@@ -143,14 +140,11 @@ private:
     std::unique_ptr<ReadingPlaces> places;
     std::unique_ptr<DocumentCommands> documents;
     std::unique_ptr<MainMenu> mainMenu;
-    QPointer<QWidget> activeControlAtMouseDown;
-    QPointer<QWidget> focusTakenByPress;
     std::unique_ptr<SaveAsAudio> audioExport;
     CommandTable commands;
     std::unique_ptr<PageSwitchWindow> pageSwitchWindow;
     std::unique_ptr<PageSwitch> pageSwitch;
     SettingsControls settingsControls;
-    int visibleLineCount = 0;
     int shownPage = TsReIndex;  // the tab before a change
     bool stateSaved = false;
 };
