@@ -9,7 +9,9 @@
 #include <QDir>
 #include <QEvent>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QPointer>
+#include <QTranslator>
 
 namespace {
 // The icon rendered at each size in the resources.
@@ -30,6 +32,18 @@ LektavoApplication::LektavoApplication(int &argc, char **argv) : QApplication(ar
     setApplicationName(QStringLiteral("Lektavo"));
     setDesktopFileName(QStringLiteral(LEKTAVO_DESKTOP_ID));
     setWindowIcon(ProgramIcon());
+    SpeakRussian(*this);
+}
+
+bool SpeakRussian(QCoreApplication &application)
+{
+    auto *translator = new QTranslator(&application);
+    if (!translator->load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qt"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
 }
 
 bool LektavoApplication::notify(QObject *receiver, QEvent *event)

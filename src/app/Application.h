@@ -14,6 +14,11 @@ public:
     static void ApplicationEvents1Exception(const char *reason);
 };
 
+// Qt's own texts (the standard dialogs, the buttons of message boxes, the text fields' context
+// menus) in Russian, as the rest of the program, whatever language the system speaks; false when
+// the translations are not installed.
+bool SpeakRussian(QCoreApplication &application);
+
 struct StartupEnvironment {
     QStringList arguments;                     // the optional document path
     QString socketPath;                        // where a running instance listens

@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -75,10 +76,19 @@ private:
     QSpinBox *minutes;
 };
 
+// Wide enough for the window manager to show the whole title: it draws it in about the dialog's
+// font made bold, between its buttons and the frame.
+int WidthForTitle(const QWidget &dialog)
+{
+    QFont titleFont = dialog.font();
+    titleFont.setBold(true);
+    const QFontMetrics metrics(titleFont);
+    return metrics.horizontalAdvance(dialog.windowTitle()) + 8 * metrics.height();
+}
+
 } // namespace
 
-AudioExportWindow::AudioExportWindow(QWidget *window, std::function<void(bool open)> dialogOpen)
-    : window(window), dialogOpen(std::move(dialogOpen))
+AudioExportWindow::AudioExportWindow(QWidget *window) : window(window)
 {
 }
 
@@ -89,22 +99,17 @@ AudioExportWindow::~AudioExportWindow()
 
 std::optional<QString> AudioExportWindow::ChooseAudioFile(const QString &folder, const QString &fileName)
 {
-    dialogOpen(true);
-    const auto path = Dialogs::ChooseSaveFile(window, folder, fileName, AudioFilters, QStringLiteral("flac"));
-    dialogOpen(false);
-    return path;
+    return Dialogs::ChooseSaveFile(window, folder, fileName, AudioFilters, QStringLiteral("flac"));
 }
 
 std::optional<ExportParts> AudioExportWindow::ChooseExportParts(const QStringList &notices,
                                                                 const ExportParts &proposed)
 {
+    const Dialogs::OnScreen shown;
     if (PartsHook)
         return PartsHook(notices, proposed);
-    dialogOpen(true);
     PartsDialog dialog(window, notices, proposed);
-    const bool accepted = dialog.exec() == QDialog::Accepted;
-    dialogOpen(false);
-    return accepted ? std::optional(dialog.Chosen()) : std::nullopt;
+    return dialog.exec() == QDialog::Accepted ? std::optional(dialog.Chosen()) : std::nullopt;
 }
 
 void AudioExportWindow::ShowExportProgress(int percent)
@@ -113,6 +118,7 @@ void AudioExportWindow::ShowExportProgress(int percent)
         progress = new QDialog(window);
         progress->setObjectName("DlgAudioProgress");
         progress->setWindowTitle(QStringLiteral("Сохранить как аудио"));
+        progress->setMinimumWidth(WidthForTitle(*progress));
         auto *layout = new QVBoxLayout(progress);
         layout->addWidget(new QLabel(QStringLiteral("Сохранение аудио..."), progress));
         progressBar = new QProgressBar(progress);

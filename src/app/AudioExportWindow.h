@@ -9,7 +9,7 @@ class QWidget;
 
 // The dialogs of "Сохранить как аудио...": the save dialog with the audio formats, the choice of
 // the parts under the notices, and the progress with "Отмена", which keeps the window from input
-// without a loop of its own: the export's steps arrive through the window's event loop. While a dialog waits for an answer the speed reader pauses.
+// without a loop of its own: the export's steps arrive through the window's event loop.
 class AudioExportWindow : public AudioExportView {
 public:
     using PartsAnswer = std::function<std::optional<ExportParts>(const QStringList &notices,
@@ -17,7 +17,7 @@ public:
     // Tests answer the choice of the parts here instead of a dialog being shown.
     static PartsAnswer PartsHook;
 
-    AudioExportWindow(QWidget *window, std::function<void(bool open)> dialogOpen);
+    explicit AudioExportWindow(QWidget *window);
     ~AudioExportWindow() override;
 
     std::function<void()> Cancelled;  // "Отмена" of the progress
@@ -31,7 +31,6 @@ public:
 
 private:
     QWidget *window;
-    std::function<void(bool open)> dialogOpen;
     QPointer<QDialog> progress;
     QProgressBar *progressBar = nullptr;
 };

@@ -2,10 +2,10 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QDir>
-#include <QFileDialog>
-#include <QPushButton>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace Dialogs {
 std::function<void(const QString &text)> MessageHook;
@@ -14,9 +14,36 @@ std::function<std::optional<QColor>(const QColor &current)> ColourHook;
 std::function<std::optional<QString>(const QString &folder)> OpenFileHook;
 std::function<std::optional<QString>(const QString &folder, const QString &name)> SaveFileHook;
 std::function<int(const QString &text, const QStringList &answers)> QuestionHook;
+std::function<void(bool onScreen)> OnScreenChanged;
+
+namespace {
+int onScreen = 0;
+
+// The dialog lists the installed faces only: a stored face that is not installed (one of the
+// other system's) would leave it at the first face of its list, not the one the text shows.
+QFont AsShown(const QFont &font)
+{
+    QFont shown(font);
+    shown.setFamily(QFontInfo(font).family());
+    return shown;
+}
+} // namespace
+
+OnScreen::OnScreen()
+{
+    if (onScreen++ == 0 && OnScreenChanged)
+        OnScreenChanged(true);
+}
+
+OnScreen::~OnScreen()
+{
+    if (--onScreen == 0 && OnScreenChanged)
+        OnScreenChanged(false);
+}
 
 void ShowMessage(QWidget *parent, const QString &text)
 {
+    const OnScreen shown;
     if (MessageHook) {
         MessageHook(text);
         return;
@@ -27,45 +54,65 @@ void ShowMessage(QWidget *parent, const QString &text)
 // Fonts that scale to any size, as the stored sizes ask.
 std::optional<QFont> ChooseFont(QWidget *parent, const QFont &current)
 {
+    const OnScreen shown;
+    const QFont start = AsShown(current);
     if (FontHook)
-        return FontHook(current);
+        return FontHook(start);
     bool chosen = false;
-    const QFont font = QFontDialog::getFont(&chosen, current, parent, QString(), QFontDialog::ScalableFonts);
+    const QFont font = QFontDialog::getFont(&chosen, start, parent, QString(), QFontDialog::ScalableFonts);
     return chosen ? std::optional(font) : std::nullopt;
 }
 
 std::optional<QColor> ChooseColour(QWidget *parent, const QColor &current)
 {
+    const OnScreen shown;
     if (ColourHook)
         return ColourHook(current);
     const QColor colour = QColorDialog::getColor(current, parent);
     return colour.isValid() ? std::optional(colour) : std::nullopt;
 }
 
+std::unique_ptr<QFileDialog> NewFileDialog(QWidget *parent, const QString &start, const QStringList &filters,
+                                           QFileDialog::AcceptMode mode)
+{
+    auto dialog = std::make_unique<QFileDialog>(parent, QString(), start, filters.join(QStringLiteral(";;")));
+    dialog->setAcceptMode(mode);
+    dialog->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    return dialog;
+}
+
+namespace {
+std::optional<QString> ChosenFile(QFileDialog &dialog)
+{
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+} // namespace
+
 std::optional<QString> ChooseOpenFile(QWidget *parent, const QString &folder, const QStringList &filters)
 {
+    const OnScreen shown;
     if (OpenFileHook)
         return OpenFileHook(folder);
-    const QString path = QFileDialog::getOpenFileName(parent, QString(), folder, filters.join(QStringLiteral(";;")));
-    return path.isEmpty() ? std::nullopt : std::optional(path);
+    return ChosenFile(*NewFileDialog(parent, folder, filters, QFileDialog::AcceptOpen));
 }
 
 std::optional<QString> ChooseSaveFile(QWidget *parent, const QString &folder, const QString &name,
                                       const QStringList &filters, const QString &defaultSuffix)
 {
+    const OnScreen shown;
     if (SaveFileHook)
         return SaveFileHook(folder, name);
-    QFileDialog dialog(parent, QString(), QDir(folder).filePath(name), filters.join(QStringLiteral(";;")));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(defaultSuffix);
-    dialog.setSizeGripEnabled(true);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().first();
+    const auto dialog = NewFileDialog(parent, QDir(folder).filePath(name), filters, QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix(defaultSuffix);
+    dialog->setSizeGripEnabled(true);
+    return ChosenFile(*dialog);
 }
 
 int Ask(QWidget *parent, const QString &text, const QStringList &answers)
 {
+    const OnScreen shown;
     if (QuestionHook)
         return QuestionHook(text, answers);
     QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), text, QMessageBox::NoButton, parent);

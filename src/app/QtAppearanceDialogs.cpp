@@ -3,17 +3,14 @@
 #include "app/QtAppearance.h"
 #include <QWidget>
 
-QtAppearanceDialogs::QtAppearanceDialogs(QWidget *window, std::function<void(bool open)> dialogOpen)
-    : window(window), dialogOpen(std::move(dialogOpen))
+QtAppearanceDialogs::QtAppearanceDialogs(QWidget *window) : window(window)
 {
 }
 
 // The dialog chooses face, size and style; colour and character set stay the stored font's.
 std::optional<FontDescription> QtAppearanceDialogs::ChooseFont(const FontDescription &current)
 {
-    dialogOpen(true);
     const auto font = Dialogs::ChooseFont(window, ToQFont(current));
-    dialogOpen(false);
     if (!font)
         return std::nullopt;
     return ToFontDescription(*font, current.colour, current.charSet, window->logicalDpiY());
@@ -21,9 +18,7 @@ std::optional<FontDescription> QtAppearanceDialogs::ChooseFont(const FontDescrip
 
 std::optional<ColorRef> QtAppearanceDialogs::ChooseColour(ColorRef current)
 {
-    dialogOpen(true);
     const auto colour = Dialogs::ChooseColour(window, ToQColor(current, window->palette()));
-    dialogOpen(false);
     if (!colour)
         return std::nullopt;
     return MakeColorRef(colour->red(), colour->green(), colour->blue());

@@ -1,18 +1,16 @@
 #pragma once
 #include "workspace/AppearanceDialogs.h"
-#include <functional>
 
 class QWidget;
 
-// The font and colour dialogs of the main window. While one is open the speed reader pauses.
+// The font and colour dialogs of the main window.
 class QtAppearanceDialogs : public AppearanceDialogs {
 public:
-    QtAppearanceDialogs(QWidget *window, std::function<void(bool open)> dialogOpen);
+    explicit QtAppearanceDialogs(QWidget *window);
 
     std::optional<FontDescription> ChooseFont(const FontDescription &current) override;
     std::optional<ColorRef> ChooseColour(ColorRef current) override;
 
 private:
     QWidget *window;
-    std::function<void(bool open)> dialogOpen;
 };

@@ -5,7 +5,7 @@
 #include "voices/VoiceToRender.h"
 
 SaveAsAudio::SaveAsAudio(const Parts &parts)
-    : view(parts.window, parts.dialogOpen),
+    : view(parts.window),
       commands(parts.re1, view, renderer, files, std::make_unique<ThreadTask>(),
                AudioExportCommands::Reading{
                    [&foreign = parts.foreignVoice] { return VoiceToRender(foreign, EnglishLanguageId); },

@@ -18,7 +18,6 @@ public:
         const VoicePanel &foreignVoice, &russianVoice;
         const ReadingView &reading;  // CbLangApart and UpDown1
         std::function<QString()> documentPath;
-        std::function<void(bool open)> dialogOpen;
     };
 
     explicit SaveAsAudio(const Parts &parts);

@@ -77,8 +77,18 @@ TFormAbout::TFormAbout(QWidget *parent) : QDialog(parent)
     grid->addWidget(Button1, 1, 2, Qt::AlignBottom | Qt::AlignRight);
     (new QVBoxLayout(this))->addWidget(panel);
 
-    if (QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    CentreOnOwner();
+}
+
+// Over the main window, or the middle of its screen while the window is not shown: the primary
+// screen's middle may lie on another monitor.
+void TFormAbout::CentreOnOwner()
+{
+    const QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr;
+    if (owner && owner->isVisible())
+        move(owner->frameGeometry().center() - rect().center());
+    else if (const QScreen *screen = owner ? owner->screen() : this->screen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 // Parts of the link text are not links of their own: the whole label is clicked.

@@ -23,6 +23,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void CentreOnOwner();
     QLabel *NewLink(const char *name, const QString &text);
     void Visit(QLabel *label, const QString &url);
 

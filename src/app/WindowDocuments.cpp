@@ -3,20 +3,20 @@
 #include <QApplication>
 #include <QWidget>
 
-namespace {
-
 // The first line offers every format that opens; the other, any file.
-const QStringList Filters = {
-    QStringLiteral("*.txt *.html *.htm *.doc *.docx *.odt *.rtf *.fb2 *.epub *.pdf "
-                   "(*.txt *.TXT *.html *.htm *.xhtml *.doc *.docx *.odt *.rtf *.fb2 *.epub *.pdf "
+const QStringList WindowDocuments::OpenFilters = {
+    QStringLiteral("Документы (*.txt *.TXT *.html *.htm *.xhtml *.doc *.docx *.odt *.rtf *.fb2 *.epub *.pdf "
                    "*.wpd *.wps *.wri *.sxw *.fodt *.abw)"),
     QStringLiteral("Все файлы (*)"),
 };
 
-} // namespace
+// Saving writes plain text, whatever the name.
+const QStringList WindowDocuments::SaveFilters = {
+    QStringLiteral("Текстовые файлы (*.txt)"),
+    QStringLiteral("Все файлы (*)"),
+};
 
-WindowDocuments::WindowDocuments(QWidget *window, std::function<void(bool open)> dialogOpen)
-    : window(window), dialogOpen(std::move(dialogOpen))
+WindowDocuments::WindowDocuments(QWidget *window) : window(window)
 {
 }
 
@@ -27,18 +27,12 @@ WindowDocuments::~WindowDocuments()
 
 std::optional<QString> WindowDocuments::ChooseDocumentToOpen(const QString &folder)
 {
-    dialogOpen(true);
-    const auto path = Dialogs::ChooseOpenFile(window, folder, Filters);
-    dialogOpen(false);
-    return path;
+    return Dialogs::ChooseOpenFile(window, folder, OpenFilters);
 }
 
 std::optional<QString> WindowDocuments::ChooseFileToSave(const QString &folder, const QString &fileName)
 {
-    dialogOpen(true);
-    const auto path = Dialogs::ChooseSaveFile(window, folder, fileName, Filters);
-    dialogOpen(false);
-    return path;
+    return Dialogs::ChooseSaveFile(window, folder, fileName, SaveFilters);
 }
 
 void WindowDocuments::ShowMessage(const QString &message)

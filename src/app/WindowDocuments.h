@@ -1,14 +1,16 @@
 #pragma once
 #include "workspace/DocumentView.h"
-#include <functional>
+#include <QStringList>
 
 class QWidget;
 
-// The open and save dialogs of the main window, its messages and its busy pointer. While a
-// dialog is open the speed reader pauses.
+// The open and save dialogs of the main window, its messages and its busy pointer.
 class WindowDocuments : public DocumentView {
 public:
-    WindowDocuments(QWidget *window, std::function<void(bool open)> dialogOpen);
+    // The open dialog names its lines; the save dialog offers only what saving writes.
+    static const QStringList OpenFilters, SaveFilters;
+
+    explicit WindowDocuments(QWidget *window);
     ~WindowDocuments() override;
 
     std::optional<QString> ChooseDocumentToOpen(const QString &folder) override;
@@ -18,6 +20,5 @@ public:
 
 private:
     QWidget *window;
-    std::function<void(bool open)> dialogOpen;
     bool busy = false;
 };

@@ -1,5 +1,15 @@
 #include "testsupport/app/AnsweredMessages.h"
+#include "app/Application.h"
 #include "app/Dialogs.h"
+#include "app/TLektavo.h"
+#include "app/WindowDocuments.h"
+#include "speedreader/SpeedReaderController.h"
+#include "testsupport/ScriptedVoices.h"
+#include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cerrno>
 #include <sys/socket.h>
@@ -22,6 +32,75 @@ private slots:
     {
         { AnsweredMessages answeredEarlier; }
         Dialogs::ShowMessage(nullptr, "Nobody answers this.");
+    }
+
+    // The speed reader of the window stands still while any of them is on screen, and only then.
+    void everyDialogHoldsTheSpeedReader()
+    {
+        QTemporaryDir folder;
+        TLektavo window({}, folder.path() + '/', ScriptedVoices().Take());
+        QList<bool> held;
+        const auto heldNow = [&] { held << window.SpeedReading().DialogOpen(); };
+        Answering message(Dialogs::MessageHook, {[&](const QString &) { heldNow(); }});
+        Answering question(Dialogs::QuestionHook, {[&](const QString &, const QStringList &) { heldNow(); return 0; }});
+        Answering font(Dialogs::FontHook, {[&](const QFont &) { heldNow(); return std::optional<QFont>(); }});
+        Answering colour(Dialogs::ColourHook, {[&](const QColor &) { heldNow(); return std::optional<QColor>(); }});
+        Answering open(Dialogs::OpenFileHook, {[&](const QString &) { heldNow(); return std::optional<QString>(); }});
+        Answering save(Dialogs::SaveFileHook,
+                       {[&](const QString &, const QString &) { heldNow(); return std::optional<QString>(); }});
+        Dialogs::ShowMessage(&window, "Held?");
+        Dialogs::Ask(&window, "Held?", {"Да"});
+        Dialogs::ChooseFont(&window, window.font());
+        Dialogs::ChooseColour(&window, Qt::red);
+        Dialogs::ChooseOpenFile(&window, folder.path(), {});
+        Dialogs::ChooseSaveFile(&window, folder.path(), "a.txt", {});
+        QCOMPARE(held, QList<bool>(6, true));
+        QVERIFY(!window.SpeedReading().DialogOpen());
+    }
+
+    // A stored face that is not installed here starts the dialog at the installed face that
+    // shows the text, at the stored size.
+    void theFontDialogStartsAtTheFaceShown_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("installed") << QFontDatabase::families().first();
+        QTest::newRow("not installed") << QStringLiteral("Нигде Не Установленный");
+    }
+    void theFontDialogStartsAtTheFaceShown()
+    {
+        QFETCH(QString, stored);
+        const QFont current(stored, 17);
+        std::optional<QFont> start;
+        Answering font(Dialogs::FontHook, {[&](const QFont &offered) {
+            start = offered;
+            return std::optional<QFont>();
+        }});
+        Dialogs::ChooseFont(nullptr, current);
+        QVERIFY(start);
+        QCOMPARE(start->family(), QFontInfo(current).family());
+        QVERIFY(QFontDatabase::families().contains(start->family()));
+        QCOMPARE(start->pointSize(), 17);
+    }
+
+    // Qt's own captions speak Russian; the open dialog names what it offers, the save dialog
+    // offers what it writes.
+    void theFileDialogsSpeakRussian()
+    {
+        QVERIFY(SpeakRussian(*qApp));
+        const auto captions = [](QFileDialog &dialog) {
+            QStringList texts;
+            for (QAbstractButton *button : dialog.findChild<QDialogButtonBox *>()->buttons())
+                texts << button->text().remove('&');
+            return texts;
+        };
+        const auto open = Dialogs::NewFileDialog(nullptr, {}, WindowDocuments::OpenFilters, QFileDialog::AcceptOpen);
+        const auto save = Dialogs::NewFileDialog(nullptr, {}, WindowDocuments::SaveFilters, QFileDialog::AcceptSave);
+        for (QFileDialog *dialog : {open.get(), save.get()})
+            dialog->setOption(QFileDialog::DontUseNativeDialog);
+        QCOMPARE(captions(*open), (QStringList{"Открыть", "Отмена"}));
+        QCOMPARE(captions(*save), (QStringList{"Сохранить", "Отмена"}));
+        QVERIFY(open->nameFilters().first().startsWith("Документы (*.txt "));
+        QCOMPARE(save->nameFilters(), (QStringList{"Текстовые файлы (*.txt)", "Все файлы (*)"}));
     }
 
     void aWriteToAClosedSocketFailsWithoutEndingTheProgram()

@@ -1,5 +1,6 @@
 #include "app/CommandTable.h"
 #include "app/Dialogs.h"
+#include "app/HelpWindow.h"
 #include "app/TFormAbout.h"
 #include "app/TLektavo.h"
 #include "platform/TextArea.h"
@@ -15,11 +16,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTextEdit>
 #include <libxml/HTMLparser.h>
 
@@ -211,6 +214,34 @@ private slots:
         QTest::keyClick(&w.window, Qt::Key_F1);
         QCOMPARE(help.opened.size(), 1);
         QVERIFY(help.opened.first().toLocalFile().endsWith("/Help.html"));
+    }
+
+    // The about box comes up over the middle of the main window.
+    void theAboutBoxIsCentredOnTheWindow()
+    {
+        QWidget window;
+        window.setGeometry(40, 30, 900, 640);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        TFormAbout about(&window);
+        QCOMPARE(about.geometry().center(), window.frameGeometry().center());
+    }
+
+    // Where the desktop cannot open the help document, a window of the program shows it until Esc.
+    void theHelpOpensInAWindowWhereTheDesktopCannot()
+    {
+        QWidget window;
+        ShowHelp(&window, LEKTAVO_HELP, [](const QUrl &) { return true; });
+        QVERIFY(!window.findChild<HelpWindow *>());
+        ShowHelp(&window, LEKTAVO_HELP, [](const QUrl &) { return false; });
+        QPointer<HelpWindow> help = window.findChild<HelpWindow *>();
+        QVERIFY(help && help->isVisible());
+        QCOMPARE(help->windowTitle(), "Помощь");
+        auto *browser = Named<QTextBrowser>(*help, "HelpBrowser");
+        QCOMPARE(browser->source(), QUrl::fromLocalFile(LEKTAVO_HELP));
+        QVERIFY(browser->toPlainText().contains("Lektavo — помощь"));
+        QTest::keyClick(browser, Qt::Key_Escape);
+        QTRY_VERIFY(!help);
     }
 
     // The help document parses as HTML without an error and names every command of the menus.
