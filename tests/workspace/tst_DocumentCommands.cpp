@@ -1,4 +1,5 @@
 #include "settings/SettingsRecord.h"
+#include "testsupport/AnsweredDocumentView.h"
 #include "testsupport/MemoryClipboard.h"
 #include "testsupport/MemoryTextArea.h"
 #include "testsupport/ReadyDocuments.h"
@@ -11,33 +12,12 @@
 
 namespace {
 
-// Dialogs answered by the test, with what each started from; messages and the pointer logged.
-class AnsweredView : public DocumentView {
-public:
-    std::optional<QString> ChooseDocumentToOpen(const QString &folder) override
-    {
-        log << "open in " + folder;
-        return open;
-    }
-    std::optional<QString> ChooseFileToSave(const QString &folder, const QString &fileName) override
-    {
-        log << "save in " + folder + " as " + fileName;
-        return save;
-    }
-    void ShowMessage(const QString &message) override { log << "message: " + message; }
-    void ShowBusy(bool busy) override { busyNow = busy; }
-
-    std::optional<QString> open, save;
-    QStringList log;
-    bool busyNow = false;
-};
-
 struct Documents {
     Documents() : area("Мой текст.") { record.SetText(SettingsField::LastFolder, "/книги"); }
 
     MemoryTextArea area;
     ReadyDocuments loader;
-    AnsweredView view;
+    AnsweredDocumentView view;
     SettingsRecord record = DefaultSettings();
     MemoryClipboard clipboard;
     QStringList stopped;
