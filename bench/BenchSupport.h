@@ -1,5 +1,5 @@
 #pragma once
-// What the benchmarks of the text share: their display and the 3 MB novel they work on.
+// What the benchmarks of the text share: their display and the 3 MB book they work on.
 #include <QFile>
 #include <QString>
 #include <cstdio>
@@ -14,7 +14,7 @@ inline void UseOffscreenUnlessTold()
 
 inline std::optional<QString> ReadBook()
 {
-    QFile file(QStringLiteral(LEKTAVO_CORPUS "/ru_tolstoy_anna_karenina.big.utf8.txt"));
+    QFile file(QStringLiteral(LEKTAVO_BENCH_BOOK));
     if (!file.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "cannot read %s\n", qPrintable(file.fileName()));
         return std::nullopt;

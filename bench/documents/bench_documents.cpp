@@ -1,8 +1,9 @@
-// The converters on the corpus documents: the median time of a conversion from the file's name to
+// The converters on the test documents and the 3 MB book: the median time of a conversion from the file's name to
 // its text, LibreOffice's from a cold start (a process of its own each time, the first time with a
 // new profile too), and the time and peak memory of the worst inputs, each in a process of its own.
 #include "DocumentSamples.h"
 #include "platform/documents/DocumentConversion.h"
+#include "testsupport/TestDocuments.h"
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -22,19 +23,20 @@ constexpr qint64 kMegabyte = 1024 * 1024;
 const struct {
     const char *figure;
     const char *document;
-} kCorpusFigures[] = {
-    {"open_docx", "mixed_chekhov_loshadinaya_familiya.docx"},
-    {"open_odt", "mixed_pushkin_pikovaya_dama_1_2.odt"},
-    {"open_fb2", "ru_gogol_kolyaska.cp1251.fb2"},
-    {"open_epub", "ru_turgenev_mumu.epub"},
-    {"open_html", "mixed_chekhov_toska.html"},
-    {"open_pdf", "ru_turgenev_senilia.hyphenated.pdf"},
-    {"convert_txt_3mb", "ru_tolstoy_anna_karenina.big.utf8.txt"},
+} kDocumentFigures[] = {
+    {"open_docx", "ru_story.docx"},
+    {"open_odt", "mixed_story.odt"},
+    {"open_fb2", "ru_story.cp1251.fb2"},
+    {"open_epub", "ru_story.epub"},
+    {"open_html", "ru_story.html"},
+    {"open_pdf", "ru_story.pdf"},
 };
 
-QString Corpus(const char *name)
+const QString Book = QStringLiteral(LEKTAVO_BENCH_BOOK);
+
+QString Document(const char *name)
 {
-    return QStringLiteral(LEKTAVO_CORPUS "/") + QLatin1String(name);
+    return TestDocuments::Path(QLatin1String(name));
 }
 
 // Milliseconds of one conversion, whether it gave a text or not.
@@ -129,7 +131,7 @@ bool WorstInputs()
         std::fprintf(stderr, "documents: cannot write the worst inputs\n");
         return false;
     }
-    bool measured = MeasureInChild("convert_txt_3mb_alone", Corpus("ru_tolstoy_anna_karenina.big.utf8.txt"), true);
+    bool measured = MeasureInChild("convert_txt_3mb_alone", Book, true);
     measured = MeasureInChild("refuse_zip_bomb_1gb", bomb, false) && measured;
     measured = MeasureInChild("convert_html_2mb_paragraph", paragraph, true) && measured;
     measured = MeasureInChild("convert_txt_30mb_line", line, true) && measured;
@@ -141,7 +143,7 @@ bool LibreOfficeFigures()
 {
     QTemporaryDir folder;
     DocumentConversion converter(SetupIn(folder));
-    const QString document = Corpus("ru_tolstoy_posle_bala.doc");
+    const QString document = Document("ru_story.doc");
     bool measured = Print("open_doc_libreoffice_new_profile", ConvertMs(converter, document), "ms");
     return Print("open_doc_libreoffice", MedianMs(converter, document, kLibreOfficeRounds), "ms") && measured;
 }
@@ -156,8 +158,9 @@ int main(int argc, char *argv[])
     QTemporaryDir folder;
     DocumentConversion converter(SetupIn(folder));
     bool measured = true;
-    for (const auto &figure : kCorpusFigures)
-        measured = Print(figure.figure, MedianMs(converter, Corpus(figure.document), kRounds), "ms") && measured;
+    for (const auto &figure : kDocumentFigures)
+        measured = Print(figure.figure, MedianMs(converter, Document(figure.document), kRounds), "ms") && measured;
+    measured = Print("convert_txt_3mb", MedianMs(converter, Book, kRounds), "ms") && measured;
     measured = LibreOfficeFigures() && measured;
     measured = WorstInputs() && measured;
     return measured ? 0 : 1;

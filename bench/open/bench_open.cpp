@@ -19,7 +19,7 @@
 namespace {
 
 constexpr int Rounds = 5;
-const QString Book = QStringLiteral(LEKTAVO_CORPUS "/ru_tolstoy_anna_karenina.big.utf8.txt");
+const QString Book = QStringLiteral(LEKTAVO_BENCH_BOOK);
 
 void Drop(QWidget &window, const QString &path)
 {

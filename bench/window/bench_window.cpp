@@ -42,7 +42,7 @@ double SwitchTo(TLektavo &window, int tab)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QFile book(QStringLiteral(LEKTAVO_CORPUS "/ru_tolstoy_anna_karenina.big.utf8.txt"));
+    QFile book(QStringLiteral(LEKTAVO_BENCH_BOOK));
     if (!book.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "cannot read %s\n", qPrintable(book.fileName()));
         return 1;

@@ -1,4 +1,4 @@
-#include "testsupport/Corpus.h"
+#include "testsupport/TestDocuments.h"
 #include "testsupport/Named.h"
 #include "testsupport/ScriptedVoices.h"
 #include "testsupport/app/AnsweredMessages.h"
@@ -249,11 +249,10 @@ private slots:
 
     void aDocumentOnTheCommandLineOpensOnTheReadingTab()
     {
-        REQUIRE_IN_CORPUS("ru_pushkin_short.cp1251.txt");
         QTemporaryDir folder;
-        TLektavo window({Corpus::Path("ru_pushkin_short.cp1251.txt")}, folder.path() + '/', ScriptedVoices().Take());
+        TLektavo window({TestDocuments::Path("ru_short.cp1251.txt")}, folder.path() + '/', ScriptedVoices().Take());
         Named<QTimer>(window, "TmShowForm")->stop();
-        QTRY_VERIFY(Named<QPlainTextEdit>(window, "Re1")->toPlainText().startsWith(QStringLiteral("Мороз и солнце; день чудесный!")));
+        QTRY_VERIFY(Named<QPlainTextEdit>(window, "Re1")->toPlainText().startsWith(QStringLiteral("Поезд ушёл в полночь.")));
         QCOMPARE(Named<QTabWidget>(window, "PageControl1")->currentIndex(), int(TLektavo::TsReIndex));
     }
 

@@ -1,6 +1,6 @@
 #include "LektavoVersion.h"
 #include "app/RunningProgram.h"
-#include "testsupport/Corpus.h"
+#include "testsupport/TestDocuments.h"
 #include <QImage>
 #include <QMimeDatabase>
 #include <QRegularExpression>
@@ -133,10 +133,10 @@ private slots:
         const QStringList offered = DesktopValue("MimeType").split(';', Qt::SkipEmptyParts);
         for (const QString &type : offered)
             QVERIFY2(mimeTypes.mimeTypeForName(type).isValid(), qPrintable(type));
-        const QFileInfoList documents = QDir(Corpus::Path({})).entryInfoList({"*.*"}, QDir::Files);
+        const QFileInfoList documents = QDir(TestDocuments::Folder()).entryInfoList({"*.*"}, QDir::Files);
         QVERIFY(documents.size() > 10);
         for (const QFileInfo &document : documents) {
-            if (document.fileName().endsWith(".expected.txt") || document.suffix() == "md")
+            if (document.fileName().endsWith(".expected.txt"))
                 continue;
             const QString type = mimeTypes.mimeTypeForFile(document).name();
             QVERIFY2(offered.contains(type), qPrintable(document.fileName() + ": " + type));

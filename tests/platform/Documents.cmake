@@ -10,13 +10,18 @@ lektavo_test(tst_BuiltInConverters ${documents_tests}/tst_BuiltInConverters.cpp
   LIBS lektavo_documents lektavo_document_samples)
 lektavo_test(tst_DocumentFormat ${documents_tests}/tst_DocumentFormat.cpp LIBS lektavo_documents)
 lektavo_test(tst_DocumentCorpus ${documents_tests}/tst_DocumentCorpus.cpp LIBS lektavo_documents TIMEOUT 300)
+# The same checks over the extra documents that LEKTAVO_CORPUS names (ctest -L corpus); skipped
+# when it names no folder.
+add_test(NAME tst_ExtraDocuments COMMAND tst_DocumentCorpus)
+set_tests_properties(tst_ExtraDocuments PROPERTIES LABELS corpus TIMEOUT 300
+  ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LEKTAVO_DOCUMENT_SET=extra")
 lektavo_test(tst_BadDocuments ${documents_tests}/tst_BadDocuments.cpp
   LIBS lektavo_documents lektavo_document_samples TIMEOUT 300)
 lektavo_test(tst_LibreOfficeConverter ${documents_tests}/tst_LibreOfficeConverter.cpp LIBS lektavo_documents TIMEOUT 300)
 lektavo_test(tst_DocumentThread ${documents_tests}/tst_DocumentThread.cpp LIBS lektavo_documents)
 
 # The encoding detection's and the built-in converters' fuzz target: one program, the converter
-# chosen by LEKTAVO_FUZZ_CONVERTER, seeded with the corpus documents of its format. A test runs
+# chosen by LEKTAVO_FUZZ_CONVERTER, seeded with the test documents of its format. A test runs
 # each for a few seconds, bench/fuzz-documents longer.
 if(LEKTAVO_FUZZER_WORKS)
   set(fuzzed ${CMAKE_SOURCE_DIR}/src/platform/documents)
@@ -29,17 +34,17 @@ if(LEKTAVO_FUZZER_WORKS)
     SOURCES ${fuzz_documents_sources} DEPENDS ${fuzz_documents_headers}
     INCLUDES ${LIBXML_INCLUDE_DIRS} ${POPPLER_INCLUDE_DIRS} ${LIBZIP_INCLUDE_DIRS} ${RCD_INCLUDE_DIRS}
     LINK ${LIBZIP_LINK_LIBRARIES} ${LIBXML_LINK_LIBRARIES} ${POPPLER_LINK_LIBRARIES} ${RCD_LINK_LIBRARIES})
-  set(fuzz_seeds_encoding ru_caps_title_short.koi8r.txt ru_pushkin_short.cp1251.txt
-    ru_chekhov_smert_chinovnika.cp1251.txt mixed_austen_chekhov.utf16le.txt ru_pushkin_vystrel.koi8r.txt)
-  set(fuzz_seeds_html mixed_chekhov_toska.html ru_fixture_cyrillic_cp1251.html ru_gogol_nos_1.cp1251.htm)
-  set(fuzz_seeds_fb2 ru_chekhov_khameleon.fb2 ru_gogol_kolyaska.cp1251.fb2)
-  set(fuzz_seeds_epub ru_turgenev_mumu.epub)
-  set(fuzz_seeds_docx en_fixture_soft_hyphen.docx mixed_chekhov_loshadinaya_familiya.docx)
-  set(fuzz_seeds_odt mixed_pushkin_pikovaya_dama_1_2.odt)
-  set(fuzz_seeds_pdf ru_turgenev_senilia.hyphenated.pdf)
+  set(fuzz_seeds_encoding ru_caps.koi8r.txt ru_short.cp1251.txt ru_story.cp1251.txt
+    mixed_story.utf16le.txt ru_story.koi8r.txt)
+  set(fuzz_seeds_html ru_story.html ru_story.cp1251.htm)
+  set(fuzz_seeds_fb2 ru_story.fb2 ru_story.cp1251.fb2)
+  set(fuzz_seeds_epub ru_story.epub)
+  set(fuzz_seeds_docx en_story.docx ru_story.docx)
+  set(fuzz_seeds_odt mixed_story.odt ru_story.odt)
+  set(fuzz_seeds_pdf ru_story.pdf)
   set(LEKTAVO_FUZZ_DOCUMENTS_CONVERTERS encoding html fb2 epub docx odt pdf CACHE INTERNAL "fuzzed converters")
   foreach(converter ${LEKTAVO_FUZZ_DOCUMENTS_CONVERTERS})
-    list(TRANSFORM fuzz_seeds_${converter} PREPEND ${LEKTAVO_CORPUS}/)
+    list(TRANSFORM fuzz_seeds_${converter} PREPEND ${CMAKE_SOURCE_DIR}/tests/documents/)
     list(JOIN fuzz_seeds_${converter} "," seeds)
     set(LEKTAVO_FUZZ_SEEDS_${converter} ${seeds} CACHE INTERNAL "${converter} fuzz seeds")
     add_test(NAME fuzz_documents_${converter}

@@ -1,5 +1,4 @@
 #include "LiteralCleanup.h"
-#include "testsupport/Corpus.h"
 #include "TextFromBytes.h"
 #include "testsupport/HyphenatedText.h"
 #include "workspace/TextCleanup.h"
@@ -13,7 +12,7 @@ namespace {
 
 QString Book()
 {
-    QFile file(Corpus::Path(QStringLiteral("ru_tolstoy_anna_karenina.big.utf8.txt")));
+    QFile file(QStringLiteral(LEKTAVO_BENCH_BOOK));
     if (!file.open(QIODevice::ReadOnly))
         qFatal("cannot read %s", qPrintable(file.fileName()));
     return QString::fromUtf8(file.readAll());
@@ -33,8 +32,6 @@ class TestTextCleanup : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { REQUIRE_IN_CORPUS("ru_tolstoy_anna_karenina.big.utf8.txt"); }
-
     void removeHyphenation_data();
     void removeHyphenation();
     void splitIntoSentences_data();

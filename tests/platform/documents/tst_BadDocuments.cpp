@@ -2,7 +2,7 @@
 // message or a sound text. How long they take and how much memory they need is measured by
 // bench/documents.
 #include "DocumentSamples.h"
-#include "testsupport/Corpus.h"
+#include "testsupport/TestDocuments.h"
 #include "platform/documents/DocumentConversion.h"
 #include <QDir>
 #include <QFile>
@@ -24,11 +24,6 @@ QByteArray RandomBytes(qsizetype size)
     QRandomGenerator generator(12);
     generator.fillRange(reinterpret_cast<quint32 *>(bytes.data()), size / 4);
     return bytes;
-}
-
-QByteArray CorpusBytes(const char *name)
-{
-    return Corpus::Bytes(QLatin1String(name));
 }
 
 // Root reads every file, so the unreadable one is tried as the unprivileged user then.
@@ -78,7 +73,6 @@ class TestBadDocuments : public QObject {
 private slots:
     void initTestCase()
     {
-        REQUIRE_IN_CORPUS("ru_turgenev_senilia.hyphenated.pdf");
         QStandardPaths::setTestModeEnabled(true);
         QVERIFY(folder.isValid());
         QVERIFY(QFile::setPermissions(folder.path(), QFile::Permissions(0x7755)));
@@ -86,9 +80,9 @@ private slots:
         QVERIFY(Write("empty.txt", {}));
         QVERIFY(Write("binary.txt", RandomBytes(4096)));
         QVERIFY(Write("random.docx", RandomBytes(8192)));
-        const QByteArray docx = CorpusBytes("mixed_chekhov_loshadinaya_familiya.docx");
+        const QByteArray docx = TestDocuments::Bytes(QStringLiteral("ru_story.docx"));
         QVERIFY(Write("truncated.docx", docx.first(docx.size() / 2)));
-        QVERIFY(Write("vanka.doc", CorpusBytes("ru_chekhov_vanka.cp1251.rtf")));
+        QVERIFY(Write("story.doc", TestDocuments::Bytes(QStringLiteral("ru_story.cp1251.rtf"))));
         QVERIFY(Write("bomb.epub", DocumentSamples::ZipBombEpub(200 * kMegabyte)));
         QVERIFY(Write("small.epub", DocumentSamples::ZipBombEpub(kMegabyte)));
         QVERIFY(Write("paragraph.html", DocumentSamples::OneParagraphHtml(2 * kMegabyte)));
@@ -101,7 +95,7 @@ private slots:
         QCOMPARE(QProcess::execute(QStringLiteral("qpdf"),
                                    {QStringLiteral("--encrypt"), QStringLiteral("user"), QStringLiteral("owner"),
                                     QStringLiteral("256"), QStringLiteral("--"),
-                                    Corpus::Path(QStringLiteral("ru_turgenev_senilia.hyphenated.pdf")), Path("locked.pdf")}),
+                                    TestDocuments::Path(QStringLiteral("ru_story.pdf")), Path("locked.pdf")}),
                  0);
     }
 
@@ -133,9 +127,9 @@ private slots:
 
     void rtfNamedDocOpensThroughLibreOffice()
     {
-        const ConvertedDocument document = converter->Convert(Path("vanka.doc"), {});
+        const ConvertedDocument document = converter->Convert(Path("story.doc"), {});
         QVERIFY2(document.IsConverted(), qPrintable(document.message));
-        QVERIFY(document.text.contains(QStringLiteral("Ванька Жуков")));
+        QVERIFY(document.text.contains(QStringLiteral("На обложке было написано")));
     }
 
     void aPackageThatUnpacksToLessOpens()

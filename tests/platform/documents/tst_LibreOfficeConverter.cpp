@@ -1,7 +1,7 @@
 // The LibreOffice conversion around a stand-in for soffice that behaves as each document's name
 // asks, and with the real LibreOffice beside a running one of the user's.
 #include "platform/documents/LibreOfficeConverter.h"
-#include "testsupport/Corpus.h"
+#include "testsupport/TestDocuments.h"
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -68,7 +68,6 @@ class TestLibreOfficeConverter : public QObject {
 private slots:
     void initTestCase()
     {
-        REQUIRE_IN_CORPUS("ru_tolstoy_posle_bala.doc");
         QFile standIn(Path(QStringLiteral("soffice")));
         QVERIFY(standIn.open(QIODevice::WriteOnly));
         standIn.write(kStandIn);
@@ -176,7 +175,7 @@ private slots:
         const QString pipeFile = QDir::tempPath() + QStringLiteral("/OSL_PIPE_%1_%2").arg(getuid()).arg(pipe);
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(pipeFile), 60'000);
         const ConvertedDocument document =
-            LibreOfficeConverter(installed).Convert(Corpus::Path(QStringLiteral("ru_tolstoy_posle_bala.doc")), {});
+            LibreOfficeConverter(installed).Convert(TestDocuments::Path(QStringLiteral("ru_story.doc")), {});
         QVERIFY2(document.IsConverted(), qPrintable(document.message));
         const bool stillRunning = !users.waitForFinished(1000);
         ::kill(pid_t(-users.processId()), SIGKILL);  // soffice and the process it started
