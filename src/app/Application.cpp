@@ -154,7 +154,8 @@ int StartLektavo(const StartupEnvironment &environment)
     splash->repaint();
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
-    TLektavo window(environment.arguments, environment.programFolder(), environment.voiceEngines(), splash);
+    TLektavo window(environment.arguments, environment.programFolder(), environment.voiceEngines(), splash,
+                    std::make_unique<QSettingsOptions>());
     laterStarts.ServeWith(window);
     ShownWatcher watcher(&window, environment.mainWindowShown);
     return QApplication::exec();

@@ -59,7 +59,7 @@ void ReadingAloud::FormCreate()
     controller.TakeStartupState();
 }
 
-void ReadingAloud::BindSettings(SettingsControls &controls)
+void ReadingAloud::BindSettings(SettingsControls &controls, OptionsStore &switches)
 {
     controls.options[OptionField::UpDown1] = SpinBoxValue(options->UpDown1);
     controls.options[OptionField::CbLangApart] = CheckBoxValue(options->CbLangApart);
@@ -68,7 +68,7 @@ void ReadingAloud::BindSettings(SettingsControls &controls)
     controls.options[OptionField::RgLangs] = {[this] { return options->LangsIndex(); },
                                               [this](int index) { options->SetLangsIndex(index); }};
     controls.AcSoundEnables = [this] { controller.AcSoundEnablesExecute(); };
-    BindSwitch(cbMarkWord, QStringLiteral("MarkWord"), [this](bool on) { controller.SetWordMarking(on); });
+    BindSwitch(cbMarkWord, switches, OptionsStore::Switch::MarkWord, [this](bool on) { controller.SetWordMarking(on); });
     controls.colours[SettingsField::HighlightBackColor] = [this](ColorRef colour) {
         SetPanelBackground(lbTest, colour);
         controller.SetHighlightBackColour(colour);

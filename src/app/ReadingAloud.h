@@ -13,6 +13,7 @@
 class QCheckBox;
 class QLabel;
 class QPlainTextEdit;
+class OptionsStore;
 class QTabWidget;
 class SoundPage;
 class TDirectSS;
@@ -48,7 +49,7 @@ public:
     void FormCreate();
     // The options of the sound tab and the voice groups that follow them; the colours of a text
     // reading, which LbTest shows too.
-    void BindSettings(SettingsControls &controls);
+    void BindSettings(SettingsControls &controls, OptionsStore &switches);
     void SetVisibleLineCount(int lines) { stepper.VisibleLineCount = lines; }
     void StopVoices() { dispatch.ResetVoices(); }
 

@@ -1,7 +1,6 @@
 #include "app/SettingsBinding.h"
 #include "app/Handlers.h"
 #include "app/QtAppearance.h"
-#include "platform/system/ProgramFolder.h"
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -20,12 +19,13 @@ void SetTextAreaColour(QPlainTextEdit *area, QPalette::ColorRole role, ColorRef 
 
 }  // namespace
 
-void BindSwitch(QCheckBox *box, const QString &name, const std::function<void(bool on)> &apply)
+void BindSwitch(QCheckBox *box, OptionsStore &options, OptionsStore::Switch option,
+                const std::function<void(bool on)> &apply)
 {
-    box->setChecked(ReadSwitch(name));
+    box->setChecked(options.IsOn(option));
     apply(box->isChecked());
-    OnSignal(box, &QCheckBox::toggled, box, "a switch's click", [name, apply](bool on) {
-        WriteSwitch(name, on);
+    OnSignal(box, &QCheckBox::toggled, box, "a switch's click", [&options, option, apply](bool on) {
+        options.Set(option, on);
         apply(on);
     });
 }

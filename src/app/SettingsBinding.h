@@ -1,4 +1,5 @@
 #pragma once
+#include "settings/OptionsStore.h"
 #include "settings/SettingsControls.h"
 #include <functional>
 
@@ -16,7 +17,8 @@ void SetPanelBackground(QWidget *panel, ColorRef colour);
 void SetTextColour(QWidget *widget, ColorRef colour);
 // A check box of one of the program's own switches, which "Data.dat" does not hold: shown and
 // applied as stored, stored and applied as clicked.
-void BindSwitch(QCheckBox *box, const QString &name, const std::function<void(bool on)> &apply);
+void BindSwitch(QCheckBox *box, OptionsStore &options, OptionsStore::Switch option,
+                const std::function<void(bool on)> &apply);
 
 // The window's placement.
 void BindPlacement(SettingsControls &controls, QWidget &window);

@@ -31,7 +31,6 @@
 #include "platform/qt/QtTimer.h"
 #include "platform/system/DataFiles.h"
 #include "platform/system/ForceForeground.h"
-#include "platform/system/ProgramFolder.h"
 #include "platform/system/QuitRequests.h"
 #include "reading/TextAreaScrolling.h"
 #include "voices/LoadSound.h"
@@ -53,8 +52,9 @@
 #include <QTimer>
 #include <QUrl>
 
-TLektavo::TLektavo(QStringList arguments, QString programFolder, VoiceEngines engines, TFormHello *splash)
-    : arguments(std::move(arguments)), splash(splash), settings(programFolder),
+TLektavo::TLektavo(QStringList arguments, QString programFolder, VoiceEngines engines, TFormHello *splash,
+                   std::unique_ptr<OptionsStore> options)
+    : arguments(std::move(arguments)), splash(splash), settings(programFolder), options(std::move(options)),
       foreignVoice(std::move(engines.foreign), NamedTimer("Sound1.Timer1")),
       russianVoice(std::move(engines.russian), NamedTimer("Sound2.Timer1")), commands(this)
 {
@@ -284,7 +284,7 @@ void TLektavo::BindSettings()
                                                     commands.ShowChecks();
                                                 }};
     controls.options[OptionField::CbAutoActive] = CheckBoxValue(soundPage->CbAutoActive);
-    reading->BindSettings(controls);
+    reading->BindSettings(controls, *options);
     speedReading->BindSettings(controls);
     controls.soundData[SettingsField::Sound1] = [this] { return foreignVoice.Panel().Data().ToBytes(); };
     controls.soundData[SettingsField::Sound2] = [this] { return russianVoice.Panel().Data().ToBytes(); };
@@ -313,7 +313,7 @@ void TLektavo::FormCreate()
     CentreCaretLine(*re1Area, lines->Count());
     SelectRememberedTab();
     FormResize();
-    WriteLocationValue(settings.Folder());
+    options->SetLocation(settings.Folder());
     TmShowForm->start();
 }
 

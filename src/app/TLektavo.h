@@ -3,6 +3,7 @@
 #include "app/CommandTable.h"
 #include "app/TextEventGate.h"
 #include "settings/SettingsControls.h"
+#include "settings/QSettingsOptions.h"
 #include "settings/SettingsStore.h"
 #include "voices/VoiceChannel.h"
 #include "workspace/PartRules.h"
@@ -56,8 +57,9 @@ public:
     enum Tab { TsReIndex = 0, TsSrIndex = 1, TsSettingsIndex = 2, TsSoundIndex = 3 };
 
     // programFolder: where the state files live, ending in a slash. The window speaks through
-    // the engines it is given.
-    TLektavo(QStringList arguments, QString programFolder, VoiceEngines engines, TFormHello *splash = nullptr);
+    // the engines it is given and keeps the options "Data.dat" does not hold in options.
+    TLektavo(QStringList arguments, QString programFolder, VoiceEngines engines, TFormHello *splash = nullptr,
+             std::unique_ptr<OptionsStore> options = std::make_unique<QSettingsOptions>());
     ~TLektavo() override;
 
     void BringForward();       // a second start asked this instance to come forward
@@ -106,6 +108,7 @@ private:
     QStringList arguments;
     QPointer<TFormHello> splash;
     SettingsStore settings;  // "Data.dat", "LastEdit" and the settings record
+    std::unique_ptr<OptionsStore> options;
     TextEventGate textEvents;
     VoiceChannel foreignVoice, russianVoice;  // Sound1 and Sound2
 

@@ -2,7 +2,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
 
 static QString WithSlash(QString folder)
@@ -36,24 +35,3 @@ QString ProgramFolder()
     return ChooseProgramFolder(QCoreApplication::applicationDirPath(),
                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
-
-static QSettings LocationSettings()
-{
-    return QSettings(QStringLiteral("Lektavo"), QStringLiteral("Lektavo"));
-}
-
-void WriteLocationValue(const QString &programFolder)
-{
-    LocationSettings().setValue(QStringLiteral("Location"), programFolder);
-}
-
-bool ReadSwitch(const QString &name)
-{
-    return LocationSettings().value(name, false).toBool();
-}
-
-void WriteSwitch(const QString &name, bool on)
-{
-    LocationSettings().setValue(name, on);
-}
-

@@ -6,10 +6,3 @@
 // share/), otherwise the user's data folder (created when missing). Ends in a slash.
 QString ChooseProgramFolder(const QString &executableFolder, const QString &userDataFolder);
 QString ProgramFolder();
-
-// Writes the "Location" value (organisation and application "Lektavo"); failures are ignored.
-void WriteLocationValue(const QString &programFolder);
-
-// The program's own switches, kept beside "Location": one never written is off.
-bool ReadSwitch(const QString &name);
-void WriteSwitch(const QString &name, bool on);

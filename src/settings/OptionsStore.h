@@ -1,0 +1,17 @@
+#pragma once
+#include <QString>
+
+// The program's own options, which "Data.dat" does not hold, each off until it is set, and the
+// "Location" value that tells other programs where the program keeps its files.
+class OptionsStore {
+public:
+    enum class Switch {
+        MarkWord,  // "Подсвечивать слово"
+    };
+
+    virtual ~OptionsStore() = default;
+
+    virtual bool IsOn(Switch option) const = 0;
+    virtual void Set(Switch option, bool on) = 0;
+    virtual void SetLocation(const QString &programFolder) = 0;
+};

@@ -1,0 +1,35 @@
+#include "settings/QSettingsOptions.h"
+#include <QSettings>
+
+namespace {
+
+QSettings ProgramSettings()
+{
+    return QSettings(QStringLiteral("Lektavo"), QStringLiteral("Lektavo"));
+}
+
+QString KeyOf(OptionsStore::Switch option)
+{
+    switch (option) {
+    case OptionsStore::Switch::MarkWord:
+        return QStringLiteral("MarkWord");
+    }
+    return {};
+}
+
+} // namespace
+
+bool QSettingsOptions::IsOn(Switch option) const
+{
+    return ProgramSettings().value(KeyOf(option), false).toBool();
+}
+
+void QSettingsOptions::Set(Switch option, bool on)
+{
+    ProgramSettings().setValue(KeyOf(option), on);
+}
+
+void QSettingsOptions::SetLocation(const QString &programFolder)
+{
+    ProgramSettings().setValue(QStringLiteral("Location"), programFolder);
+}
