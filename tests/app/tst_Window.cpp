@@ -1,3 +1,4 @@
+#include "testsupport/MemoryOptions.h"
 #include "testsupport/ScriptedVoices.h"
 #include "testsupport/TestTexts.h"
 #include "testsupport/Named.h"
@@ -42,7 +43,7 @@ struct ShownWindow {
     }
 
     QTemporaryDir folder;
-    TLektavo window{{}, folder.path() + '/', ScriptedVoices().Take()};
+    TLektavo window{{}, folder.path() + '/', ScriptedVoices().Take(), nullptr, std::make_unique<MemoryOptions>()};
 };
 
 void ClickTab(TLektavo &window, int tab)
