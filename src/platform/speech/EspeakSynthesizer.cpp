@@ -116,8 +116,9 @@ int EspeakSynthesizer::OnSynthesized(short *samples, int count, void *events)
 // The library counts positions in code points from 1, the text counts UTF-16 units from 0. It
 // gives the last word before closing punctuation ("white».") no length: the word then runs to
 // its first character that is neither a letter nor a digit. Now and then it tells a word at
-// position 0, which is none.
-void EspeakSynthesizer::TellWord(const Job &job, const void *wordEvent)
+// position 0, which is none. A number read as several words ("1987": тысяча девятьсот ...) comes
+// as one word per spoken part, the later ones a character behind: they are the same number.
+void EspeakSynthesizer::TellWord(Job &job, const void *wordEvent)
 {
     const auto *event = static_cast<const espeak_EVENT *>(wordEvent);
     if (event->text_position < 1)
@@ -129,7 +130,7 @@ void EspeakSynthesizer::TellWord(const Job &job, const void *wordEvent)
             unit += text[unit].isHighSurrogate() ? 2 : 1;
         return std::min(unit, int(text.size()));
     };
-    const int start = unitOf(event->text_position - 1);
+    int start = unitOf(event->text_position - 1);
     int end = unitOf(event->text_position - 1 + event->length);
     if (end == start) {
         while (end < text.size() && text[end].isLetterOrNumber())
@@ -137,6 +138,12 @@ void EspeakSynthesizer::TellWord(const Job &job, const void *wordEvent)
     }
     if (end == start)
         return;
+    if (start > job.toldStart && start < job.toldEnd) {
+        start = job.toldStart;
+        end = job.toldEnd;
+    }
+    job.toldStart = start;
+    job.toldEnd = end;
     const qint64 sample = qint64(event->audio_position) * Instance().SampleRate() / 1000;
     job.word(sample, start, end - start);
 }

@@ -29,6 +29,7 @@ public:
         // May be left empty: a word of the text starts at this sample of the job's sound (counted
         // from its first sample); its position and length in text. Comes before that sample.
         std::function<void(qint64 sample, int position, int length)> word;
+        int toldStart = -1, toldEnd = -1;  // the span of the word told last
     };
 
     static EspeakSynthesizer &Instance();
@@ -48,7 +49,7 @@ private:
     void Initialize();
     void Perform(Job &job);
     static int OnSynthesized(short *samples, int count, void *events);
-    static void TellWord(const Job &job, const void *event);
+    static void TellWord(Job &job, const void *event);
 
     std::thread worker_;
     std::mutex mutex_;

@@ -1,0 +1,70 @@
+#include "platform/speech/EspeakSynthesizer.h"
+#include <QSemaphore>
+#include <QTest>
+
+namespace {
+
+// The words the embedded engine tells for a text, as the pieces of the text they cover.
+QStringList WordsTold(const QByteArray &voice, const QString &text)
+{
+    QStringList words;
+    QSemaphore finished;
+    EspeakSynthesizer::Job job;
+    job.voice = voice;
+    job.text = text;
+    job.cancelled = std::make_shared<std::atomic_bool>(false);
+    job.samples = [](const short *, int) {};
+    job.word = [&](qint64, int position, int length) { words << text.mid(position, length); };
+    job.finished = [&](bool) { finished.release(); };
+    EspeakSynthesizer::Instance().Synthesize(std::move(job));
+    finished.acquire();
+    return words;
+}
+
+QByteArray VoiceOf(const QString &language)
+{
+    for (const auto &voice : EspeakSynthesizer::Instance().Voices())
+        if (voice.language == language)
+            return voice.identifier;
+    return {};
+}
+
+} // namespace
+
+// A number is read as several words; each of them marks the whole number.
+class TestEspeakWords : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        if (!EspeakSynthesizer::Instance().Available())
+            QSKIP("the embedded engine's data is not installed");
+    }
+
+    void aNumberReadInPartsIsTheWholeNumber_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("number");
+        QTest::newRow("a year") << "ru" << "В 1987 г." << "1987";
+        QTest::newRow("a large number") << "ru" << "Было 100500 груш." << "100500";
+        QTest::newRow("in English") << "en-us" << "In 1987 it was." << "1987";
+    }
+
+    void aNumberReadInPartsIsTheWholeNumber()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, text);
+        QFETCH(QString, number);
+        const QByteArray voice = VoiceOf(language);
+        if (voice.isEmpty())
+            QSKIP("no voice of the language");
+        const QStringList told = WordsTold(voice, text);
+        QVERIFY2(told.count(number) > 1, qPrintable(told.join('|')));
+        for (const QString &word : told)
+            QVERIFY2(text.split(' ').contains(word) || text.contains(word + '.'), qPrintable(told.join('|')));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEspeakWords)
+#include "tst_EspeakWords.moc"
