@@ -241,6 +241,36 @@ private slots:
         QCOMPARE(w.window.Text().SelLength(), 0);
     }
 
+    void aCleanUpIsOneStepThatCtrlZTakesBack_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Удалить переносы") << "DelMin1Click" << "Пере-\r\nнос слова.";
+        QTest::newRow("Разбить на предложения") << "Sentences1Click" << "Раз. Два. Три.";
+    }
+
+    // Run from "Правка" with the focus in the text, as the menu runs it.
+    void aCleanUpIsOneStepThatCtrlZTakesBack()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, text);
+        ShownWindow w;
+        w.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        w.window.Text().SetText(text);
+        w.Re1()->setFocus();
+        QTest::keyClick(w.Re1(), Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(w.Re1(), " more");
+        const QString typed = w.window.Text().Text();
+        w.window.Command(command)->trigger();
+        QVERIFY(w.window.Text().Text() != typed);
+
+        QTest::keyClick(w.Re1(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w.window.Text().Text(), typed);
+        QTest::keyClick(w.Re1(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w.window.Text().Text(), text);
+    }
+
     // A file dropped on the window opens, converted away from the window; the first file only.
     void aDroppedFileOpens()
     {
