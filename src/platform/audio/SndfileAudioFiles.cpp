@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstring>
 #include <optional>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -49,6 +50,18 @@ std::optional<Format> FormatOf(const QString &path)
 [[noreturn]] void FailWithErrno()
 {
     Fail(QString::fromLocal8Bit(std::strerror(errno)));
+}
+
+// The process's file-creation mask, read without changing it: umask() would change it for every
+// thread for a moment, and the export runs beside the window's thread.
+mode_t CurrentUmask()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly))
+        for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine())
+            if (line.startsWith("Umask:"))
+                return mode_t(line.mid(6).trimmed().toUInt(nullptr, 8));
+    return 022;
 }
 
 void WriteMp3Tags(const QString &path, const AudioTags &tags)
@@ -216,7 +229,8 @@ public:
             Fail(QString::fromUtf8(sf_error_number(closed)));
         if (format.mp3)
             WriteMp3Tags(temporary.fileName(), tags);
-        if (::fsync(temporary.handle()) != 0)
+        // The temporary file was made private; the published file gets the mode any new file gets.
+        if (::fchmod(temporary.handle(), 0666 & ~CurrentUmask()) != 0 || ::fsync(temporary.handle()) != 0)
             FailWithErrno();
     }
 

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -144,6 +145,31 @@ private slots:
         QCOMPARE(frames.size(), 1u);
         QCOMPARE(QString::fromStdString(frames.front()->toString().to8Bit(true)), Tags.title);
         QCOMPARE(QString::fromStdString(file.ID3v2Tag()->frameListMap()["TRCK"].front()->toString().to8Bit(true)), "1");
+    }
+
+    void thePublishedFileFollowsTheUmask_data()
+    {
+        QTest::addColumn<int>("mask");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("022") << 022 << 0644;
+        QTest::newRow("077") << 077 << 0600;
+        QTest::newRow("002") << 002 << 0664;
+    }
+    void thePublishedFileFollowsTheUmask()
+    {
+        QFETCH(int, mask);
+        QFETCH(int, mode);
+        const mode_t previous = ::umask(mode_t(mask));
+        QTemporaryDir folder;
+        const QString path = folder.filePath("a.wav");
+        auto writer = SndfileAudioFiles().Create(path, Rate, Tags);
+        WriteTone(*writer, 0.1);
+        writer->Close();
+        writer->Publish(path);
+        ::umask(previous);
+        struct stat published {};
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &published), 0);
+        QCOMPARE(int(published.st_mode & 0777), mode);
     }
 
     void aWriterNotPublishedLeavesNoFile_data()
