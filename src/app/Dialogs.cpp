@@ -1,7 +1,9 @@
 #include "Dialogs.h"
 #include <QApplication>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QDir>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QMessageBox>
@@ -51,16 +53,36 @@ void ShowMessage(QWidget *parent, const QString &text)
     QMessageBox::information(parent, QApplication::applicationName(), text);
 }
 
+namespace {
+// The sample and the faces offered are those of Russian text. The dialog lists the writing
+// systems in the order of QFontDatabase::WritingSystem and follows only the user's choice.
+void OfferCyrillic(QFontDialog &dialog)
+{
+    auto *writingSystems = dialog.findChild<QComboBox *>();
+    if (!writingSystems || writingSystems->count() <= QFontDatabase::Cyrillic)
+        return;
+    writingSystems->setCurrentIndex(QFontDatabase::Cyrillic);
+    emit writingSystems->activated(QFontDatabase::Cyrillic);
+}
+} // namespace
+
 // Fonts that scale to any size, as the stored sizes ask.
+std::unique_ptr<QFontDialog> NewFontDialog(QWidget *parent, const QFont &current)
+{
+    auto dialog = std::make_unique<QFontDialog>(parent);
+    dialog->setOptions(QFontDialog::ScalableFonts);
+    OfferCyrillic(*dialog);
+    dialog->setCurrentFont(AsShown(current));
+    return dialog;
+}
+
 std::optional<QFont> ChooseFont(QWidget *parent, const QFont &current)
 {
     const OnScreen shown;
-    const QFont start = AsShown(current);
     if (FontHook)
-        return FontHook(start);
-    bool chosen = false;
-    const QFont font = QFontDialog::getFont(&chosen, start, parent, QString(), QFontDialog::ScalableFonts);
-    return chosen ? std::optional(font) : std::nullopt;
+        return FontHook(AsShown(current));
+    const auto dialog = NewFontDialog(parent, current);
+    return dialog->exec() == QDialog::Accepted ? std::optional(dialog->selectedFont()) : std::nullopt;
 }
 
 std::optional<QColor> ChooseColour(QWidget *parent, const QColor &current)

@@ -2,6 +2,7 @@
 #include <QColor>
 #include <QFileDialog>
 #include <QFont>
+#include <QFontDialog>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -49,6 +50,8 @@ std::optional<QString> ChooseSaveFile(QWidget *parent, const QString &folder, co
 // A question with the answers as buttons; the number of the answer given, -1 when none was.
 int Ask(QWidget *parent, const QString &text, const QStringList &answers);
 
+// The font dialog that ChooseFont shows, before it is shown.
+std::unique_ptr<QFontDialog> NewFontDialog(QWidget *parent, const QFont &current);
 // The file dialog that ChooseOpenFile and ChooseSaveFile show, before it is shown; start: a folder,
 // or a file's path in it.
 std::unique_ptr<QFileDialog> NewFileDialog(QWidget *parent, const QString &start, const QStringList &filters,

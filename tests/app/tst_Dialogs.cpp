@@ -8,6 +8,7 @@
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -82,9 +83,9 @@ private slots:
         QCOMPARE(start->pointSize(), 17);
     }
 
-    // Qt's own captions speak Russian; the open dialog names what it offers, the save dialog
-    // offers what it writes.
-    void theFileDialogsSpeakRussian()
+    // Qt's own captions speak Russian, the font dialog's sample too; the open dialog names what it
+    // offers, the save dialog offers what it writes.
+    void theStandardDialogsSpeakRussian()
     {
         QVERIFY(SpeakRussian(*qApp));
         const auto captions = [](QFileDialog &dialog) {
@@ -101,6 +102,13 @@ private slots:
         QCOMPARE(captions(*save), (QStringList{"Сохранить", "Отмена"}));
         QVERIFY(open->nameFilters().first().startsWith("Документы (*.txt "));
         QCOMPARE(save->nameFilters(), (QStringList{"Текстовые файлы (*.txt)", "Все файлы (*)"}));
+
+        const auto font = Dialogs::NewFontDialog(nullptr, QFont());
+        QCOMPARE(font->windowTitle(), "Выбор шрифта");
+        QStringList fields;
+        for (const QLineEdit *field : font->findChildren<QLineEdit *>())
+            fields << field->text();
+        QVERIFY2(fields.contains(QFontDatabase::writingSystemSample(QFontDatabase::Cyrillic)), qPrintable(fields.join('|')));
     }
 
     void aWriteToAClosedSocketFailsWithoutEndingTheProgram()
