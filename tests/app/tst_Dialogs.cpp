@@ -61,25 +61,17 @@ private slots:
 
     // A stored face that is not installed here starts the dialog at the installed face that
     // shows the text, at the stored size.
-    void theFontDialogStartsAtTheFaceShown_data()
-    {
-        QTest::addColumn<QString>("stored");
-        QTest::newRow("installed") << QFontDatabase::families().first();
-        QTest::newRow("not installed") << QStringLiteral("Нигде Не Установленный");
-    }
     void theFontDialogStartsAtTheFaceShown()
     {
-        QFETCH(QString, stored);
-        const QFont current(stored, 17);
+        const QFont current(QStringLiteral("Нигде Не Установленный"), 17);
         std::optional<QFont> start;
         Answering font(Dialogs::FontHook, {[&](const QFont &offered) {
             start = offered;
             return std::optional<QFont>();
         }});
         Dialogs::ChooseFont(nullptr, current);
-        QVERIFY(start);
+        QVERIFY(start && QFontDatabase::families().contains(start->family()));
         QCOMPARE(start->family(), QFontInfo(current).family());
-        QVERIFY(QFontDatabase::families().contains(start->family()));
         QCOMPARE(start->pointSize(), 17);
     }
 
