@@ -156,6 +156,43 @@ private slots:
         QCOMPARE(r.c.Chunker().WordsRead(), wordsRead + 1);
     }
 
+    // Paused with space, resumed with space: whatever was pressed between, reading goes on behind
+    // the last group shown.
+    void aPauseAndAResumeKeepThePlace_data()
+    {
+        QTest::addColumn<QList<int>>("keysBetween");
+        const int keypadPlus = Qt::Key_Plus | int(Qt::KeypadModifier);
+        QTest::newRow("nothing") << QList<int>{};
+        QTest::newRow("right") << QList<int>{Qt::Key_Right};
+        QTest::newRow("left, right") << QList<int>{Qt::Key_Left, Qt::Key_Right};
+        QTest::newRow("up") << QList<int>{Qt::Key_Up};
+        QTest::newRow("keypad plus") << QList<int>{keypadPlus};
+        QTest::newRow("a letter, down, page down") << QList<int>{Qt::Key_A, Qt::Key_Down, Qt::Key_PageDown};
+    }
+
+    void aPauseAndAResumeKeepThePlace()
+    {
+        QFETCH(QList<int>, keysBetween);
+        QStringList lines;
+        for (int line = 0; line < 10; ++line)
+            lines << Numbered(QString("w%1_").arg(line), 4);
+        Reader r(lines.join("\r\n"));
+        r.c.UdWrittenClick(50);
+        r.c.BtStartClick();
+        r.clock.Advance(5 * 200);
+        QCOMPARE(r.view.GroupTexts().last(), "w6_2");
+        const int written = r.c.Settings().Written;
+
+        QVERIFY(r.c.FormKeyDown(Qt::Key_Space, Qt::NoModifier));
+        QVERIFY(!r.c.Running());
+        for (int key : keysBetween)
+            r.c.FormKeyDown(key & ~Qt::KeyboardModifierMask, Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
+        r.clock.Advance(2000);
+        QVERIFY(r.c.FormKeyDown(Qt::Key_Space, Qt::NoModifier));
+        QCOMPARE(r.view.GroupTexts().last(), "w6_3");
+        QCOMPARE(r.c.Settings().Written, written);
+    }
+
     void delayStepsByTheKeypad()
     {
         Reader r(Numbered("слово", 10));
