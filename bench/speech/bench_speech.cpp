@@ -7,7 +7,8 @@
 // Resume repeat (speech-dispatcher): a long sentence is paused at a different moment each time
 // and resumed; what is heard before the pause and after the resume, less the sentence read
 // without a pause, is what was heard twice. Word mark lag: words set apart by commas,
-// from the first loud sample of each word to OnWord telling it.
+// from the first loud sample of each word to OnWord telling it. End late: from the last loud
+// sample of a sentence to OnAudioStop telling its end.
 #include "platform/speech/SpeechEngine.h"
 #include "../SoundMeasures.h"
 #include <QCoreApplication>
@@ -137,6 +138,28 @@ double ResumeRepeat(MonitorRecorder &recorder, SpeechEngine &engine)
     return Median(repeats);
 }
 
+double EndLate(MonitorRecorder &recorder, SpeechEngine &engine)
+{
+    std::vector<double> lates;
+    for (int trial = 0; trial < Trials; ++trial) {
+        int stops = 0;
+        Clock::time_point told;
+        engine.OnAudioStop = [&](TDirectSS *, quint32, quint32) {
+            ++stops;
+            told = Clock::now();
+        };
+        const Clock::time_point start = Clock::now();
+        engine.Speak(Sentences[trial % Sentences.size()]);
+        if (!WaitFor([&] { return stops > 0; }, 20000))
+            break;
+        WaitFor([] { return false; }, 300);  // the recording catches up
+        const auto sounds = recorder.Sounds(recorder.SampleAt(start), recorder.SampleCount());
+        if (!sounds.empty())
+            lates.push_back(Ms(told - recorder.TimeOf(sounds.back().end)));
+    }
+    return Median(lates);
+}
+
 double WordMarkLag(MonitorRecorder &recorder, SpeechEngine &engine)
 {
     std::vector<double> lags;
@@ -167,6 +190,7 @@ void Measure(MonitorRecorder &recorder, const char *name, int engineNumber)
     std::printf("BENCH first_sound_%s %.1f ms\n", name, FirstSound(recorder, engine));
     std::printf("BENCH gap_%s %.1f ms\n", name, Gap(recorder, engine));
     std::printf("BENCH word_mark_lag_%s %.1f ms\n", name, WordMarkLag(recorder, engine));
+    std::printf("BENCH end_late_%s %.1f ms\n", name, EndLate(recorder, engine));
     if (InstalledVoices()[engineNumber - 1].backend == SpeechVoice::Backend::Service)
         std::printf("BENCH resume_%s_repeat %.1f ms\n", name, ResumeRepeat(recorder, engine));
     std::fflush(stdout);

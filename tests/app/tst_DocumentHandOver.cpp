@@ -3,8 +3,10 @@
 #include "app/TLektavo.h"
 #include "platform/TextArea.h"
 #include "platform/system/SingleInstance.h"
+#include "testsupport/Named.h"
 #include "testsupport/ScriptedVoices.h"
 #include "testsupport/TestTexts.h"
+#include <QCheckBox>
 #include <QTimer>
 
 // Later starts while one Lektavo runs: the running one is started here in this process with the
@@ -62,9 +64,15 @@ private slots:
         FirstInstance first(program);
         const int exitCode = first.Run([&program](TLektavo &window) {
             window.Text().SetText(LastText);
+            Named<QCheckBox>(window, "CbAutoActive")->setChecked(true);
+            window.showMinimized();
+            QTRY_VERIFY(window.isMinimized());
             std::unique_ptr<QProcess> plain(program.Start());
             EndsAtOnceWithZero(*plain);
-            QTest::qWait(300);
+            // A sibling's "activate" sent after it brings the window up: the plain start's
+            // command has been carried out by then.
+            QVERIFY(SingleInstance(program.SocketPath()).SendToRunning("activate"));
+            QTRY_VERIFY(!window.isMinimized());
             QCOMPARE(window.Text().Text(), LastText);
 
             window.showMinimized();

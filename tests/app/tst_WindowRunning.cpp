@@ -78,8 +78,9 @@ private slots:
         if (maximised) {
             w.window.showMaximized();
             QTRY_VERIFY(WindowStates(w.window).contains("_NET_WM_STATE_MAXIMIZED_VERT"));
+            QTRY_VERIFY(w.window.width() > 640);  // and its size has come
         }
-        QTest::qWait(200);
+        QTRY_VERIFY(w.window.frameGeometry() != w.window.geometry());  // the window manager framed it
         const QRect before = w.window.geometry();
 
         w.window.Command("mnScreenClick")->trigger();
