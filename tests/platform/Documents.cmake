@@ -17,7 +17,8 @@ set_tests_properties(tst_ExtraDocuments PROPERTIES LABELS corpus TIMEOUT 300
   ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LEKTAVO_DOCUMENT_SET=extra")
 lektavo_test(tst_BadDocuments ${documents_tests}/tst_BadDocuments.cpp
   LIBS lektavo_documents lektavo_document_samples TIMEOUT 300)
-lektavo_test(tst_LibreOfficeConverter ${documents_tests}/tst_LibreOfficeConverter.cpp LIBS lektavo_documents TIMEOUT 300)
+lektavo_test(tst_LibreOfficeConverter ${documents_tests}/tst_LibreOfficeConverter.cpp
+  LIBS lektavo_documents lektavo_document_samples TIMEOUT 300)
 lektavo_test(tst_DocumentThread ${documents_tests}/tst_DocumentThread.cpp LIBS lektavo_documents)
 
 # The encoding detection's and the built-in converters' fuzz target: one program, the converter

@@ -57,6 +57,14 @@ std::optional<QString> BuiltInText(DocumentFormat format, QByteArrayView bytes, 
     return std::nullopt;
 }
 
+// Every route's text alike: LF line ends, refused when too long or, unless it is plain text, blank.
+ConvertedDocument Checked(QString text, DocumentFormat format)
+{
+    if (text.size() > kMaxTextLength || (format != DocumentFormat::PlainText && IsBlank(text)))
+        return ConvertedDocument::OpenFailed();
+    UseLfLineEnds(text);
+    return ConvertedDocument::Text(std::move(text));
+}
 
 }  // namespace
 
@@ -76,16 +84,13 @@ ConvertedDocument DocumentConversion::Convert(const QString &path, std::stop_tok
     if (format == DocumentFormat::LibreOffice) {
         bytes.reset();
         ConvertedDocument document = libreOffice.Convert(path, stop);
-        return document.IsConverted() && IsBlank(document.text) ? ConvertedDocument::OpenFailed() : document;
+        return document.IsConverted() ? Checked(std::move(document.text), format) : document;
     }
     std::optional<QString> text = BuiltInText(format, *bytes, stop);
     bytes.reset();
     if (stop.stop_requested())
         return ConvertedDocument::Cancelled();
-    if (!text || text->size() > kMaxTextLength || (format != DocumentFormat::PlainText && IsBlank(*text)))
-        return ConvertedDocument::OpenFailed();
-    UseLfLineEnds(*text);
-    return ConvertedDocument::Text(std::move(*text));
+    return text ? Checked(std::move(*text), format) : ConvertedDocument::OpenFailed();
 }
 
 std::unique_ptr<DocumentConverter> MakeDocumentConverter(const QString &programFolder)

@@ -199,6 +199,20 @@ QString NoteMark(int number)
     return u'[' + QString::number(number) + u']';
 }
 
+// A note's text as "[n] text": word processors put nothing, one space or a tab after the mark.
+QString OneSpaceAfterMark(QString note)
+{
+    if (!note.startsWith(u'['))
+        return note;
+    const qsizetype mark = note.indexOf(u']') + 1;
+    qsizetype text = mark;
+    while (text < note.size() && note[text].isSpace() && note[text] != u'\n')
+        ++text;
+    if (mark > 0 && text < note.size() && note[text] != u'\n')
+        note.replace(mark, text - mark, QStringLiteral(" "));
+    return note;
+}
+
 // The text of the body, or of the notes in a footnotes or endnotes part.
 class WordText : public XmlHandler {
 public:
@@ -243,7 +257,7 @@ public:
         } else if (name == u"t") {
             inText = false;
         } else if ((name == u"footnote" || name == u"endnote") && writer == &noteWriter) {
-            notes.insert(noteKey, noteWriter.Take());
+            notes.insert(noteKey, OneSpaceAfterMark(noteWriter.Take()));
             writer = &bodyWriter;
         }
     }

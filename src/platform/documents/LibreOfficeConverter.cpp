@@ -1,6 +1,6 @@
 #include "LibreOfficeConverter.h"
 #include "DocumentLimits.h"
-#include "TextDecoding.h"
+#include "OdtConverter.h"
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -75,14 +75,12 @@ private:
     QString path;
 };
 
-std::optional<QString> ReadConversionFile(const QString &path)
+std::optional<QString> ReadConversionFile(const QString &path, const std::stop_token &stop)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxDocumentBytes)
         return std::nullopt;
-    QString text = DecodeText(file.readAll());
-    UseLfLineEnds(text);
-    return text;
+    return OdtToText(file.readAll(), stop);
 }
 
 
@@ -129,7 +127,7 @@ ConvertedDocument LibreOfficeConverter::ConvertAlone(const QString &path, const 
     soffice.setProgram(setup.program);
     soffice.setArguments({QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(setup.profileFolder).toString(QUrl::FullyEncoded),
                           QStringLiteral("--headless"), QStringLiteral("--norestore"),
-                          QStringLiteral("--convert-to"), QStringLiteral("txt:Text (encoded):UTF8"),
+                          QStringLiteral("--convert-to"), QStringLiteral("odt"),
                           QStringLiteral("--outdir"), output.path(), QFileInfo(path).absoluteFilePath()});
     switch (Run(soffice, setup.timeOut, stop)) {
     case Ending::NotStarted:
@@ -144,6 +142,8 @@ ConvertedDocument LibreOfficeConverter::ConvertAlone(const QString &path, const 
     const QFileInfoList written = QDir(output.path()).entryInfoList(QDir::Files);
     if (written.isEmpty() || !QFile::rename(written.first().filePath(), setup.conversionFile))
         return ConvertedDocument::OpenFailed();
-    const auto text = ReadConversionFile(setup.conversionFile);
+    const auto text = ReadConversionFile(setup.conversionFile, stop);
+    if (stop.stop_requested())
+        return ConvertedDocument::Cancelled();
     return text ? ConvertedDocument::Text(*text) : ConvertedDocument::OpenFailed();
 }

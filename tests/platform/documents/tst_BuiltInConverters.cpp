@@ -174,12 +174,12 @@ private slots:
                                          + ListItem("1", "0", "второй") + ListItem("1", "1", "снова") + ListItem("2", "0", "точка"),
                                      {}, kNumbering)
             << QStringLiteral("1. первый\n1.a) вложенный\n1.b) ещё\n2. второй\n2.a) снова\n• точка");
-        QTest::newRow("notes in the order referenced, after the text")
+        QTest::newRow("notes in the order referenced, after the text, one space after each mark")
             << DocumentSamples::Docx(Paragraph(Run("Чехов") + "<w:r><w:footnoteReference w:id=\"9\"/></w:r>" + Run(" и Толстой")
                                                + "<w:r><w:footnoteReference w:id=\"4\"/></w:r>"),
                                      "<w:footnote w:type=\"separator\" w:id=\"-1\"><w:p><w:r><w:separator/></w:r></w:p></w:footnote>"
-                                     "<w:footnote w:id=\"4\">" + Paragraph("<w:r><w:footnoteRef/></w:r>" + Run(" Лев.")) + "</w:footnote>"
-                                     "<w:footnote w:id=\"9\">" + Paragraph("<w:r><w:footnoteRef/></w:r>" + Run(" Антон.")) + "</w:footnote>"
+                                     "<w:footnote w:id=\"4\">" + Paragraph("<w:r><w:footnoteRef/></w:r>" + Run("Лев.")) + "</w:footnote>"
+                                     "<w:footnote w:id=\"9\">" + Paragraph("<w:r><w:footnoteRef/></w:r>" + Run("\t Антон.")) + "</w:footnote>"
                                      "<w:footnote w:id=\"5\">" + Paragraph(Run("Ненужная.")) + "</w:footnote>")
             << QStringLiteral("Чехов[1] и Толстой[2]\n\n[1] Антон.\n[2] Лев.");
     }

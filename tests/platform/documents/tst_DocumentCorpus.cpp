@@ -35,6 +35,11 @@ const std::vector<ListedDocument> kOwnDocuments = {
     {"mixed_story.odt", {}},
     {"mixed_story.utf16le.txt", {}},
     {"ru_caps.koi8r.txt", {}},
+    {"ru_route.doc", {}},
+    {"ru_route.docx", {}},
+    {"ru_route.fodt", {}},
+    {"ru_route.odt", {}},
+    {"ru_route.rtf", {}},
     {"ru_short.cp1251.txt", {}},
     {"ru_story.cp1251.fb2", {}},
     {"ru_story.cp1251.htm", {}},
@@ -154,9 +159,10 @@ class TestDocumentCorpus : public QObject {
     std::unique_ptr<DocumentConverter> converter;
     QHash<QString, ConvertedDocument> converted;
 
-    const ConvertedDocument &Converted(const ListedDocument &document)
+    const ConvertedDocument &Converted(const ListedDocument &document) { return Converted(QString::fromLatin1(document.name)); }
+
+    const ConvertedDocument &Converted(const QString &name)
     {
-        const QString name = QString::fromLatin1(document.name);
         if (!converted.contains(name))
             converted.insert(name, converter->Convert(folder + u'/' + name, {}));
         return converted[name];
@@ -217,6 +223,23 @@ private slots:
 
     void documentBreaksParagraphsAsItsExpectedText_data() { addDocumentRows(false); }
     void documentBreaksParagraphsAsItsExpectedText() { CompareConverted(Paragraphs, QStringLiteral("\n  | ")); }
+
+    // One story saved in each format: the reader cannot tell from the text which way it came.
+    void everyRouteGivesTheSameText_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char *format : {"doc", "docx", "fodt", "rtf"})
+            QTest::newRow(format) << QStringLiteral("ru_route.") + QLatin1String(format);
+    }
+    void everyRouteGivesTheSameText()
+    {
+        QFETCH(QString, name);
+        if (ChecksTheExtraSet())
+            QSKIP("the project's own documents only");
+        const ConvertedDocument &document = Converted(name);
+        QVERIFY2(document.IsConverted(), qPrintable(document.message));
+        QCOMPARE(document.text, Converted(QStringLiteral("ru_route.odt")).text);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDocumentCorpus)

@@ -1,6 +1,7 @@
 // The LibreOffice conversion around a stand-in for soffice that behaves as each document's name
 // asks, and with the real LibreOffice beside a running one of the user's.
 #include "platform/documents/LibreOfficeConverter.h"
+#include "DocumentSamples.h"
 #include "testsupport/TestDocuments.h"
 #include <QDir>
 #include <QFile>
@@ -19,7 +20,8 @@ using namespace std::chrono_literals;
 
 // Logs "start" and "end" with its arguments, then: "slow…" waits in a child process of its own
 // until killed, "pause…" takes a second, "silent…" writes nothing (soffice's exit code is 0 even
-// then), anything else writes the text "Converted NAME" as soffice would.
+// then), anything else writes the document "converted.odt" beside it under the input's name, as
+// soffice would.
 const char *const kStandIn = R"(#!/bin/sh
 here=$(dirname "$0")
 for argument in "$@"; do
@@ -32,7 +34,7 @@ case "$name" in
   slow*) sleep 300 & echo $! > "$here/child"; wait ;;
   pause*) sleep 1 ;;
   silent*) ;;
-  *) printf '\357\273\277Converted %s\r\nline two\r\n' "${name%.*}" > "$outdir/${name%.*}.txt" ;;
+  *) cp "$here/converted.odt" "$outdir/${name%.*}.odt" ;;
 esac
 echo "end" >> "$here/log"
 )";
@@ -73,6 +75,11 @@ private slots:
         standIn.write(kStandIn);
         standIn.close();
         QVERIFY(standIn.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QFile converted(Path(QStringLiteral("converted.odt")));
+        QVERIFY(converted.open(QIODevice::WriteOnly));
+        converted.write(DocumentSamples::Odt("<text:h text:outline-level=\"1\">Глава</text:h><text:p>Лиза<text:note text:note-class=\"footnote\">"
+                                             "<text:note-citation>1</text:note-citation><text:note-body><text:p>Имя.</text:p>"
+                                             "</text:note-body></text:note> пришла.</text:p>"));
         setup.program = standIn.fileName();
         setup.profileFolder = Path(QStringLiteral("profile"));
         setup.workFolder = Path(QStringLiteral("work"));
@@ -85,16 +92,16 @@ private slots:
         QFile::remove(Path(QStringLiteral("log")));
     }
 
-    void convertsThroughTheConversionFileWithItsOwnProfile()
+    void convertsToOpenDocumentThroughTheConversionFileWithItsOwnProfile()
     {
         const ConvertedDocument document = LibreOfficeConverter(setup).Convert(Path(QStringLiteral("Повесть.doc")), {});
         QVERIFY2(document.IsConverted(), qPrintable(document.message));
-        QCOMPARE(document.text, QStringLiteral("Converted Повесть\nline two\n"));
+        QCOMPARE(document.text, QStringLiteral("Глава\nЛиза[1] пришла.\n\n[1] Имя."));
         const QStringList log = Log();
         QCOMPARE(log.size(), 2);
         QVERIFY(log[0].startsWith(QStringLiteral("start -env:UserInstallation=") + QUrl::fromLocalFile(setup.profileFolder).toString()
                                   + QStringLiteral(" --headless ")));
-        QVERIFY(log[0].contains(QStringLiteral(" --convert-to txt:Text (encoded):UTF8 --outdir ") + setup.workFolder + u'/'));
+        QVERIFY(log[0].contains(QStringLiteral(" --convert-to odt --outdir ") + setup.workFolder + u'/'));
         QVERIFY(!QFile::exists(setup.conversionFile));
         QCOMPARE(QDir(setup.workFolder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     }
