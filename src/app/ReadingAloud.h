@@ -54,7 +54,6 @@ public:
     void StopVoices() { dispatch.ResetVoices(); }
 
     ReadingController &Controller() { return controller; }
-    const ReadingView &View() const { return view; }  // the options of the moment
     Clipboard &SystemClipboard() { return clipboard; }
 
 private:

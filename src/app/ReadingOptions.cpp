@@ -108,8 +108,21 @@ void ReadingOptions::SetLangsIndex(int index)
     langsItems->button(std::clamp(index, 0, int(LangsNothing)))->setChecked(true);
 }
 
+ReadingController::Options ReadingOptions::Current() const
+{
+    return {UpDown1->value(), CbLangApart->isChecked(), CbAutoBuffer->isChecked(), CbIgnoreLong->isChecked(),
+            LangsIndex()};
+}
+
+// The options go first, so that each click handler finds them changed.
 void ReadingOptions::ConnectTo(ReadingController &controller, ClipboardMonitor &monitor)
 {
+    const auto tell = [this, &controller] { controller.SetOptions(Current()); };
+    OnSignal(UpDown1, &QSpinBox::valueChanged, this, "UpDown1Click", tell);
+    for (QCheckBox *box : {CbLangApart, CbAutoBuffer, CbIgnoreLong})
+        OnSignal(box, &QCheckBox::toggled, this, "the reading options", tell);
+    OnSignal(langsItems, &QButtonGroup::idToggled, this, "the reading options", tell);
+    tell();
     OnSignal(CbLangApart, &QCheckBox::toggled, this, "CbLangApartClick",
              [&controller] { controller.CbLangApartClick(); });
     OnSignal(CbAutoBuffer, &QCheckBox::toggled, this, "CbAutoBufferClick", [&monitor] { monitor.CbAutoBufferClick(); });

@@ -1,4 +1,5 @@
 #pragma once
+#include "reading/ReadingController.h"
 #include <QList>
 #include <QWidget>
 
@@ -8,11 +9,11 @@ class QCheckBox;
 class QGroupBox;
 class QLineEdit;
 class QSpinBox;
-class ReadingController;
 
 // The reading options in the sound tab's left column PnSoundLeft: the extra pause between
 // sentences, telling the languages apart, and what the clipboard monitor reads by itself.
-// A change, by the user or by code, runs the control's click handler.
+// A change, by the user or by code, tells the controller the options anew, then runs the
+// control's click handler.
 class ReadingOptions : public QWidget {
     Q_OBJECT
 public:
@@ -21,6 +22,7 @@ public:
     explicit ReadingOptions(QWidget *parent = nullptr);
 
     int LangsIndex() const;  // the checked item of RgLangs
+    ReadingController::Options Current() const;
     void SetLangsIndex(int index);
     void ConnectTo(ReadingController &controller, ClipboardMonitor &monitor);
     // The groups, as rows of the column that holds the options.

@@ -109,31 +109,6 @@ void ReadingWindowView::RestoreTextAreaBackground()
     re1->setPalette(palette);
 }
 
-int ReadingWindowView::ExtraPauseSeconds() const
-{
-    return options.UpDown1->value();
-}
-
-bool ReadingWindowView::LangApartChecked() const
-{
-    return options.CbLangApart->isChecked();
-}
-
-bool ReadingWindowView::AutoBufferChecked() const
-{
-    return options.CbAutoBuffer->isChecked();
-}
-
-bool ReadingWindowView::IgnoreLongChecked() const
-{
-    return options.CbIgnoreLong->isChecked();
-}
-
-int ReadingWindowView::LangsIndex() const
-{
-    return options.LangsIndex();
-}
-
 void ReadingWindowView::SetIgnoreLongEnabled(bool enabled)
 {
     options.CbIgnoreLong->setEnabled(enabled);

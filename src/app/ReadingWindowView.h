@@ -42,11 +42,6 @@ public:
     void SetTextAreaBackground(ColorRef colour) override;
     void RestoreTextAreaBackground() override;
 
-    int ExtraPauseSeconds() const override;
-    bool LangApartChecked() const override;
-    bool AutoBufferChecked() const override;
-    bool IgnoreLongChecked() const override;
-    int LangsIndex() const override;
     void SetIgnoreLongEnabled(bool enabled) override;
     void SetForeignVoiceGroupEnabled(bool enabled) override;
     void SetRussianVoiceGroupCaption(const QString &caption) override;

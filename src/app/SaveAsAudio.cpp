@@ -1,7 +1,7 @@
 #include "app/SaveAsAudio.h"
 #include "platform/LanguageIds.h"
 #include "platform/qt/ThreadTask.h"
-#include "reading/ReadingView.h"
+#include "reading/ReadingController.h"
 #include "voices/VoiceToRender.h"
 
 SaveAsAudio::SaveAsAudio(const Parts &parts)
@@ -10,8 +10,8 @@ SaveAsAudio::SaveAsAudio(const Parts &parts)
                AudioExportCommands::Reading{
                    [&foreign = parts.foreignVoice] { return VoiceToRender(foreign, EnglishLanguageId); },
                    [&russian = parts.russianVoice] { return VoiceToRender(russian, RussianLanguageId); },
-                   [&reading = parts.reading] { return reading.LangApartChecked(); },
-                   [&reading = parts.reading] { return reading.ExtraPauseSeconds(); },
+                   [&reading = parts.reading] { return reading.CurrentOptions().LangApart; },
+                   [&reading = parts.reading] { return reading.CurrentOptions().ExtraPause; },
                    parts.documentPath})
 {
     view.Cancelled = [this] { commands.CancelExport(); };

@@ -4,7 +4,7 @@
 #include "platform/audio/SndfileAudioFiles.h"
 #include "workspace/AudioExportCommands.h"
 
-class ReadingView;
+class ReadingController;
 class TextArea;
 class VoicePanel;
 
@@ -16,7 +16,7 @@ public:
         QWidget *window;
         const TextArea &re1;
         const VoicePanel &foreignVoice, &russianVoice;
-        const ReadingView &reading;  // CbLangApart and UpDown1
+        const ReadingController &reading;  // CbLangApart and UpDown1
         std::function<QString()> documentPath;
     };
 

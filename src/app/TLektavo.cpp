@@ -163,7 +163,7 @@ void TLektavo::BuildDocuments()
         rules->NewTextStopsReaders());
     rules->UseDocuments(*documents);
     audioExport = std::make_unique<SaveAsAudio>(SaveAsAudio::Parts{
-        this, *re1Area, foreignVoice.Panel(), russianVoice.Panel(), reading->View(),
+        this, *re1Area, foreignVoice.Panel(), russianVoice.Panel(), reading->Controller(),
         [this] { return documents->LastFileName(); }});
     setAcceptDrops(true);
 }

@@ -66,13 +66,14 @@ void ClipboardMonitor::TmBufferTimer()
 
 bool ClipboardMonitor::ReadsByItself(const QString &clip) const
 {
-    return view.AutoBufferChecked() && !(view.IgnoreLongChecked() && LongerThan(clip, LongText))
-        && LanguageAccepted(view.LangsIndex(), clip);
+    const ReadingController::Options &options = controller.CurrentOptions();
+    return options.AutoBuffer && !(options.IgnoreLong && LongerThan(clip, LongText))
+        && LanguageAccepted(options.Langs, clip);
 }
 
 void ClipboardMonitor::Re1SelectionChange()
 {
-    if (view.TextEventsSuppressed() || !view.ReadingTabShown() || !view.AutoBufferChecked())
+    if (view.TextEventsSuppressed() || !view.ReadingTabShown() || !controller.CurrentOptions().AutoBuffer)
         return;
     if (controller.ReadingText())
         return;
@@ -89,12 +90,12 @@ void ClipboardMonitor::Re1SelectionChange()
 
 void ClipboardMonitor::CbAutoBufferClick()
 {
-    if (!view.AutoBufferChecked())
+    if (!controller.CurrentOptions().AutoBuffer)
         ClipboardSnapshot.clear();  // the next poll takes note of the clipboard again
     controller.AcSoundEnablesExecute();
 }
 
 void ClipboardMonitor::RgLangsClick()
 {
-    view.SetIgnoreLongEnabled(view.LangsIndex() < LangsNothing);
+    view.SetIgnoreLongEnabled(controller.CurrentOptions().Langs < LangsNothing);
 }

@@ -154,7 +154,7 @@ void ReadingController::PieceSpoken()
         onResume = Resumption::ExtraPause;
         return;
     }
-    StartExtraPause(view.ExtraPauseSeconds());
+    StartExtraPause(options.ExtraPause);
 }
 
 void ReadingController::WordSpoken(int position, int length)
@@ -215,7 +215,7 @@ void ReadingController::BtResumeClick()
     case Resumption::Voice:
         break;
     case Resumption::ExtraPause:
-        StartExtraPause(view.ExtraPauseSeconds());
+        StartExtraPause(options.ExtraPause);
         break;
     case Resumption::NextPiece:
         AcReadExecute();
@@ -305,17 +305,17 @@ void ReadingController::Re1Change()
 
 void ReadingController::CbLangApartClick()
 {
-    dispatch.LangApart = view.LangApartChecked();
+    dispatch.LangApart = options.LangApart;
     AcSoundEnablesExecute();
 }
 
 void ReadingController::AcSoundEnablesExecute()
 {
-    const bool apart = view.LangApartChecked();
+    const bool apart = options.LangApart;
     view.SetForeignVoiceGroupEnabled(apart);
     view.SetRussianVoiceGroupCaption(apart ? QStringLiteral("Русский")
                                            : QStringLiteral("Английский и Русский"));
-    view.SetIgnoreLongEnabled(view.LangsIndex() < LangsNothing);
+    view.SetIgnoreLongEnabled(options.Langs < LangsNothing);
 }
 
 void ReadingController::SetHighlightBackColour(ColorRef colour)

@@ -25,6 +25,16 @@ public:
     static constexpr ColorRef DefaultHighlightBackColor = MakeColorRef(104, 104, 104);
     static inline const QString VoiceFailedMessage = QStringLiteral("Голос не смог прочитать текст");
 
+    // The options of the sound tab that the reading and the clipboard monitor follow, as their
+    // controls last told them.
+    struct Options {
+        int ExtraPause = 1;  // UpDown1, seconds between pieces
+        bool LangApart = true;
+        bool AutoBuffer = true;
+        bool IgnoreLong = true;
+        int Langs = LangsNothing;  // an RgLangsItem
+    };
+
     // Subscribes to the dispatch's end of a piece and to TmSleep.
     ReadingController(ReadingView &view, TextArea &re1, TextArea &re2, SentenceStepper &stepper,
                       LanguageDispatch &dispatch, Timer &tmSleep, const Clipboard &clipboard);
@@ -55,6 +65,9 @@ public:
     void BtStartSpeakingClick();
     void BtStartBufferClick();
     void BtPauseClick();
+    const Options &CurrentOptions() const { return options; }
+    void SetOptions(const Options &changed) { options = changed; }
+
     void BtResumeClick();
     void AcReadExecute();
     void AcStopSpeakingExecute();  // also the click on "Стоп" of a text reading
@@ -105,6 +118,7 @@ private:
     enum class Resumption { Voice, ExtraPause, NextPiece };
     Resumption onResume = Resumption::Voice;
     ColorRef highlightBackColour = DefaultHighlightBackColor;
+    Options options;
     bool wordMarking = false;
     QString piece;  // the piece of Re1 being spoken, with the backquotes its voice was not given
     // As the bar first shows "Вслух" and "Буфер": enabled, until the start-up looks.

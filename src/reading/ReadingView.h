@@ -21,8 +21,8 @@ enum RgLangsItem {
 };
 
 // What the reading logic drives and reads in the window: the buttons (drawn from the reading
-// state), the option controls of the sound tab, the text area's focus and background, and a few
-// facts about the window.
+// state), the option controls of the sound tab that follow the options, the text area's focus and
+// background, and a few facts about the window.
 class ReadingView {
 public:
     virtual ~ReadingView() = default;
@@ -35,11 +35,6 @@ public:
     virtual void SetTextAreaBackground(ColorRef colour) = 0;
     virtual void RestoreTextAreaBackground() = 0;  // the parent panel's colour again
 
-    virtual int ExtraPauseSeconds() const = 0;  // UpDown1
-    virtual bool LangApartChecked() const = 0;
-    virtual bool AutoBufferChecked() const = 0;
-    virtual bool IgnoreLongChecked() const = 0;
-    virtual int LangsIndex() const = 0;  // an RgLangsItem
     virtual void SetIgnoreLongEnabled(bool enabled) = 0;
     virtual void SetForeignVoiceGroupEnabled(bool enabled) = 0;  // GbEnglish, greyed when disabled
     virtual void SetRussianVoiceGroupCaption(const QString &caption) = 0;

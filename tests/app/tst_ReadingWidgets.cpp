@@ -51,7 +51,7 @@ struct ReadingWindow {
     QtTextArea re1{re1Edit};
     TextEventGate textEvents;
     ReadingAloud reading{{pnReTop, re1Edit, re2Edit, re1, soundPage, &pages, 0, foreign, russian, textEvents,
-                          [](bool) {}, &pages}};
+                          [](bool) {}, [](const QString &) {}, &pages}};
     ReadingController &controller = reading.Controller();
 
     template <typename T>

@@ -14,7 +14,10 @@
 // The reading tab with scripted voices, manual timers and an in-memory clipboard. Re1 is given
 // as a reference so that a test can hand in a text area of its own making.
 struct ReadingFixture {
-    explicit ReadingFixture(TextArea &re1) : re1(re1) { view.ExtraPause = 0; }
+    explicit ReadingFixture(TextArea &re1) : re1(re1)
+    {
+        ChangeOptions([](ReadingController::Options &o) { o.ExtraPause = 0; });
+    }
 
     TextArea &re1;
     MemoryTextArea re2;
@@ -28,6 +31,15 @@ struct ReadingFixture {
     MemoryClipboard clipboard;
     ReadingController controller{view, re1, re2, stepper, dispatch, tmSleep, clipboard};
     ClipboardMonitor monitor{view, controller, re1, clipboard, tmBuffer};
+
+    // The options of the sound tab, as their controls tell the controller of a change.
+    template <typename Change>
+    void ChangeOptions(Change change)
+    {
+        ReadingController::Options options = controller.CurrentOptions();
+        change(options);
+        controller.SetOptions(options);
+    }
 
     // The piece being played, as "F:text" or "R:text" by its voice, or empty when both are silent.
     QString Playing() const

@@ -6,7 +6,7 @@ namespace {
 struct Monitor : ReadingFixture {
     explicit Monitor(const QString &text = "Текст. Text.") : ReadingFixture(text1), text1(text)
     {
-        view.Langs = LangsForeignAndRussian;
+        ChangeOptions([](ReadingController::Options &o) { o.Langs = LangsForeignAndRussian; });
     }
     MemoryTextArea text1;
 
@@ -50,7 +50,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, read);
         Monitor m;
-        m.view.Langs = langs;
+        m.ChangeOptions([&](ReadingController::Options &o) { o.Langs = langs; });
         m.view.Buttons[ReadingButton::StartBuffer].enabled = false;
         m.Copy(text);
         m.Poll();
@@ -80,7 +80,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, read);
         Monitor m;
-        m.view.IgnoreLong = ignoreLong;
+        m.ChangeOptions([&](ReadingController::Options &o) { o.IgnoreLong = ignoreLong; });
         m.Copy(text);
         m.Poll();
         QCOMPARE(m.view.Bar(), read ? "!Вслух Стоп(буфер) Пауза" : "Вслух Буфер !Пауза");
@@ -191,11 +191,11 @@ private slots:
         Monitor m;
         m.Copy("Hello");
         m.monitor.TakeStartupSnapshot();
-        m.view.AutoBuffer = false;
+        m.ChangeOptions([&](ReadingController::Options &o) { o.AutoBuffer = false; });
         m.monitor.CbAutoBufferClick();
         QCOMPARE(m.monitor.ClipboardSnapshot, QString());
         if (checkedAgain) {
-            m.view.AutoBuffer = true;
+            m.ChangeOptions([&](ReadingController::Options &o) { o.AutoBuffer = true; });
             m.monitor.CbAutoBufferClick();
         }
         m.view.Buttons[ReadingButton::StartBuffer].enabled = false;
@@ -241,7 +241,7 @@ private slots:
             m.controller.BtStartBufferClick();
         if (condition == "text reading")
             m.controller.BtStartSpeakingClick();
-        m.view.AutoBuffer = condition != "off";
+        m.ChangeOptions([&](ReadingController::Options &o) { o.AutoBuffer = condition != "off"; });
         m.view.TabShown = condition != "tab";
         m.view.Suppressed = condition == "suppressed";
         m.clock.Advance(500);

@@ -135,7 +135,7 @@ private slots:
     void theExtraPauseHoldsTheNextPieceForItsSeconds()
     {
         Reader r(ThreeSentences);
-        r.view.ExtraPause = 3;
+        r.ChangeOptions([&](ReadingController::Options &o) { o.ExtraPause = 3; });
         r.controller.BtStartSpeakingClick();
         r.FinishPiece();
         r.clock.Advance(2999);
@@ -145,7 +145,7 @@ private slots:
         QCOMPARE(r.Playing(), "F:Hello world. ");
         QVERIFY(!r.controller.ExtraPauseRunning());
 
-        r.view.ExtraPause = 1;  // applies from the next end of a piece on
+        r.ChangeOptions([&](ReadingController::Options &o) { o.ExtraPause = 1; });  // applies from the next end of a piece on
         r.FinishPiece();
         r.clock.Advance(999);
         QCOMPARE(r.Playing(), QString());
@@ -173,7 +173,7 @@ private slots:
     void aPauseDuringTheExtraPauseHoldsTheNextPiece()
     {
         Reader r(ThreeSentences);
-        r.view.ExtraPause = 2;
+        r.ChangeOptions([&](ReadingController::Options &o) { o.ExtraPause = 2; });
         r.controller.BtStartSpeakingClick();
         r.FinishPiece();
         r.controller.BtPauseClick();

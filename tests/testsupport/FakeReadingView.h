@@ -3,8 +3,8 @@
 #include <QMap>
 #include <QStringList>
 
-// The reading tab and the sound tab's options as plain fields. Buttons start as the window shows
-// them: "Вслух", "Буфер" and a disabled "Пауза" visible, their partners hidden.
+// The reading tab and the option controls of the sound tab as plain fields. Buttons start as the
+// window shows them: "Вслух", "Буфер" and a disabled "Пауза" visible, their partners hidden.
 class FakeReadingView : public ReadingView {
 public:
     struct ButtonState {
@@ -26,11 +26,6 @@ public:
     bool BackgroundHighlighted = false;
     ColorRef Background = 0;
 
-    int ExtraPause = 1;
-    bool LangApart = true;
-    bool AutoBuffer = true;
-    bool IgnoreLong = true;
-    int Langs = LangsNothing;
     bool IgnoreLongEnabled = true;
     bool ForeignGroupEnabled = true;
     QString RussianGroupCaption = "Русский";
@@ -53,11 +48,6 @@ public:
     void SetTextAreaBackground(ColorRef colour) override { BackgroundHighlighted = true; Background = colour; }
     void RestoreTextAreaBackground() override { BackgroundHighlighted = false; }
 
-    int ExtraPauseSeconds() const override { return ExtraPause; }
-    bool LangApartChecked() const override { return LangApart; }
-    bool AutoBufferChecked() const override { return AutoBuffer; }
-    bool IgnoreLongChecked() const override { return IgnoreLong; }
-    int LangsIndex() const override { return Langs; }
     void SetIgnoreLongEnabled(bool enabled) override { IgnoreLongEnabled = enabled; }
     void SetForeignVoiceGroupEnabled(bool enabled) override { ForeignGroupEnabled = enabled; }
     void SetRussianVoiceGroupCaption(const QString &caption) override { RussianGroupCaption = caption; }
