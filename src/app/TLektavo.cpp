@@ -7,6 +7,7 @@
 #include "Handlers.h"
 #include "HelpWindow.h"
 #include "KeyPreview.h"
+#include "ListeningParts.h"
 #include "MainMenu.h"
 #include "PageSwitch.h"
 #include "QtAppearanceDialogs.h"
@@ -26,7 +27,6 @@
 #include "platform/documents/DocumentConversion.h"
 #include "platform/documents/DocumentThread.h"
 #include "platform/qt/DesktopKeyboardLayout.h"
-#include "app/QtAppearance.h"
 #include "platform/qt/QtTextArea.h"
 #include "platform/qt/QtTimer.h"
 #include "platform/system/DataFiles.h"
@@ -69,12 +69,15 @@ TLektavo::TLektavo(QStringList arguments, QString programFolder, VoiceEngines en
     BuildMenus();
     setMinimumSize(QSize(570, 300).expandedTo(minimumSizeHint()));  // every tab holds its controls
     FormCreate();
+    listening = std::make_unique<ListeningParts>(
+        ListeningParts::Parts{*this, Re1, *re1Area, settings, *documents, reading->Controller()});
 }
 
 // The state is saved first; the controls go before the voice channels they show.
 TLektavo::~TLektavo()
 {
     Dialogs::OnScreenChanged = nullptr;
+    listening.reset();
     FormDestroy();
     filters.clear();
     delete takeCentralWidget();
@@ -252,26 +255,15 @@ void TLektavo::MnFind1Click()
     settings.Record().SetFlag(SettingsField::MnFind1, findBar->Shown());
 }
 
-// The font changes under the reader's eyes without moving the text: the same selection, the same
-// first line, the selection then in the middle of the view.
-void TLektavo::ShowTextFont(const FontDescription &font)
-{
-    const TextView view = TakeView(*re1Area);
-    Re1->setFont(ToQFont(font));
-    QPalette palette = Re1->palette();
-    palette.setColor(QPalette::Text, ToQColor(font.colour, palette));
-    Re1->setPalette(palette);
-    RestoreView(*re1Area, view);
-    CentreCaretLine(*re1Area, lines->Count());
-}
-
 // What the settings store restores at start and gathers at exit, each part binding its own.
 void TLektavo::BindSettings()
 {
     SettingsControls &controls = settingsControls;
     BindPlacement(controls, *this);
     BindTextBackground(controls, PnRe, Re1);
-    controls.fonts[SettingsField::TextFont] = [this](const FontDescription &font) { ShowTextFont(font); };
+    controls.fonts[SettingsField::TextFont] = [this](const FontDescription &font) {
+        viewModes->ShowTextFont(font, lines->Count());
+    };
     controls.text = [this] { return re1Area->Text(); };
     controls.numbers[SettingsField::MnTaCenter] = {[this] { return viewModes->TextCentred() ? 1 : 0; },
                                                    [this](int centred) {

@@ -24,6 +24,7 @@ class EditingView;
 class FindBar;
 class FocusBeforePress;
 class KeyboardLayout;
+class ListeningParts;
 class MainMenu;
 class PageSwitch;
 class PageSwitchWindow;
@@ -95,7 +96,6 @@ private:
     void Help1Click();
     void About1Click();
     void MnFind1Click();
-    void ShowTextFont(const FontDescription &font);
     void BindSettings();
     void FormCreate();
     void AcLoadSoundExecute();
@@ -144,6 +144,7 @@ private:
     std::unique_ptr<DocumentCommands> documents;
     std::unique_ptr<MainMenu> mainMenu;
     std::unique_ptr<SaveAsAudio> audioExport;
+    std::unique_ptr<ListeningParts> listening;  // created last, let go first
     CommandTable commands;
     std::unique_ptr<PageSwitchWindow> pageSwitchWindow;
     std::unique_ptr<PageSwitch> pageSwitch;

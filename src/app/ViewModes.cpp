@@ -1,4 +1,5 @@
 #include "app/ViewModes.h"
+#include "app/QtAppearance.h"
 #include "app/SettingsBinding.h"
 #include "reading/TextAreaScrolling.h"
 #include "settings/SettingsRecord.h"
@@ -67,4 +68,15 @@ void ViewModes::SetTextCentred(bool on)
     QTextOption option = re1->document()->defaultTextOption();
     option.setAlignment(centred ? Qt::AlignHCenter : Qt::AlignLeft);
     re1->document()->setDefaultTextOption(option);
+}
+
+void ViewModes::ShowTextFont(const FontDescription &font, int visibleLines)
+{
+    const TextView view = TakeView(re1Area);
+    re1->setFont(ToQFont(font));
+    QPalette palette = re1->palette();
+    palette.setColor(QPalette::Text, ToQColor(font.colour, palette));
+    re1->setPalette(palette);
+    RestoreView(re1Area, view);
+    CentreCaretLine(re1Area, visibleLines);
 }

@@ -70,6 +70,8 @@ void ReadingController::ShowButtons()
     view.ShowButton(StopBuffer, fromClipboard, fromClipboard);
     view.ShowButton(Pause, idle || !paused, !idle && !paused);
     view.ShowButton(Resume, !idle && paused, !idle && paused);
+    if (OnStateChanged)
+        OnStateChanged();
 }
 
 // A reading of the whole text goes on behind the caret; with only blanks behind it (the caret

@@ -2,6 +2,7 @@
 #include "platform/ColorRef.h"
 #include "reading/ReadingView.h"
 #include <QString>
+#include <functional>
 
 class Clipboard;
 class LanguageDispatch;
@@ -50,6 +51,9 @@ public:
     const TextArea *ReadingTarget() const { return target; }  // keeps its last value after a reading
     bool MouseDownInText() const { return mouseDownInText; }  // the next piece stops the reading
     bool ExtraPauseRunning() const;  // TmSleep is counting down
+    // Runs each time the bar is drawn from the state again: a reading started, paused, went on
+    // or ended.
+    std::function<void()> OnStateChanged;
 
     // The colours of a text reading of Re1: its background, and the colour of the piece spoken.
     // A change during such a reading shows at once.

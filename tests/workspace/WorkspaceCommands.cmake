@@ -4,3 +4,4 @@ lektavo_test(tst_DocumentCommands ${CMAKE_CURRENT_LIST_DIR}/tst_DocumentCommands
 lektavo_test(tst_MenuRules ${CMAKE_CURRENT_LIST_DIR}/tst_MenuRules.cpp)
 lektavo_test(tst_ReadingPlaces ${CMAKE_CURRENT_LIST_DIR}/tst_ReadingPlaces.cpp)
 lektavo_test(tst_PartRules ${CMAKE_CURRENT_LIST_DIR}/tst_PartRules.cpp)
+lektavo_test(tst_PeriodicSaves ${CMAKE_CURRENT_LIST_DIR}/tst_PeriodicSaves.cpp)

@@ -1,0 +1,76 @@
+#include "app/ListeningParts.h"
+#include "app/Handlers.h"
+#include "platform/TextArea.h"
+#include "reading/ReadingController.h"
+#include "settings/AtomicFile.h"
+#include "settings/SettingsStore.h"
+#include "workspace/DocumentCommands.h"
+#include <QEvent>
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+
+ListeningParts::ListeningParts(const Parts &parts)
+    : parts(parts), textTimer(this), placeTimer(this),
+      saves(textTimer, placeTimer, {[this] { WriteText(); }, [this] { WritePlace(); }}),
+      writer(std::make_unique<ThreadTask>())
+{
+    textTimer.setObjectName("TmSaveText");
+    placeTimer.setObjectName("TmSavePlace");
+    OnSignal(parts.re1, &QPlainTextEdit::textChanged, this, "the text kept", [this] { saves.TextChanged(); });
+    OnSignal(qGuiApp, &QGuiApplication::applicationStateChanged, this, "the text kept on leaving",
+             [this](Qt::ApplicationState state) {
+                 if (state != Qt::ApplicationActive)
+                     saves.FocusLost();
+             });
+    parts.reading.OnStateChanged = [this] { ReadingChanged(); };
+    parts.window.installEventFilter(this);
+}
+
+ListeningParts::~ListeningParts()
+{
+    parts.reading.OnStateChanged = nullptr;
+    parts.window.removeEventFilter(this);
+}
+
+// The close writes the text and the place itself, after the writes under way.
+bool ListeningParts::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == &parts.window && event->type() == QEvent::Close) {
+        saves.Closing();
+        WaitForWrites();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ListeningParts::ReadingChanged()
+{
+    const ReadingController &reading = parts.reading;
+    saves.ReadingChanged(reading.ReadingActive() && !reading.ReadingPaused());
+}
+
+void ListeningParts::WriteText()
+{
+    WriteInBackground(parts.settings.LastEditPath(), parts.re1Area.Text().toUtf8());
+}
+
+// As the close keeps it: the selection in the settings record, and the document's place.
+void ListeningParts::WritePlace()
+{
+    parts.settings.CloseQuery(parts.re1Area.SelStart(), parts.re1Area.SelLength());
+    parts.documents.RememberPlace();
+    WriteInBackground(parts.settings.SettingsPath(), parts.settings.Record().Bytes());
+}
+
+// One write at a time, in the order they were asked for; a failure waits for the next one or
+// for the close, which tells of it.
+void ListeningParts::WriteInBackground(const QString &path, QByteArray data)
+{
+    writer->Start([path, data = std::move(data)](const BackgroundTask::ToWindow &, const std::atomic_bool &) {
+        WriteFileAtomically(path, data);
+    });
+}
+
+void ListeningParts::WaitForWrites()
+{
+    writer = std::make_unique<ThreadTask>();
+}

@@ -1,0 +1,44 @@
+#pragma once
+#include "platform/qt/QtTimer.h"
+#include "platform/qt/ThreadTask.h"
+#include "workspace/PeriodicSaves.h"
+#include <QObject>
+#include <memory>
+
+class DocumentCommands;
+class QPlainTextEdit;
+class QWidget;
+class ReadingController;
+class SettingsStore;
+class TextArea;
+
+// What keeps a long listening safe: the text and the reading place written while the program
+// runs, on a thread of their own, so that a crash loses at most half a minute of either.
+class ListeningParts : public QObject {
+public:
+    struct Parts {
+        QWidget &window;
+        QPlainTextEdit *re1;
+        TextArea &re1Area;
+        SettingsStore &settings;
+        DocumentCommands &documents;
+        ReadingController &reading;
+    };
+    explicit ListeningParts(const Parts &parts);
+    ~ListeningParts() override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void WriteText();
+    void WritePlace();
+    void WriteInBackground(const QString &path, QByteArray data);
+    void WaitForWrites();
+    void ReadingChanged();
+
+    Parts parts;
+    QtTimer textTimer, placeTimer;
+    PeriodicSaves saves;
+    std::unique_ptr<ThreadTask> writer;
+};
