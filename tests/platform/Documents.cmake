@@ -29,12 +29,16 @@ if(LEKTAVO_FUZZER_WORKS)
   set(fuzz_documents_sources ${documents_tests}/fuzz_documents.cpp ${fuzzed}/TextDecoding.cpp
     ${fuzzed}/ParagraphWriter.cpp ${fuzzed}/ListMarks.cpp ${fuzzed}/XmlWalk.cpp ${fuzzed}/ZipArchive.cpp
     ${fuzzed}/HtmlConverter.cpp ${fuzzed}/Fb2Converter.cpp ${fuzzed}/EpubConverter.cpp
-    ${fuzzed}/DocxConverter.cpp ${fuzzed}/OdtConverter.cpp ${fuzzed}/PdfConverter.cpp)
+    ${fuzzed}/DocxConverter.cpp ${fuzzed}/OdtConverter.cpp ${fuzzed}/PdfConverter.cpp ${fuzzed}/PdfParagraphs.cpp)
   file(GLOB fuzz_documents_headers CONFIGURE_DEPENDS ${fuzzed}/*.h)
   lektavo_fuzz(fuzz_documents OWN_RUNS
     SOURCES ${fuzz_documents_sources} DEPENDS ${fuzz_documents_headers}
     INCLUDES ${LIBXML_INCLUDE_DIRS} ${POPPLER_INCLUDE_DIRS} ${LIBZIP_INCLUDE_DIRS} ${RCD_INCLUDE_DIRS}
     LINK ${LIBZIP_LINK_LIBRARIES} ${LIBXML_LINK_LIBRARIES} ${POPPLER_LINK_LIBRARIES} ${RCD_LINK_LIBRARIES})
+  # The PDF paragraph builder over any layout of words, as poppler hands them over.
+  lektavo_fuzz(fuzz_pdf_paragraphs MAX_LEN 4096
+    SOURCES ${documents_tests}/fuzz_pdf_paragraphs.cpp ${fuzzed}/PdfParagraphs.cpp ${fuzzed}/ParagraphWriter.cpp
+    DEPENDS ${fuzzed}/PdfParagraphs.h ${fuzzed}/ParagraphWriter.h ${fuzzed}/DocumentLimits.h)
   set(fuzz_seeds_encoding ru_caps.koi8r.txt ru_short.cp1251.txt ru_story.cp1251.txt
     mixed_story.utf16le.txt ru_story.koi8r.txt)
   set(fuzz_seeds_html ru_story.html ru_story.cp1251.htm)
@@ -42,7 +46,7 @@ if(LEKTAVO_FUZZER_WORKS)
   set(fuzz_seeds_epub ru_story.epub)
   set(fuzz_seeds_docx en_story.docx ru_story.docx)
   set(fuzz_seeds_odt mixed_story.odt ru_story.odt)
-  set(fuzz_seeds_pdf ru_story.pdf)
+  set(fuzz_seeds_pdf ru_story.pdf ru_stories.columns.pdf)
   set(LEKTAVO_FUZZ_DOCUMENTS_CONVERTERS encoding html fb2 epub docx odt pdf CACHE INTERNAL "fuzzed converters")
   foreach(converter ${LEKTAVO_FUZZ_DOCUMENTS_CONVERTERS})
     list(TRANSFORM fuzz_seeds_${converter} PREPEND ${CMAKE_SOURCE_DIR}/tests/documents/)

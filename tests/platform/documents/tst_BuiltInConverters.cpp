@@ -5,7 +5,7 @@
 #include "platform/documents/Fb2Converter.h"
 #include "platform/documents/HtmlConverter.h"
 #include "platform/documents/OdtConverter.h"
-#include "platform/documents/PdfConverter.h"
+#include "platform/documents/PdfParagraphs.h"
 #include <QStringEncoder>
 #include <QTest>
 
@@ -71,6 +71,44 @@ const QByteArray kNumbering =
     "<w:abstractNum w:abstractNumId=\"8\"><w:lvl w:ilvl=\"0\"><w:numFmt w:val=\"bullet\"/>"
     "<w:lvlText w:val=\"\xEF\x82\xB7\"/></w:lvl></w:abstractNum>"
     "<w:num w:numId=\"1\"><w:abstractNumId w:val=\"7\"/></w:num><w:num w:numId=\"2\"><w:abstractNumId w:val=\"8\"/></w:num>";
+
+constexpr double kLeft = 50;
+constexpr double kCharWidth = 0.5;  // of the font size
+constexpr double kPageHeight = 800;
+
+struct PrintedLine {
+    double left;
+    double top;
+    const char *text;
+    double size = 11;
+};
+
+// Pages laid out line by line, each character half its font size wide; "^n" is a note mark set
+// small and raised right behind the word before it.
+std::vector<PdfPage> Pages(const std::vector<std::vector<PrintedLine>> &pages)
+{
+    std::vector<PdfPage> made;
+    for (const auto &lines : pages) {
+        PdfPage page{kPageHeight, {}};
+        for (const PrintedLine &line : lines) {
+            double x = line.left;
+            for (const QString &word : QString::fromUtf8(line.text).split(u' ')) {
+                const bool mark = word.startsWith(u'^');
+                const double size = mark ? line.size * 0.6 : line.size;
+                if (mark) {
+                    page.words.back().spaceAfter = false;
+                    x = page.words.back().right;
+                }
+                const double width = double(word.size()) * size * kCharWidth;
+                page.words.push_back({mark ? word.mid(1) : word, x, line.top, x + width, line.top + size * 1.3, size, true});
+                x += width + size * kCharWidth;
+            }
+            page.words.back().spaceAfter = false;
+        }
+        made.push_back(page);
+    }
+    return made;
+}
 
 }  // namespace
 
@@ -240,33 +278,48 @@ private slots:
         QCOMPARE(EpubToText(epub, {}), QStringLiteral("Вторая\nГлава.\n\nПервая"));
     }
 
-    void pdfPages_data()
+    void pdfParagraphs_data()
     {
-        QTest::addColumn<std::vector<QStringList>>("pages");
+        QTest::addColumn<std::vector<PdfPage>>("pages");
         QTest::addColumn<QString>("text");
-        QTest::newRow("page numbers at the foot go")
-            << std::vector<QStringList>{{"Деревня", "1"}, {"Жаворонки", "2"}, {"Голуби"}} << QStringLiteral("Деревня\nЖаворонки\nГолуби");
-        QTest::newRow("page numbers at the head go, counting from another start")
-            << std::vector<QStringList>{{"- 7 -", "Один"}, {"- 8 -", "Два"}} << QStringLiteral("Один\nДва");
-        QTest::newRow("numbers that do not count with the pages stay")
-            << std::vector<QStringList>{{"Глава", "3"}, {"Глава", "1"}, {"Конец"}} << QStringLiteral("Глава\n3\nГлава\n1\nКонец");
-        QTest::newRow("a single page keeps its number")
-            << std::vector<QStringList>{{"Сонет", "1"}} << QStringLiteral("Сонет\n1");
-        QTest::newRow("a word hyphenated at a line end")
-            << std::vector<QStringList>{{"тает. Без-", "ветрие, теплынь…"}} << QStringLiteral("тает. Безветрие, теплынь…");
+        QTest::newRow("a paragraph's lines joined, a gap parts paragraphs")
+            << Pages({{{kLeft, 100, "Первая строка абзаца"}, {kLeft, 113, "его вторая строка."}, {kLeft, 131, "Следующий абзац."},
+                       {kLeft, 144, "И его конец."}}})
+            << QStringLiteral("Первая строка абзаца его вторая строка.\nСледующий абзац. И его конец.");
+        QTest::newRow("a heading apart, an indent starts a paragraph")
+            << Pages({{{kLeft, 80, "Глава", 16}, {kLeft, 100, "Текст главы идёт здесь"}, {kLeft + 20, 113, "Новый абзац"}}})
+            << QStringLiteral("Глава\nТекст главы идёт здесь\nНовый абзац");
+        QTest::newRow("without gaps a short line ending a sentence ends its paragraph")
+            << Pages({{{kLeft, 100, "строка во всю ширину колонки"}, {kLeft, 113, "конец."}, {kLeft, 126, "Дальше т. е."},
+                       {kLeft, 139, "строка во всю ширину колонки"}}})
+            << QStringLiteral("строка во всю ширину колонки конец.\nДальше т. е.\nстрока во всю ширину колонки");
+        QTest::newRow("running header and page numbers go, the paragraph goes on over the page")
+            << Pages({{{kLeft, 40, "Рассказы 1"}, {kLeft, 100, "текст первой страницы,"}, {kLeft, 750, "1"}},
+                      {{kLeft, 40, "Рассказы 2"}, {kLeft, 100, "который продолжается."}, {kLeft, 750, "2"}}})
+            << QStringLiteral("текст первой страницы, который продолжается.");
+        QTest::newRow("a single page keeps its number, numbers not counting with the pages stay")
+            << Pages({{{kLeft, 100, "Сонет"}, {kLeft, 750, "1"}}}) << QStringLiteral("Сонет\n1");
+        QTest::newRow("note marks as [n], the notes after the text")
+            << Pages({{{kLeft, 100, "читал газету ^1 и журнал ^2"}, {kLeft, 700, "1 Вечерняя."}, {kLeft, 713, "2Утренний"},
+                       {kLeft, 726, "журнал."}}})
+            << QStringLiteral("читал газету[1] и журнал[2]\n\n[1] Вечерняя.\n[2] Утренний журнал.");
+        QTest::newRow("two columns one after the other")
+            << Pages({{{kLeft, 100, "левая колонка строка"}, {kLeft, 113, "левая колонка конец"}, {300, 100, "правая колонка строка."},
+                       {300, 118, "Второй абзац."}}})
+            << QStringLiteral("левая колонка строка левая колонка конец правая колонка строка.\nВторой абзац.");
+        QTest::newRow("hyphenated words: joined, a particle's kept, before a capital and after a digit kept")
+            << Pages({{{kLeft, 100, "тает. Без-"}, {kLeft, 113, "ветрие, кто-"}, {kLeft, 126, "нибудь Москва-"},
+                       {kLeft, 139, "Река 1941-"}, {kLeft, 152, "го года"}}})
+            << QStringLiteral("тает. Безветрие, кто-нибудь Москва-Река 1941-го года");
         QTest::newRow("a word hyphenated across a page break and its number")
-            << std::vector<QStringList>{{"пухом на го-", "5"}, {"лове. Он упал", "6"}} << QStringLiteral("пухом на голове. Он упал");
-        QTest::newRow("a particle keeps its hyphen")
-            << std::vector<QStringList>{{"кто-", "нибудь пришёл"}} << QStringLiteral("кто-нибудь пришёл");
-        QTest::newRow("no join before a capital, a blank line or after a digit")
-            << std::vector<QStringList>{{"Москва-", "Река", "слово-", "", "дальше 1941-", "года"}}
-            << QStringLiteral("Москва-\nРека\nслово-\n\nдальше 1941-\nгода");
+            << Pages({{{kLeft, 100, "пухом на го-"}, {kLeft, 750, "5"}}, {{kLeft, 100, "лове. Он упал"}, {kLeft, 750, "6"}}})
+            << QStringLiteral("пухом на голове. Он упал");
     }
-    void pdfPages()
+    void pdfParagraphs()
     {
-        QFETCH(std::vector<QStringList>, pages);
+        QFETCH(std::vector<PdfPage>, pages);
         QFETCH(QString, text);
-        QCOMPARE(JoinPages(pages), text);
+        QCOMPARE(PdfParagraphText(pages), text);
     }
 };
 
