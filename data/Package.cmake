@@ -23,7 +23,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://lektavo.org/)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "gstreamer1.0-plugins-base, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "gstreamer1.0-plugins-base, qt6-translations-l10n, hunspell-ru, hunspell-en-us")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
   "speech-dispatcher, speech-dispatcher-espeak-ng, speech-dispatcher-festival, festvox-ru, libreoffice-writer-nogui | libreoffice-writer, fonts-dejavu-core, wl-clipboard")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "speech-dispatcher-flite")

@@ -19,6 +19,7 @@ lektavo_test(tst_BadDocuments ${documents_tests}/tst_BadDocuments.cpp
   LIBS lektavo_documents lektavo_document_samples TIMEOUT 300)
 lektavo_test(tst_LibreOfficeConverter ${documents_tests}/tst_LibreOfficeConverter.cpp
   LIBS lektavo_documents lektavo_document_samples TIMEOUT 300)
+lektavo_test(tst_HyphenDictionary ${documents_tests}/tst_HyphenDictionary.cpp LIBS lektavo_documents)
 lektavo_test(tst_DocumentThread ${documents_tests}/tst_DocumentThread.cpp LIBS lektavo_documents)
 
 # The encoding detection's and the built-in converters' fuzz target: one program, the converter
@@ -29,12 +30,15 @@ if(LEKTAVO_FUZZER_WORKS)
   set(fuzz_documents_sources ${documents_tests}/fuzz_documents.cpp ${fuzzed}/TextDecoding.cpp
     ${fuzzed}/ParagraphWriter.cpp ${fuzzed}/ListMarks.cpp ${fuzzed}/XmlWalk.cpp ${fuzzed}/ZipArchive.cpp
     ${fuzzed}/HtmlConverter.cpp ${fuzzed}/Fb2Converter.cpp ${fuzzed}/EpubConverter.cpp
-    ${fuzzed}/DocxConverter.cpp ${fuzzed}/OdtConverter.cpp ${fuzzed}/PdfConverter.cpp ${fuzzed}/PdfParagraphs.cpp)
+    ${fuzzed}/DocxConverter.cpp ${fuzzed}/OdtConverter.cpp ${fuzzed}/PdfConverter.cpp ${fuzzed}/PdfParagraphs.cpp
+    ${fuzzed}/HyphenDictionary.cpp)
   file(GLOB fuzz_documents_headers CONFIGURE_DEPENDS ${fuzzed}/*.h)
   lektavo_fuzz(fuzz_documents OWN_RUNS
     SOURCES ${fuzz_documents_sources} DEPENDS ${fuzz_documents_headers}
     INCLUDES ${LIBXML_INCLUDE_DIRS} ${POPPLER_INCLUDE_DIRS} ${LIBZIP_INCLUDE_DIRS} ${RCD_INCLUDE_DIRS}
-    LINK ${LIBZIP_LINK_LIBRARIES} ${LIBXML_LINK_LIBRARIES} ${POPPLER_LINK_LIBRARIES} ${RCD_LINK_LIBRARIES})
+      ${HUNSPELL_INCLUDE_DIRS}
+    LINK ${LIBZIP_LINK_LIBRARIES} ${LIBXML_LINK_LIBRARIES} ${POPPLER_LINK_LIBRARIES} ${RCD_LINK_LIBRARIES}
+      ${HUNSPELL_LINK_LIBRARIES})
   # The PDF paragraph builder over any layout of words, as poppler hands them over.
   lektavo_fuzz(fuzz_pdf_paragraphs MAX_LEN 4096
     SOURCES ${documents_tests}/fuzz_pdf_paragraphs.cpp ${fuzzed}/PdfParagraphs.cpp ${fuzzed}/ParagraphWriter.cpp

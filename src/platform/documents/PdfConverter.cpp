@@ -1,5 +1,6 @@
 #include "PdfConverter.h"
 #include "DocumentLimits.h"
+#include "HyphenDictionary.h"
 #include "PdfParagraphs.h"
 #include <memory>
 #include <mutex>
@@ -54,5 +55,7 @@ std::optional<QString> PdfToText(QByteArrayView bytes, const std::stop_token &st
     }
     if (length > kMaxTextLength)
         return std::nullopt;
-    return PdfParagraphText(pages);
+    return PdfParagraphText(pages, [](QStringView head, QStringView tail) {
+        return HyphenDictionary::Installed().KeepsHyphen(head, tail);
+    });
 }
