@@ -370,9 +370,17 @@ private:
             && kSentenceEnds.contains(line.text.back());
     }
 
+    // Set apart from both edges of its column, as a heading in the body's font is.
+    bool IsCentred(const Line &line) const
+    {
+        const Flow &flow = flows[size_t(line.flow)];
+        const double indent = kIndentEms * line.size;
+        return line.left > flow.left + indent && line.right < flow.right - indent;
+    }
+
     bool StartsParagraph(const Line &above, const Line &line) const
     {
-        if (!Alike(above.size, line.size))
+        if (!Alike(above.size, line.size) || IsCentred(above) || IsCentred(line))
             return true;
         const double indent = kIndentEms * line.size;
         if (line.flowStart)

@@ -289,6 +289,9 @@ private slots:
         QTest::newRow("a heading apart, an indent starts a paragraph")
             << Pages({{{kLeft, 80, "Глава", 16}, {kLeft, 100, "Текст главы идёт здесь"}, {kLeft + 20, 113, "Новый абзац"}}})
             << QStringLiteral("Глава\nТекст главы идёт здесь\nНовый абзац");
+        QTest::newRow("a centred heading in the body's size stands alone")
+            << Pages({{{kLeft, 100, "строка во всю ширину колонки"}, {kLeft + 40, 113, "Глава 2"}, {kLeft, 126, "её строка"}}})
+            << QStringLiteral("строка во всю ширину колонки\nГлава 2\nеё строка");
         QTest::newRow("without gaps a short line ending a sentence ends its paragraph")
             << Pages({{{kLeft, 100, "строка во всю ширину колонки"}, {kLeft, 113, "конец."}, {kLeft, 126, "Дальше т. е."},
                        {kLeft, 139, "строка во всю ширину колонки"}}})
