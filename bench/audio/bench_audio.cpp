@@ -2,8 +2,8 @@
 // work for the 3 MB book's first 100 000 characters, and the process's peak memory after that and
 // after an export three times as long, which stays as low when the audio is streamed to the file.
 #include "../BenchSupport.h"
-#include "platform/audio/EmbeddedRenderer.h"
 #include "platform/audio/SndfileAudioFiles.h"
+#include "platform/speech/SpeechSystem.h"
 #include "workspace/AudioExport.h"
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -29,7 +29,7 @@ RenderVoice Embedded(const QString &name, int languageId)
 }
 
 // The seconds of audio written, or a negative value when the export failed.
-double ExportSeconds(const QString &text, const QString &path)
+double ExportSeconds(SpeechRenderer &renderer, const QString &text, const QString &path)
 {
     ExportRequest request;
     request.text = text;
@@ -38,7 +38,6 @@ double ExportSeconds(const QString &text, const QString &path)
     request.encoder = QStringLiteral("Lektavo");
     request.foreign = Embedded(QStringLiteral("English (America)"), 1033);
     request.russian = Embedded(QStringLiteral("Russian"), 1049);
-    EmbeddedRenderer renderer;
     SndfileAudioFiles files;
     const std::atomic_bool cancelled = false;
     try {
@@ -70,16 +69,18 @@ int main(int argc, char **argv)
     const auto book = ReadBook();
     if (!book)
         return 1;
+    SpeechSystem speech;
+    const std::unique_ptr<SpeechRenderer> renderer = speech.NewRenderer();
     QTemporaryDir folder;
     QElapsedTimer elapsed;
     elapsed.start();
-    const double seconds = ExportSeconds(book->left(RateCharacters), folder.filePath("rate.flac"));
+    const double seconds = ExportSeconds(*renderer, book->left(RateCharacters), folder.filePath("rate.flac"));
     const double work = double(elapsed.nsecsElapsed()) / 1e9;
     if (seconds < 0)
         return 1;
     std::printf("BENCH export_rate_embedded %.0f x\n", seconds / work);
     std::printf("BENCH export_peak_rss_100k %.1f MB\n", PeakMegabytes());
-    if (ExportSeconds(book->left(LongCharacters), folder.filePath("long.flac")) < 0)
+    if (ExportSeconds(*renderer, book->left(LongCharacters), folder.filePath("long.flac")) < 0)
         return 1;
     std::printf("BENCH export_peak_rss %.1f MB\n", PeakMegabytes());
     return 0;

@@ -9,6 +9,7 @@
 #include "app/TLektavo.h"
 #include "platform/TextArea.h"
 #include "platform/speech/SpeechEngine.h"
+#include "platform/speech/SpeechSystem.h"
 #include "reading/ReadingController.h"
 #include "testsupport/Named.h"
 #include "testsupport/ObservedEngine.h"
@@ -46,9 +47,10 @@ void RunEventsFor(int ms)
 }
 
 struct Bench {
+    SpeechSystem speech;
     std::vector<Clock::time_point> ends;  // each voice's report of a spoken sentence
     QTemporaryDir folder;
-    TLektavo window{{}, folder.path() + '/', {HeardEngine(), HeardEngine()}};
+    TLektavo window{{}, folder.path() + '/', {HeardEngine(), HeardEngine(), speech.NewRenderer()}};
     ReadingController &reading = window.Reading();
 
     Bench()
@@ -60,8 +62,7 @@ struct Bench {
 
     std::unique_ptr<TDirectSS> HeardEngine()
     {
-        return std::make_unique<ObservedEngine>(std::make_unique<SpeechEngine>(),
-                                                [this] { ends.push_back(Clock::now()); });
+        return std::make_unique<ObservedEngine>(speech.NewEngine(), [this] { ends.push_back(Clock::now()); });
     }
 
     void StartFromTheTop()

@@ -10,6 +10,7 @@
 // from the first loud sample of each word to OnWord telling it. End late: from the last loud
 // sample of a sentence to OnAudioStop telling its end.
 #include "platform/speech/SpeechEngine.h"
+#include "platform/speech/SpeechSystem.h"
 #include "../SoundMeasures.h"
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -30,15 +31,13 @@ const QString LongSentence = "This sentence is long enough to be paused in the m
                              "it goes on from the word where it was held, to its very end.";
 const QString Colours = "Red, green, blue, yellow, black, white.";
 
-int FindVoice(SpeechEngine &engine, SpeechVoice::Backend backend, const QString &product,
+int FindVoice(const QList<SpeechVoice> &voices, SpeechVoice::Backend backend, const QString &product,
               int languageId)
 {
-    const QList<SpeechVoice> &voices = InstalledVoices();
     for (int i = 0; i < voices.size(); ++i)
         if (voices[i].backend == backend && voices[i].languageId == languageId
             && (product.isEmpty() || voices[i].productName == product))
             return i + 1;
-    Q_UNUSED(engine);
     return 0;
 }
 
@@ -179,20 +178,20 @@ double WordMarkLag(MonitorRecorder &recorder, SpeechEngine &engine)
     return Median(lags);
 }
 
-void Measure(MonitorRecorder &recorder, const char *name, int engineNumber)
+void Measure(MonitorRecorder &recorder, SpeechSystem &speech, const char *name, int engineNumber)
 {
     if (engineNumber == 0) {
         std::fprintf(stderr, "no voice for %s\n", name);
         return;
     }
-    SpeechEngine engine;
-    engine.Select(engineNumber);
-    std::printf("BENCH first_sound_%s %.1f ms\n", name, FirstSound(recorder, engine));
-    std::printf("BENCH gap_%s %.1f ms\n", name, Gap(recorder, engine));
-    std::printf("BENCH word_mark_lag_%s %.1f ms\n", name, WordMarkLag(recorder, engine));
-    std::printf("BENCH end_late_%s %.1f ms\n", name, EndLate(recorder, engine));
-    if (InstalledVoices()[engineNumber - 1].backend == SpeechVoice::Backend::Service)
-        std::printf("BENCH resume_%s_repeat %.1f ms\n", name, ResumeRepeat(recorder, engine));
+    const std::unique_ptr<SpeechEngine> engine = speech.NewEngine();
+    engine->Select(engineNumber);
+    std::printf("BENCH first_sound_%s %.1f ms\n", name, FirstSound(recorder, *engine));
+    std::printf("BENCH gap_%s %.1f ms\n", name, Gap(recorder, *engine));
+    std::printf("BENCH word_mark_lag_%s %.1f ms\n", name, WordMarkLag(recorder, *engine));
+    std::printf("BENCH end_late_%s %.1f ms\n", name, EndLate(recorder, *engine));
+    if (speech.Voices()[engineNumber - 1].backend == SpeechVoice::Backend::Service)
+        std::printf("BENCH resume_%s_repeat %.1f ms\n", name, ResumeRepeat(recorder, *engine));
     std::fflush(stdout);
 }
 
@@ -206,9 +205,9 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "the null sink's monitor cannot be recorded\n");
         return 1;
     }
-    SpeechEngine probe;
-    Measure(recorder, "embedded", FindVoice(probe, SpeechVoice::Backend::Embedded, {}, 1033));
-    Measure(recorder, "speechd",
-            FindVoice(probe, SpeechVoice::Backend::Service, "espeak-ng", 1033));
+    SpeechSystem speech;
+    Measure(recorder, speech, "embedded", FindVoice(speech.Voices(), SpeechVoice::Backend::Embedded, {}, 1033));
+    Measure(recorder, speech, "speechd",
+            FindVoice(speech.Voices(), SpeechVoice::Backend::Service, "espeak-ng", 1033));
     return 0;
 }

@@ -2,6 +2,7 @@
 // process: the parent notes the monotonic clock before starting it, the child prints the monotonic
 // clock when its main window is first painted, and quits.
 #include "app/Application.h"
+#include "platform/speech/SpeechSystem.h"
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -20,7 +21,8 @@ static double MonotonicMs()
 static int RunChild(int argc, char *argv[], const QString &folder)
 {
     LektavoApplication app(argc, argv);
-    StartupEnvironment environment = DefaultStartupEnvironment({});
+    SpeechSystem speech;
+    StartupEnvironment environment = DefaultStartupEnvironment({}, speech);
     environment.socketPath = folder + "/socket";
     environment.programFolder = [folder] { return folder + '/'; };
     environment.mainWindowShown = [](QWidget *) {

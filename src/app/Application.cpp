@@ -4,6 +4,7 @@
 #include "app/TLektavo.h"
 #include "platform/Guarded.h"
 #include "platform/speech/SpeechEngine.h"
+#include "platform/speech/SpeechSystem.h"
 #include "platform/system/ProgramFolder.h"
 #include "platform/system/SingleInstance.h"
 #include <QDir>
@@ -161,19 +162,22 @@ int StartLektavo(const StartupEnvironment &environment)
     return QApplication::exec();
 }
 
-StartupEnvironment DefaultStartupEnvironment(const QStringList &arguments)
+StartupEnvironment DefaultStartupEnvironment(const QStringList &arguments, SpeechSystem &speech)
 {
     StartupEnvironment environment;
     environment.arguments = arguments.mid(1, 1);
     environment.socketPath = SingleInstance::DefaultSocketPath();
     environment.programFolder = [] { return ProgramFolder(); };
-    environment.speechAvailable = SpeechAvailable;
-    environment.voiceEngines = [] { return VoiceEngines{std::make_unique<SpeechEngine>(), std::make_unique<SpeechEngine>()}; };
+    environment.speechAvailable = [&speech] { return speech.Available(); };
+    environment.voiceEngines = [&speech] {
+        return VoiceEngines{speech.NewEngine(), speech.NewEngine(), speech.NewRenderer()};
+    };
     return environment;
 }
 
 int RunLektavo(int argc, char *argv[])
 {
     LektavoApplication app(argc, argv);
-    return StartLektavo(DefaultStartupEnvironment(app.arguments()));
+    SpeechSystem speech;
+    return StartLektavo(DefaultStartupEnvironment(app.arguments(), speech));
 }

@@ -6,7 +6,7 @@
 
 SaveAsAudio::SaveAsAudio(const Parts &parts)
     : view(parts.window),
-      commands(parts.re1, view, renderer, files, std::make_unique<ThreadTask>(),
+      commands(parts.re1, view, parts.renderer, files, std::make_unique<ThreadTask>(),
                AudioExportCommands::Reading{
                    [&foreign = parts.foreignVoice] { return VoiceToRender(foreign, EnglishLanguageId); },
                    [&russian = parts.russianVoice] { return VoiceToRender(russian, RussianLanguageId); },

@@ -1,6 +1,5 @@
 #pragma once
 #include "app/AudioExportWindow.h"
-#include "platform/audio/EmbeddedRenderer.h"
 #include "platform/audio/SndfileAudioFiles.h"
 #include "workspace/AudioExportCommands.h"
 
@@ -8,8 +7,8 @@ class ReadingController;
 class TextArea;
 class VoicePanel;
 
-// "Сохранить как аудио...": the export of the reading with its dialogs, rendered by the embedded
-// voices and written through libsndfile.
+// "Сохранить как аудио...": the export of the reading with its dialogs, rendered by the renderer
+// the start-up made (the embedded voices) and written through libsndfile.
 class SaveAsAudio {
 public:
     struct Parts {
@@ -18,6 +17,7 @@ public:
         const VoicePanel &foreignVoice, &russianVoice;
         const ReadingController &reading;  // CbLangApart and UpDown1
         std::function<QString()> documentPath;
+        SpeechRenderer &renderer;
     };
 
     explicit SaveAsAudio(const Parts &parts);
@@ -25,7 +25,6 @@ public:
     AudioExportCommands &Commands() { return commands; }
 
 private:
-    EmbeddedRenderer renderer;
     SndfileAudioFiles files;
     AudioExportWindow view;
     AudioExportCommands commands;

@@ -56,7 +56,8 @@ TLektavo::TLektavo(QStringList arguments, QString programFolder, VoiceEngines en
                    std::unique_ptr<OptionsStore> options)
     : arguments(std::move(arguments)), splash(splash), settings(programFolder), options(std::move(options)),
       foreignVoice(std::move(engines.foreign), NamedTimer("Sound1.Timer1")),
-      russianVoice(std::move(engines.russian), NamedTimer("Sound2.Timer1")), commands(this)
+      russianVoice(std::move(engines.russian), NamedTimer("Sound2.Timer1")),
+      exportRenderer(std::move(engines.renderer)), commands(this)
 {
     setObjectName("Lektavo");
     setWindowTitle(QString::fromUtf8(Caption));
@@ -167,7 +168,7 @@ void TLektavo::BuildDocuments()
     rules->UseDocuments(*documents);
     audioExport = std::make_unique<SaveAsAudio>(SaveAsAudio::Parts{
         this, *re1Area, foreignVoice.Panel(), russianVoice.Panel(), reading->Controller(),
-        [this] { return documents->LastFileName(); }});
+        [this] { return documents->LastFileName(); }, *exportRenderer});
     setAcceptDrops(true);
 }
 

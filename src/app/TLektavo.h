@@ -111,6 +111,7 @@ private:
     std::unique_ptr<OptionsStore> options;
     TextEventGate textEvents;
     VoiceChannel foreignVoice, russianVoice;  // Sound1 and Sound2
+    std::unique_ptr<SpeechRenderer> exportRenderer;  // "Сохранить как аудио..." renders with it
 
     QTabWidget *PageControl1 = nullptr;
     QWidget *TsSound = nullptr;

@@ -1,14 +1,16 @@
 #pragma once
+#include "platform/SpeechRendering.h"
 #include "platform/TDirectSS.h"
 #include "platform/Timer.h"
 #include "voices/VoicePanel.h"
 #include <memory>
 
-// The speech engines of a run, one per language, as the start-up creates them (tests hand in
-// scripted ones).
+// The speech engines of a run, one per language, and the export's renderer, as the start-up
+// creates them (tests hand in scripted ones).
 struct VoiceEngines {
     std::unique_ptr<TDirectSS> foreign;  // English and every Latin-script piece
     std::unique_ptr<TDirectSS> russian;
+    std::unique_ptr<SpeechRenderer> renderer;
 };
 
 // One language's voice: its speech engine and the voice panel that keeps the engine's voice,

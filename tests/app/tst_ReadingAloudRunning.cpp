@@ -24,10 +24,10 @@ struct Utterance {
     Clock::time_point end;
 };
 
-// The main window with the embedded voices; every end of speech is noted on its way from an
-// engine to the reading.
+// The main window with the embedded voices of speech, which outlives it; every end of speech is
+// noted on its way from an engine to the reading.
 struct RunningWindow {
-    RunningWindow()
+    explicit RunningWindow(SpeechSystem &speech) : speech(speech)
     {
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -35,7 +35,7 @@ struct RunningWindow {
 
     std::unique_ptr<TDirectSS> HeardEngine(const QString &voice)
     {
-        return std::make_unique<ObservedEngine>(std::make_unique<SpeechEngine>(), [this, voice] {
+        return std::make_unique<ObservedEngine>(speech.NewEngine(), [this, voice] {
             utterances.append({voice, ColouredPiece(), Clock::now()});
         });
     }
@@ -54,15 +54,19 @@ struct RunningWindow {
         return QTest::qWaitFor([this] { return !window.Reading().ReadingActive(); }, timeoutMs);
     }
 
+    SpeechSystem &speech;
     QList<Utterance> utterances;
     QTemporaryDir folder;
-    TLektavo window{{}, folder.path() + '/', {HeardEngine("Sound1"), HeardEngine("Sound2")}};
+    TLektavo window{{}, folder.path() + '/',
+                    {HeardEngine("Sound1"), HeardEngine("Sound2"), speech.NewRenderer()}};
 };
 
 } // namespace
 
 class TestReadingAloudRunning : public QObject {
     Q_OBJECT
+
+    SpeechSystem speech;
 
 private slots:
     void initTestCase()
@@ -72,7 +76,7 @@ private slots:
 
     void readsThreeSentencesOnTheirVoicesWithTheExtraPause()
     {
-        RunningWindow w;
+        RunningWindow w(speech);
         MonitorRecorder recorder;
         QVERIFY(recorder.WaitUntilRecording());
         Named<QPlainTextEdit>(w.window, "Re1")->setPlainText("Привет всем. Hello world. Пока.");
@@ -111,7 +115,7 @@ private slots:
 
     void aTextCopiedInAnotherProgramIsReadByItself()
     {
-        RunningWindow w;
+        RunningWindow w(speech);
         MonitorRecorder recorder;
         QVERIFY(recorder.WaitUntilRecording());
         Named<QRadioButton>(w.window, "RgLangsItem0")->setChecked(true);

@@ -2,6 +2,7 @@
 #include "app/Dialogs.h"
 #include "app/TLektavo.h"
 #include "platform/TextArea.h"
+#include "platform/speech/SpeechSystem.h"
 #include "testsupport/Named.h"
 #include "testsupport/ScriptedVoices.h"
 #include "testsupport/app/AnsweredMessages.h"
@@ -14,10 +15,17 @@
 
 namespace {
 
+VoiceEngines RenderedByEmbeddedVoices(SpeechSystem &speech)
+{
+    VoiceEngines engines = ScriptedVoices().Take();
+    engines.renderer = speech.NewRenderer();
+    return engines;
+}
+
 // The window with scripted voices, its file dialog and parts dialog answered by the test; the
-// embedded voices render in the scripted voices' place.
+// embedded voices of speech render in the scripted voices' place.
 struct Window {
-    Window()
+    explicit Window(SpeechSystem &speech) : speech(speech)
     {
         window.Text().SetText(QStringLiteral("Это проверка. This is a test. ").repeated(sentences));
     }
@@ -25,9 +33,10 @@ struct Window {
     QDialog *Progress() { return window.findChild<QDialog *>("DlgAudioProgress"); }
     QStringList AudioFiles() const { return QDir(audio.path()).entryList(QDir::Files | QDir::Hidden); }
 
+    SpeechSystem &speech;
     int sentences = 2;
     QTemporaryDir folder, audio;
-    TLektavo window{{}, folder.path() + '/', ScriptedVoices().Take()};
+    TLektavo window{{}, folder.path() + '/', RenderedByEmbeddedVoices(speech)};
     QStringList notices;
     Answering<decltype(Dialogs::SaveFileHook)> file{
         Dialogs::SaveFileHook,
@@ -43,10 +52,13 @@ struct Window {
 
 class TestSaveAsAudioWindow : public QObject {
     Q_OBJECT
+
+    SpeechSystem speech;
+
 private slots:
     void theCommandWritesTheFileBehindAProgressDialog()
     {
-        Window w;
+        Window w(speech);
         w.window.Command("SaveAsAudio1Click")->trigger();
         QCOMPARE(w.notices.size(), 2);  // the scripted voices cannot render into a file
         QVERIFY(w.Progress());
@@ -57,7 +69,7 @@ private slots:
 
     void cancelLeavesNoFile()
     {
-        Window w;
+        Window w(speech);
         w.sentences = 2000;
         w.window.Text().SetText(QStringLiteral("Это проверка. This is a test. ").repeated(w.sentences));
         w.window.Command("SaveAsAudio1Click")->trigger();

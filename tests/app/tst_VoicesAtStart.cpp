@@ -14,17 +14,19 @@
 class TestVoicesAtStart : public QObject {
     Q_OBJECT
 
+    SpeechSystem speech;
     int foreignEnds = 0, russianEnds = 0;
 
     VoiceEngines HeardEngines()
     {
-        return {std::make_unique<ObservedEngine>(std::make_unique<SpeechEngine>(), [this] { ++foreignEnds; }),
-                std::make_unique<ObservedEngine>(std::make_unique<SpeechEngine>(), [this] { ++russianEnds; })};
+        return {std::make_unique<ObservedEngine>(speech.NewEngine(), [this] { ++foreignEnds; }),
+                std::make_unique<ObservedEngine>(speech.NewEngine(), [this] { ++russianEnds; }),
+                speech.NewRenderer()};
     }
 
-    static const SpeechVoice &ChosenVoice(const VoicePanel &panel)
+    const SpeechVoice &ChosenVoice(const VoicePanel &panel)
     {
-        return InstalledVoices().at(panel.Number() - 1);
+        return speech.Voices().at(panel.Number() - 1);
     }
 
     static QString Shown(TLektavo &window, const char *sound)
@@ -50,7 +52,7 @@ private slots:
     {
         QTemporaryDir folder;
         TLektavo window({}, folder.path() + '/', HeardEngines());
-        for (const SpeechVoice &voice : InstalledVoices())
+        for (const SpeechVoice &voice : speech.Voices())
             QCOMPARE(voice.backend, SpeechVoice::Backend::Embedded);
 
         QVERIFY(window.ForeignVoice().Number() > 0);

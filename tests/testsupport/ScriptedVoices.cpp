@@ -1,4 +1,5 @@
 #include "testsupport/ScriptedVoices.h"
+#include "testsupport/ScriptedRenderer.h"
 
 ScriptedVoices::ScriptedVoices()
 {
@@ -9,5 +10,5 @@ ScriptedVoices::ScriptedVoices()
     foreignEngine->Voices = russianEngine->Voices = voices;
     foreign = foreignEngine.get();
     russian = russianEngine.get();
-    engines = {std::move(foreignEngine), std::move(russianEngine)};
+    engines = {std::move(foreignEngine), std::move(russianEngine), std::make_unique<ScriptedRenderer>()};
 }

@@ -2,8 +2,9 @@
 #include "testsupport/ScriptedEngine.h"
 #include "voices/VoiceChannel.h"
 
-// Scripted engines for the main window's two voices, each with English and Russian voices. The
-// test keeps the pointers to drive them after handing the engines to the window.
+// Scripted engines for the main window's two voices, each with English and Russian voices, and a
+// scripted renderer for the export. The test keeps the pointers to drive the engines after handing
+// them to the window.
 struct ScriptedVoices {
     ScriptedVoices();
     VoiceEngines Take() { return std::move(engines); }

@@ -26,7 +26,8 @@ int ValueOn(const SpeechEngine::Scale &scale, bool itself, int value, int positi
     return std::clamp(itself ? value : EngineValue(scale.min, scale.max, position), scale.min, scale.max);
 }
 
-std::vector<short> Synthesize(const SpeechVoice &voice, const QString &text, int rate, int pitch)
+std::vector<short> Synthesize(EspeakSynthesizer &synthesizer, const SpeechVoice &voice, const QString &text,
+                              int rate, int pitch)
 {
     auto synthesis = std::make_shared<Synthesis>();
     EspeakSynthesizer::Job job;
@@ -43,7 +44,7 @@ std::vector<short> Synthesize(const SpeechVoice &voice, const QString &text, int
         synthesis->ok = ok;
         synthesis->done.notify_all();
     };
-    EspeakSynthesizer::Instance().Synthesize(std::move(job));
+    synthesizer.Synthesize(std::move(job));
     std::unique_lock lock(synthesis->mutex);
     synthesis->done.wait(lock, [&] { return synthesis->ok.has_value(); });
     if (!*synthesis->ok)
@@ -53,31 +54,28 @@ std::vector<short> Synthesize(const SpeechVoice &voice, const QString &text, int
 
 } // namespace
 
-const QList<SpeechVoice> &EmbeddedRenderer::Voices() const
+EmbeddedRenderer::EmbeddedRenderer(EspeakSynthesizer &synthesizer)
+    : synthesizer(synthesizer), voices(EmbeddedVoiceList(synthesizer.Voices()))
 {
-    std::call_once(listed, [this] { voices = EmbeddedVoiceList(EspeakSynthesizer::Instance().Voices()); });
-    return voices;
 }
 
 int EmbeddedRenderer::SampleRate() const
 {
-    return EspeakSynthesizer::Instance().SampleRate();
+    return synthesizer.SampleRate();
 }
 
 const SpeechVoice *EmbeddedRenderer::OfLanguage(int languageId) const
 {
-    const QList<SpeechVoice> &all = Voices();
-    const auto found = std::find_if(all.begin(), all.end(),
+    const auto found = std::find_if(voices.begin(), voices.end(),
                                     [&](const SpeechVoice &v) { return v.languageId == languageId; });
-    return found == all.end() ? nullptr : &*found;
+    return found == voices.end() ? nullptr : &*found;
 }
 
 const SpeechVoice *EmbeddedRenderer::Rendering(const RenderVoice &voice) const
 {
-    const QList<SpeechVoice> &all = Voices();
-    const auto itself = std::find_if(all.begin(), all.end(),
+    const auto itself = std::find_if(voices.begin(), voices.end(),
                                      [&](const SpeechVoice &v) { return v.modeName == voice.modeName; });
-    if (itself != all.end())
+    if (itself != voices.end())
         return &*itself;
     if (const SpeechVoice *sameLanguage = OfLanguage(voice.languageId))
         return sameLanguage;
@@ -93,14 +91,14 @@ QString EmbeddedRenderer::StandIn(const RenderVoice &voice) const
 void EmbeddedRenderer::Render(const RenderVoice &voice, const QString &text, const Samples &samples)
 {
     const SpeechVoice *rendering = Rendering(voice);
-    if (!rendering || !EspeakSynthesizer::Instance().Available())
+    if (!rendering || !synthesizer.Available())
         throw SpeechError("no embedded voice speaks the language of " + voice.modeName.toStdString());
     const bool itself = rendering->modeName == voice.modeName;
     const SpeechEngine::Scales &scales = SpeechEngine::ScalesOf(SpeechVoice::Backend::Embedded);
     const int volume = ValueOn(scales.volume, itself, voice.volume, voice.volumePosition);
     const float gain = float(volume - scales.volume.min) / float(scales.volume.max - scales.volume.min);
     const std::vector<short> spoken =
-        Synthesize(*rendering, text, ValueOn(scales.speed, itself, voice.speed, voice.speedPosition),
+        Synthesize(synthesizer, *rendering, text, ValueOn(scales.speed, itself, voice.speed, voice.speedPosition),
                    ValueOn(scales.pitch, itself, voice.pitch, voice.pitchPosition));
 
     SilenceTrimmer trimmer = SilenceTrimmer::ForUtterance(SampleRate());

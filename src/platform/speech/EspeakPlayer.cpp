@@ -48,8 +48,8 @@ private:
 
 }  // namespace
 
-EspeakPlayer::EspeakPlayer()
-    : output_(new AudioOutput(EspeakSynthesizer::Instance().SampleRate())), cancelled_(NewFlag())
+EspeakPlayer::EspeakPlayer(EspeakSynthesizer &synthesizer)
+    : synthesizer_(synthesizer), output_(new AudioOutput(synthesizer.SampleRate())), cancelled_(NewFlag())
 {
     connect(output_, &AudioOutput::Drained, this, &EspeakPlayer::OnDrained);
     connect(output_, &AudioOutput::Failed, this, &EspeakPlayer::OnFailed);
@@ -58,7 +58,7 @@ EspeakPlayer::EspeakPlayer()
 
 EspeakPlayer::~EspeakPlayer()
 {
-    EspeakSynthesizer::Instance().CancelAndWait(cancelled_);
+    synthesizer_.CancelAndWait(cancelled_);
     output_->Dispose();
 }
 
@@ -73,7 +73,7 @@ int EspeakPlayer::EspeakRate(int rate, const QString &language)
 void EspeakPlayer::Speak(const QByteArray &voice, const QString &language, const QString &text,
                          int rate, int pitch)
 {
-    if (!EspeakSynthesizer::Instance().Available())
+    if (!synthesizer_.Available())
         throw SpeechError("the espeak-ng library or its data is missing");
     if (!failure_.isEmpty()) {
         const QString failure = failure_;
@@ -94,8 +94,7 @@ void EspeakPlayer::StartNext()
     current_ = next.id;
     output_->Begin(next.id);
 
-    auto &synthesizer = EspeakSynthesizer::Instance();
-    auto trimmer = std::make_shared<SilenceTrimmer>(SilenceTrimmer::ForUtterance(synthesizer.SampleRate()));
+    auto trimmer = std::make_shared<SilenceTrimmer>(SilenceTrimmer::ForUtterance(synthesizer_.SampleRate()));
     AudioOutput *output = output_;
     const quint64 id = next.id;
     auto words = std::make_shared<WordPoints>(output, id);
@@ -122,7 +121,7 @@ void EspeakPlayer::StartNext()
         else
             emit output->Failed(id, "espeak-ng could not speak with this voice", false);
     };
-    synthesizer.Synthesize(std::move(job));
+    synthesizer_.Synthesize(std::move(job));
 }
 
 void EspeakPlayer::OnDrained(quint64 utterance)
@@ -172,7 +171,7 @@ void EspeakPlayer::Reset()
     if (current_ == 0)
         return;
     current_ = 0;
-    EspeakSynthesizer::Instance().CancelAndWait(cancelled_);
+    synthesizer_.CancelAndWait(cancelled_);
     cancelled_ = NewFlag();
     output_->Stop();
 }

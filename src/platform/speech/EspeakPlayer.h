@@ -7,15 +7,16 @@
 #include <memory>
 
 class AudioOutput;
+class EspeakSynthesizer;
 
-// Speaks with the embedded espeak-ng: each utterance is synthesised on the library's worker
+// Speaks with the embedded espeak-ng: each utterance is synthesised on the synthesizer's worker
 // thread, cut of its leading and trailing silence, and played through an AudioOutput of its own.
 // Utterances queue; Finished is raised on this object's thread once after each has been played,
 // WordReached as the sound of each of its words is played.
 class EspeakPlayer : public QObject {
     Q_OBJECT
 public:
-    EspeakPlayer();
+    explicit EspeakPlayer(EspeakSynthesizer &synthesizer);  // which outlives the player
     ~EspeakPlayer() override;
 
     // rate in words per minute, pitch 0..100; throws SpeechError when the last utterance failed
@@ -48,6 +49,7 @@ private:
     void OnReached(quint64 utterance, int position, int length);
     void OnFailed(quint64 utterance, const QString &reason, bool sounded);
 
+    EspeakSynthesizer &synthesizer_;
     AudioOutput *output_;
     std::shared_ptr<std::atomic_bool> cancelled_;
     std::deque<Utterance> waiting_;

@@ -2,10 +2,20 @@
 #include <espeak-ng/speak_lib.h>
 #include <algorithm>
 #include <cstring>
+#include <stdexcept>
 
 namespace {
 
 constexpr int CallbackBufferMs = 20;
+
+// Set while a synthesizer lives: the library's state is global and cannot serve two.
+std::atomic_bool synthesizerAlive = false;
+
+// What the library's callback is handed for the job it synthesises.
+struct Performance {
+    EspeakSynthesizer::Job &job;
+    int sampleRate;
+};
 
 QString MainLanguage(const char *languages)
 {
@@ -15,14 +25,11 @@ QString MainLanguage(const char *languages)
 
 }  // namespace
 
-EspeakSynthesizer &EspeakSynthesizer::Instance()
+EspeakSynthesizer::EspeakSynthesizer()
 {
-    static EspeakSynthesizer instance;
-    return instance;
-}
-
-EspeakSynthesizer::EspeakSynthesizer() : worker_([this] { Run(); })
-{
+    if (synthesizerAlive.exchange(true))
+        throw std::logic_error("a second espeak-ng synthesizer while one is alive");
+    worker_ = std::thread([this] { Run(); });
     std::unique_lock lock(mutex_);
     changed_.wait(lock, [this] { return initialized_; });
 }
@@ -37,6 +44,7 @@ EspeakSynthesizer::~EspeakSynthesizer()
     }
     changed_.notify_all();
     worker_.join();
+    synthesizerAlive = false;
 }
 
 void EspeakSynthesizer::Initialize()
@@ -90,8 +98,9 @@ void EspeakSynthesizer::Perform(Job &job)
         espeak_SetParameter(espeakPITCH, job.pitch, 0);
         espeak_SetParameter(espeakVOLUME, 100, 0);
         const QByteArray text = job.text.toUtf8();
+        Performance performance{job, sampleRate_};
         ok = espeak_Synth(text.constData(), size_t(text.size()) + 1, 0, POS_CHARACTER, 0,
-                          espeakCHARS_UTF8, nullptr, &job) == EE_OK;
+                          espeakCHARS_UTF8, nullptr, &performance) == EE_OK;
     }
     if (!*job.cancelled)
         job.finished(ok);
@@ -100,16 +109,17 @@ void EspeakSynthesizer::Perform(Job &job)
 int EspeakSynthesizer::OnSynthesized(short *samples, int count, void *events)
 {
     auto *event = static_cast<espeak_EVENT *>(events);
-    auto *job = static_cast<Job *>(event->user_data);
-    if (*job->cancelled)
+    auto &performance = *static_cast<Performance *>(event->user_data);
+    Job &job = performance.job;
+    if (*job.cancelled)
         return 1;
-    if (job->word) {
+    if (job.word) {
         for (; event->type != espeakEVENT_LIST_TERMINATED; ++event)
             if (event->type == espeakEVENT_WORD)
-                TellWord(*job, event);
+                TellWord(job, event, performance.sampleRate);
     }
     if (samples && count > 0)
-        job->samples(samples, count);
+        job.samples(samples, count);
     return 0;
 }
 
@@ -118,7 +128,7 @@ int EspeakSynthesizer::OnSynthesized(short *samples, int count, void *events)
 // its first character that is neither a letter nor a digit. Now and then it tells a word at
 // position 0, which is none. A number read as several words ("1987": тысяча девятьсот ...) comes
 // as one word per spoken part, the later ones a character behind: they are the same number.
-void EspeakSynthesizer::TellWord(Job &job, const void *wordEvent)
+void EspeakSynthesizer::TellWord(Job &job, const void *wordEvent, int sampleRate)
 {
     const auto *event = static_cast<const espeak_EVENT *>(wordEvent);
     if (event->text_position < 1)
@@ -144,7 +154,7 @@ void EspeakSynthesizer::TellWord(Job &job, const void *wordEvent)
     }
     job.toldStart = start;
     job.toldEnd = end;
-    const qint64 sample = qint64(event->audio_position) * Instance().SampleRate() / 1000;
+    const qint64 sample = qint64(event->audio_position) * sampleRate / 1000;
     job.word(sample, start, end - start);
 }
 

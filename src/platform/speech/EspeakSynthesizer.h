@@ -11,8 +11,9 @@
 #include <mutex>
 #include <thread>
 
-// The process's one owner of libespeak-ng. The library keeps global state, so every call into it
-// runs on this object's worker thread; jobs are synthesised one after the other, each into PCM
+// The owner of libespeak-ng. The library keeps global state, so every call into it runs on this
+// object's worker thread, and a second synthesizer made while one lives throws std::logic_error;
+// the run's one is made by SpeechSystem. Jobs are synthesised one after the other, each into PCM
 // (mono, signed 16 bit, SampleRate() Hz) handed to the job's own callbacks on the worker thread.
 class EspeakSynthesizer {
 public:
@@ -32,8 +33,10 @@ public:
         int toldStart = -1, toldEnd = -1;  // the span of the word told last
     };
 
-    static EspeakSynthesizer &Instance();
+    EspeakSynthesizer();
     ~EspeakSynthesizer();
+    EspeakSynthesizer(const EspeakSynthesizer &) = delete;
+    EspeakSynthesizer &operator=(const EspeakSynthesizer &) = delete;
 
     bool Available() const { return sampleRate_ > 0; }  // false when the library or its data is missing
     int SampleRate() const { return sampleRate_; }
@@ -44,12 +47,11 @@ public:
     void CancelAndWait(const std::shared_ptr<std::atomic_bool> &cancelled);
 
 private:
-    EspeakSynthesizer();
     void Run();
     void Initialize();
     void Perform(Job &job);
     static int OnSynthesized(short *samples, int count, void *events);
-    static void TellWord(Job &job, const void *event);
+    static void TellWord(Job &job, const void *event, int sampleRate);
 
     std::thread worker_;
     std::mutex mutex_;

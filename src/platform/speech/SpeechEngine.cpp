@@ -1,49 +1,25 @@
 #include "SpeechEngine.h"
 #include "EspeakPlayer.h"
-#include "EspeakSynthesizer.h"
 #include "SpeechDispatcherClient.h"
 #include "platform/Guarded.h"
 #include <algorithm>
 
 namespace {
 
-// How long the start-up waits for speech-dispatcher to list its voices.
-constexpr std::chrono::milliseconds ServiceTimeLimit(1500);
-
 // Ranges under which the panels' default positions (speed 12, pitch 12, volume 90 of 100) give a
 // natural voice: about 180 words a minute, the voice's own pitch, nearly full volume.
 const SpeechEngine::Scales EmbeddedScales{{135, 440, 171}, {44, 94, 50}, {0, 100, 90}};
 const SpeechEngine::Scales ServiceScales{{-12, 88, 0}, {-12, 88, 0}, {-100, 100, 80}};
 
-QList<SpeechVoice> EnumerateVoices()
-{
-    EspeakSynthesizer &synthesizer = EspeakSynthesizer::Instance();
-    const QList<SpeechVoice> embedded = EmbeddedVoiceList(synthesizer.Voices());
-    QList<SpeechVoice> voices = embedded;
-    static ServiceVoiceQuery serviceQuery(embedded);  // its thread is joined at exit
-    voices += serviceQuery.Voices(ServiceTimeLimit).value_or(QList<SpeechVoice>());
-    return voices;
-}
-
 }  // namespace
-
-const QList<SpeechVoice> &InstalledVoices()
-{
-    static const QList<SpeechVoice> voices = EnumerateVoices();
-    return voices;
-}
-
-bool SpeechAvailable()
-{
-    return !InstalledVoices().isEmpty();
-}
 
 const SpeechEngine::Scales &SpeechEngine::ScalesOf(SpeechVoice::Backend backend)
 {
     return backend == SpeechVoice::Backend::Embedded ? EmbeddedScales : ServiceScales;
 }
 
-SpeechEngine::SpeechEngine() : voices_(InstalledVoices())
+SpeechEngine::SpeechEngine(EspeakSynthesizer &synthesizer, QList<SpeechVoice> voices)
+    : synthesizer_(synthesizer), voices_(std::move(voices))
 {
     if (!voices_.isEmpty())
         selected_ = 1;
@@ -77,7 +53,7 @@ const SpeechEngine::Scales &SpeechEngine::SelectedScales() const
 EspeakPlayer &SpeechEngine::Embedded()
 {
     if (!embedded_) {
-        embedded_ = std::make_unique<EspeakPlayer>();
+        embedded_ = std::make_unique<EspeakPlayer>(synthesizer_);
         embedded_->Finished = [this] { RaiseAudioStop(); };
         embedded_->WordReached = [this](int position, int length) { RaiseWord(position, length); };
         ApplyVolume();

@@ -4,17 +4,19 @@
 #include <memory>
 
 class EspeakPlayer;
+class EspeakSynthesizer;
 class SpeechDispatcherClient;
 
 // The program's speech engine: the embedded espeak-ng voices first, then the voices of
-// speech-dispatcher when it answered at start-up. Each voice panel owns an instance; the voice
-// list is read once per run and shared. Engine 1 is selected until Select says otherwise.
+// speech-dispatcher when it answered at start-up. Each voice panel owns an instance, made by the
+// run's SpeechSystem, which lists the voices once. Engine 1 is selected until Select says otherwise.
 // Speed, pitch and volume keep their values across Select between voices of one backend and apply
 // from the next Speak (volume of an embedded voice at once); values outside the selected voice's
 // range are brought into it.
 class SpeechEngine : public TDirectSS {
 public:
-    SpeechEngine();
+    // voices: the installed ones, embedded then service; the synthesizer outlives the engine.
+    SpeechEngine(EspeakSynthesizer &synthesizer, QList<SpeechVoice> voices);
     ~SpeechEngine() override;
 
     int EngineCount() override;
@@ -64,16 +66,10 @@ private:
     void RaiseWord(int position, int length);
     void ApplyVolume();
 
+    EspeakSynthesizer &synthesizer_;
     QList<SpeechVoice> voices_;
     int selected_ = 0;
     int speed_ = 0, pitch_ = 0, volumeLeft_ = 0, volumeRight_ = 0;
     std::unique_ptr<EspeakPlayer> embedded_;
     std::unique_ptr<SpeechDispatcherClient> service_;
 };
-
-// The installed voices, embedded then service, enumerated on the first call and kept for the run.
-const QList<SpeechVoice> &InstalledVoices();
-
-// Whether any engine can speak: the embedded one has its data, or the service offers a voice.
-// The start-up refuses to go on without one.
-bool SpeechAvailable();

@@ -72,10 +72,13 @@ QStringList VoicesReadAloud(const QString &text)
 
 class TestEmbeddedExport : public QObject {
     Q_OBJECT
+
+    EspeakSynthesizer synthesizer;
+
 private slots:
     void initTestCase()
     {
-        if (!EspeakSynthesizer::Instance().Available())
+        if (!synthesizer.Available())
             QFAIL("espeak-ng or its data is missing");
     }
 
@@ -91,7 +94,7 @@ private slots:
         request.pauseSeconds = 1;
         request.foreign = Embedded("English (America)", 1033, 30);
         request.russian = Embedded("Russian", 1049, 100);
-        EmbeddedRenderer renderer;
+        EmbeddedRenderer renderer(synthesizer);
         QVERIFY(renderer.StandIn(request.foreign).isEmpty() && renderer.StandIn(request.russian).isEmpty());
         SndfileAudioFiles files;
         const std::atomic_bool cancelled = false;
@@ -128,7 +131,7 @@ private slots:
         rendered.channelLanguageId = channelLanguageId;
         rendered.speedPosition = rendered.pitchPosition = 12;
         rendered.volumePosition = 90;
-        EmbeddedRenderer renderer;
+        EmbeddedRenderer renderer(synthesizer);
         QCOMPARE(renderer.StandIn(rendered), standIn);
         qint64 samples = 0;
         renderer.Render(rendered, "Проверка.", [&](const float *, int count) { samples += count; });

@@ -4,9 +4,9 @@
 #include <QThread>
 #include <QTest>
 
-int FindVoice(SpeechVoice::Backend backend, int languageId, const QString &module)
+int FindVoice(const QList<SpeechVoice> &voices, SpeechVoice::Backend backend, int languageId,
+              const QString &module)
 {
-    const QList<SpeechVoice> &voices = InstalledVoices();
     for (int i = 0; i < voices.size(); ++i)
         if (voices[i].backend == backend && voices[i].languageId == languageId
             && (module.isEmpty() || voices[i].module == module.toUtf8()))

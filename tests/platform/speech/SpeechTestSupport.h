@@ -1,10 +1,12 @@
 #pragma once
 #include "platform/speech/MonitorRecorder.h"
 #include "platform/speech/SpeechEngine.h"
+#include "platform/speech/SpeechSystem.h"
 
-// The engine number of the first installed voice of this backend and language (and output
-// module, for the service); 0 when there is none.
-int FindVoice(SpeechVoice::Backend backend, int languageId, const QString &module = {});
+// The engine number of the first of the voices of this backend and language (and output module,
+// for the service); 0 when there is none.
+int FindVoice(const QList<SpeechVoice> &voices, SpeechVoice::Backend backend, int languageId,
+              const QString &module = {});
 
 // Lets events run until the recording holds sound behind sample `from`; false on time-out.
 bool WaitForSound(const MonitorRecorder &recorder, std::size_t from, int timeoutMs = 10000);

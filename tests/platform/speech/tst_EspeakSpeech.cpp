@@ -14,6 +14,7 @@ const QString LongEnglish = "This sentence is long enough to be paused in the mi
 class TestEspeakSpeech : public QObject {
     Q_OBJECT
 
+    SpeechSystem speech_;
     std::unique_ptr<MonitorRecorder> recorder_;
     std::unique_ptr<SpeechEngine> engine_;
     int stops_ = 0;
@@ -21,7 +22,7 @@ class TestEspeakSpeech : public QObject {
 
     void UseVoice(int languageId)
     {
-        const int engine = FindVoice(SpeechVoice::Backend::Embedded, languageId);
+        const int engine = FindVoice(speech_.Voices(), SpeechVoice::Backend::Embedded, languageId);
         QVERIFY2(engine > 0, "no embedded voice of this language");
         engine_->Select(engine);
     }
@@ -31,12 +32,12 @@ private slots:
     {
         recorder_ = std::make_unique<MonitorRecorder>();
         QVERIFY2(recorder_->WaitUntilRecording(), "the null sink's monitor cannot be recorded");
-        QVERIFY(SpeechAvailable());
+        QVERIFY(speech_.Available());
     }
 
     void init()
     {
-        engine_ = std::make_unique<SpeechEngine>();
+        engine_ = speech_.NewEngine();
         stops_ = 0;
         engine_->OnAudioStop = [this](TDirectSS *sender, quint32, quint32) {
             QCOMPARE(sender, engine_.get());
@@ -52,13 +53,13 @@ private slots:
         QVERIFY(engine_->EngineCount() > 100);
         QCOMPARE(engine_->LanguageId(1), 1049);
         QCOMPARE(engine_->ModeName(1), QString("Russian"));
-        QVERIFY(FindVoice(SpeechVoice::Backend::Embedded, 1033) > 1);
-        QVERIFY(FindVoice(SpeechVoice::Backend::Embedded, 2057) > 1);
-        QVERIFY(FindVoice(SpeechVoice::Backend::Embedded, 1033)
-                < FindVoice(SpeechVoice::Backend::Embedded, 1031));
-        SpeechEngine second;
-        QCOMPARE(second.EngineCount(), engine_->EngineCount());
-        QCOMPARE(second.ModeName(engine_->EngineCount()), engine_->ModeName(engine_->EngineCount()));
+        QVERIFY(FindVoice(speech_.Voices(), SpeechVoice::Backend::Embedded, 1033) > 1);
+        QVERIFY(FindVoice(speech_.Voices(), SpeechVoice::Backend::Embedded, 2057) > 1);
+        QVERIFY(FindVoice(speech_.Voices(), SpeechVoice::Backend::Embedded, 1033)
+                < FindVoice(speech_.Voices(), SpeechVoice::Backend::Embedded, 1031));
+        const std::unique_ptr<SpeechEngine> second = speech_.NewEngine();
+        QCOMPARE(second->EngineCount(), engine_->EngineCount());
+        QCOMPARE(second->ModeName(engine_->EngineCount()), engine_->ModeName(engine_->EngineCount()));
         QVERIFY_THROWS_EXCEPTION(SpeechError, engine_->Select(engine_->EngineCount() + 1));
         QVERIFY_THROWS_EXCEPTION(SpeechError, engine_->ModeName(0));
     }

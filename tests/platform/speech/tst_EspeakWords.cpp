@@ -5,7 +5,7 @@
 namespace {
 
 // The words the embedded engine tells for a text, as the pieces of the text they cover.
-QStringList WordsTold(const QByteArray &voice, const QString &text)
+QStringList WordsTold(EspeakSynthesizer &synthesizer, const QByteArray &voice, const QString &text)
 {
     QStringList words;
     QSemaphore finished;
@@ -16,14 +16,14 @@ QStringList WordsTold(const QByteArray &voice, const QString &text)
     job.samples = [](const short *, int) {};
     job.word = [&](qint64, int position, int length) { words << text.mid(position, length); };
     job.finished = [&](bool) { finished.release(); };
-    EspeakSynthesizer::Instance().Synthesize(std::move(job));
+    synthesizer.Synthesize(std::move(job));
     finished.acquire();
     return words;
 }
 
-QByteArray VoiceOf(const QString &language)
+QByteArray VoiceOf(const EspeakSynthesizer &synthesizer, const QString &language)
 {
-    for (const auto &voice : EspeakSynthesizer::Instance().Voices())
+    for (const auto &voice : synthesizer.Voices())
         if (voice.language == language)
             return voice.identifier;
     return {};
@@ -34,10 +34,13 @@ QByteArray VoiceOf(const QString &language)
 // A number is read as several words; each of them marks the whole number.
 class TestEspeakWords : public QObject {
     Q_OBJECT
+
+    EspeakSynthesizer synthesizer_;
+
 private slots:
     void initTestCase()
     {
-        if (!EspeakSynthesizer::Instance().Available())
+        if (!synthesizer_.Available())
             QSKIP("the embedded engine's data is not installed");
     }
 
@@ -56,10 +59,10 @@ private slots:
         QFETCH(QString, language);
         QFETCH(QString, text);
         QFETCH(QString, number);
-        const QByteArray voice = VoiceOf(language);
+        const QByteArray voice = VoiceOf(synthesizer_, language);
         if (voice.isEmpty())
             QSKIP("no voice of the language");
-        const QStringList told = WordsTold(voice, text);
+        const QStringList told = WordsTold(synthesizer_, voice, text);
         QVERIFY2(told.count(number) > 1, qPrintable(told.join('|')));
         for (const QString &word : told)
             QVERIFY2(text.split(' ').contains(word) || text.contains(word + '.'), qPrintable(told.join('|')));

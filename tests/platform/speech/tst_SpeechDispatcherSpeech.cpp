@@ -17,6 +17,7 @@ const QStringList ThreeSentences{"This is the first sentence.", "Here comes anot
 class TestSpeechDispatcherSpeech : public QObject {
     Q_OBJECT
 
+    SpeechSystem speech_;
     std::unique_ptr<MonitorRecorder> recorder_;
     std::unique_ptr<SpeechEngine> engine_;
     int stops_ = 0;
@@ -24,7 +25,7 @@ class TestSpeechDispatcherSpeech : public QObject {
     // Whether the service has a voice of that language from that module.
     bool UseVoice(int languageId, const QString &module)
     {
-        const int engine = FindVoice(SpeechVoice::Backend::Service, languageId, module);
+        const int engine = FindVoice(speech_.Voices(), SpeechVoice::Backend::Service, languageId, module);
         if (engine > 0)
             engine_->Select(engine);
         return engine > 0;
@@ -91,7 +92,7 @@ private slots:
 
     void init()
     {
-        engine_ = std::make_unique<SpeechEngine>();
+        engine_ = speech_.NewEngine();
         stops_ = 0;
         engine_->OnAudioStop = [this](TDirectSS *, quint32, quint32) { ++stops_; };
     }
@@ -100,13 +101,13 @@ private slots:
 
     void serviceVoicesFollowTheEmbeddedOnes()
     {
-        const QList<SpeechVoice> &voices = InstalledVoices();
-        const int firstService = FindVoice(SpeechVoice::Backend::Service, 1033);
+        const QList<SpeechVoice> &voices = speech_.Voices();
+        const int firstService = FindVoice(speech_.Voices(), SpeechVoice::Backend::Service, 1033);
         QVERIFY2(firstService > 0, "speech-dispatcher offered no English voice");
         for (int i = firstService - 1; i < voices.size(); ++i)
             QCOMPARE(voices[i].backend, SpeechVoice::Backend::Service);
-        QVERIFY(FindVoice(SpeechVoice::Backend::Service, 1049, "espeak-ng") > 0);
-        const int tone = FindVoice(SpeechVoice::Backend::Service, 2057, "tones-generic");
+        QVERIFY(FindVoice(speech_.Voices(), SpeechVoice::Backend::Service, 1049, "espeak-ng") > 0);
+        const int tone = FindVoice(speech_.Voices(), SpeechVoice::Backend::Service, 2057, "tones-generic");
         QVERIFY2(tone > 0, "the voices of a second module are missing");
         QVERIFY(!engine_->SpeakerName(tone).isEmpty());
         for (const SpeechVoice &voice : voices)
@@ -140,8 +141,8 @@ private slots:
 
     void sentencesFollowEachOtherFromTheStopHandler()
     {
-        const int embedded = FindVoice(SpeechVoice::Backend::Embedded, 1033);
-        const int service = FindVoice(SpeechVoice::Backend::Service, 1033, "espeak-ng");
+        const int embedded = FindVoice(speech_.Voices(), SpeechVoice::Backend::Embedded, 1033);
+        const int service = FindVoice(speech_.Voices(), SpeechVoice::Backend::Service, 1033, "espeak-ng");
         QVERIFY(embedded > 0 && service > 0);
         QVERIFY(ThreeSentencesHeardInTurn(embedded));
         QVERIFY(ThreeSentencesHeardInTurn(service));

@@ -21,9 +21,8 @@ QStringList Languages(const QList<SpeechVoice> &voices)
 }
 
 // Seconds of sound that the embedded engine makes of a text at this rate.
-double SpokenSeconds(const QByteArray &voice, const QString &text, int rate)
+double SpokenSeconds(EspeakSynthesizer &synthesizer, const QByteArray &voice, const QString &text, int rate)
 {
-    auto &synthesizer = EspeakSynthesizer::Instance();
     std::promise<bool> done;
     long samples = 0;
     EspeakSynthesizer::Job job;
@@ -72,6 +71,9 @@ QString Passage(bool russian)
 
 class TestSpeechVoiceList : public QObject {
     Q_OBJECT
+
+    EspeakSynthesizer synthesizer_;
+
 private slots:
     void windowsLanguageIds_data()
     {
@@ -167,11 +169,16 @@ private slots:
         QVERIFY(voices->isEmpty());
     }
 
+    // The library's state is global: a second synthesizer would share the first one's voice.
+    void aSecondSynthesizerIsRefusedWhileOneLives()
+    {
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, EspeakSynthesizer());
+    }
+
     void installedEmbeddedVoices()
     {
-        auto &synthesizer = EspeakSynthesizer::Instance();
-        QVERIFY2(synthesizer.Available(), "espeak-ng or its data is missing");
-        const QList<SpeechVoice> voices = EmbeddedVoiceList(synthesizer.Voices());
+        QVERIFY2(synthesizer_.Available(), "espeak-ng or its data is missing");
+        const QList<SpeechVoice> voices = EmbeddedVoiceList(synthesizer_.Voices());
         QVERIFY(voices.size() > 100);
         QCOMPARE(voices[0].languageId, 1049);
         QVERIFY(Languages(voices).indexOf("en-us") < Languages(voices).indexOf("de"));
@@ -190,8 +197,10 @@ private slots:
         const QString english = Passage(false), russian = Passage(true);
         QVERIFY(english.size() > 1000 && russian.size() > 1000);
 
-        const double englishSeconds = SpokenSeconds("gmw/en-US", english, EspeakPlayer::EspeakRate(value, "en-us"));
-        const double russianSeconds = SpokenSeconds("zle/ru", russian, EspeakPlayer::EspeakRate(value, "ru"));
+        const double englishSeconds =
+            SpokenSeconds(synthesizer_, "gmw/en-US", english, EspeakPlayer::EspeakRate(value, "en-us"));
+        const double russianSeconds =
+            SpokenSeconds(synthesizer_, "zle/ru", russian, EspeakPlayer::EspeakRate(value, "ru"));
         QVERIFY(englishSeconds > 0 && russianSeconds > 0);
 
         const double wordsPerMinute = english.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts).size()
