@@ -31,18 +31,19 @@ void PageSwitch::PageControl1Changing(int currentPage)
 void PageSwitch::PageControl1Change(int newPage)
 {
     parts.record.SetByte(SettingsField::TabIndex, quint8(newPage));
-    Enter(newPage, false);
+    Enter(newPage);
 }
 
 // At start the text area is built for the reading tab and the tab stored is already the one
-// shown; entering the speed reader takes the position without rewrapping.
+// shown. The speed reader counts paragraphs, so its tab gets them at start too: over wrapped
+// lines its place would move as the area lays out more of the text.
 void PageSwitch::EnterRememberedPage(int page)
 {
     switching.emplace(parts.textEvents.Suppress());
-    Enter(page, true);
+    Enter(page);
 }
 
-void PageSwitch::Enter(int newPage, bool starting)
+void PageSwitch::Enter(int newPage)
 {
     const bool entering = newPage == TsSr;
     if (!entering && !leavingSpeedReader) {
@@ -53,8 +54,7 @@ void PageSwitch::Enter(int newPage, bool starting)
     parts.window.ShowTextArea(false);
     parts.window.Repaint();
     if (entering) {
-        if (!starting)
-            RewrapForPage(newPage);
+        RewrapForPage(newPage);
         parts.speedReader.TakePositionFromTextArea();
     } else {
         parts.speedReader.GivePositionToTextArea();

@@ -49,7 +49,7 @@ public:
     void RewrapForPage(int activePage);
 
 private:
-    void Enter(int newPage, bool starting);
+    void Enter(int newPage);
     void RebuildThroughScratchFile(bool wordWrap);
 
     Parts parts;
