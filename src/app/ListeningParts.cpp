@@ -1,18 +1,23 @@
 #include "app/ListeningParts.h"
 #include "app/Handlers.h"
 #include "platform/TextArea.h"
+#include "platform/system/ForceForeground.h"
 #include "reading/ReadingController.h"
 #include "settings/AtomicFile.h"
 #include "settings/SettingsStore.h"
 #include "workspace/DocumentCommands.h"
 #include <QEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
+#include <QShortcut>
 
 ListeningParts::ListeningParts(const Parts &parts)
     : parts(parts), textTimer(this), placeTimer(this),
       saves(textTimer, placeTimer, {[this] { WriteText(); }, [this] { WritePlace(); }}),
-      writer(std::make_unique<ThreadTask>())
+      writer(std::make_unique<ThreadTask>()), player(parts.reading, clock),
+      mediaPlayer(player, {[this] { ForceForeground(&this->parts.window); }, [this] { this->parts.window.close(); },
+                           [this] { return DocumentTitle(); }, [] { return QString(); }})
 {
     textTimer.setObjectName("TmSaveText");
     placeTimer.setObjectName("TmSavePlace");
@@ -23,7 +28,9 @@ ListeningParts::ListeningParts(const Parts &parts)
                      saves.FocusLost();
              });
     parts.reading.OnStateChanged = [this] { ReadingChanged(); };
+    player.OnPieceStarted = [this] { mediaPlayer.ReadingChanged(); };
     parts.window.installEventFilter(this);
+    TakeMediaKeys();
 }
 
 ListeningParts::~ListeningParts()
@@ -46,6 +53,29 @@ void ListeningParts::ReadingChanged()
 {
     const ReadingController &reading = parts.reading;
     saves.ReadingChanged(reading.ReadingActive() && !reading.ReadingPaused());
+    mediaPlayer.ReadingChanged();
+}
+
+// The media keys while the window has the focus; elsewhere the desktop hands them over the bus.
+void ListeningParts::TakeMediaKeys()
+{
+    const std::pair<Qt::Key, void (ReadingAsPlayer::*)()> keys[] = {
+        {Qt::Key_MediaPlay, &ReadingAsPlayer::Play},       {Qt::Key_MediaPause, &ReadingAsPlayer::Pause},
+        {Qt::Key_MediaTogglePlayPause, &ReadingAsPlayer::PlayPause}, {Qt::Key_MediaStop, &ReadingAsPlayer::Stop},
+        {Qt::Key_MediaNext, &ReadingAsPlayer::Next},       {Qt::Key_MediaPrevious, &ReadingAsPlayer::Previous},
+    };
+    for (const auto &[key, command] : keys) {
+        auto *shortcut = new QShortcut(QKeySequence(key), &parts.window);
+        OnSignal(shortcut, &QShortcut::activated, this, "a media key",
+                 [this, command = command] { (player.*command)(); });
+    }
+}
+
+// The name of the document shown, or the program's when the text is not a file's.
+QString ListeningParts::DocumentTitle() const
+{
+    const QString document = parts.documents.ShownDocument();
+    return document.isEmpty() ? QStringLiteral("Lektavo") : QFileInfo(document).fileName();
 }
 
 void ListeningParts::WriteText()

@@ -1,6 +1,9 @@
 #pragma once
+#include "app/MediaPlayerService.h"
+#include "platform/qt/QtClock.h"
 #include "platform/qt/QtTimer.h"
 #include "platform/qt/ThreadTask.h"
+#include "reading/ReadingAsPlayer.h"
 #include "workspace/PeriodicSaves.h"
 #include <QObject>
 #include <memory>
@@ -12,8 +15,9 @@ class ReadingController;
 class SettingsStore;
 class TextArea;
 
-// What keeps a long listening safe: the text and the reading place written while the program
-// runs, on a thread of their own, so that a crash loses at most half a minute of either.
+// What a long listening needs besides the reading tab: the reading as a media player on the
+// session bus and under the media keys, and the text and the reading place written while the
+// program runs, on a thread of their own, so that a crash loses at most half a minute of either.
 class ListeningParts : public QObject {
 public:
     struct Parts {
@@ -36,9 +40,14 @@ private:
     void WriteInBackground(const QString &path, QByteArray data);
     void WaitForWrites();
     void ReadingChanged();
+    void TakeMediaKeys();
+    QString DocumentTitle() const;
 
     Parts parts;
     QtTimer textTimer, placeTimer;
     PeriodicSaves saves;
     std::unique_ptr<ThreadTask> writer;
+    QtClock clock;
+    ReadingAsPlayer player;
+    MediaPlayerService mediaPlayer;
 };

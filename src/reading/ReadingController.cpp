@@ -132,6 +132,8 @@ void ReadingController::AcReadExecute()
     if (!text)
         return;  // the end of the text has stopped the reading
     piece = target->SelText();
+    if (OnPieceStarted)
+        OnPieceStarted(target->SelStart(), piece);
     if (target == &re1) {
         stepper.HighlightSentence(re1);
         stepper.ScrollToHighlight(re1);
@@ -195,6 +197,16 @@ void ReadingController::TmSleepTimer()
         onResume = Resumption::NextPiece;
     else
         AcReadExecute();
+}
+
+void ReadingController::ReadFrom(int position)
+{
+    if (!ReadingActive() || paused || !target)
+        return;
+    tmSleep.SetEnabled(false);
+    stepper.DashPending = false;
+    target->SetSelStart(position);
+    AcReadExecute();
 }
 
 void ReadingController::BtPauseClick()

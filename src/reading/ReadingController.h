@@ -54,6 +54,8 @@ public:
     // Runs each time the bar is drawn from the state again: a reading started, paused, went on
     // or ended.
     std::function<void()> OnStateChanged;
+    // Runs as each piece goes to a voice: where it starts in the text read, and its text.
+    std::function<void(int start, const QString &piece)> OnPieceStarted;
 
     // The colours of a text reading of Re1: its background, and the colour of the piece spoken.
     // A change during such a reading shows at once.
@@ -81,6 +83,9 @@ public:
     void PieceSpoken();            // a voice has played its piece to the end
     void WordSpoken(int position, int length);  // in the text handed to the voice
     void TmSleepTimer();
+    // While a voice reads (not paused): it leaves its piece, and the reading goes on at once with
+    // the piece that starts at position of the text read. The media keys' next and previous.
+    void ReadFrom(int position);
 
     // A clipboard text the monitor has not seen before. Read at once when readByItself and no
     // text reading is under way; returns whether it is being read.

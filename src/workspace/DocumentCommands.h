@@ -46,6 +46,8 @@ public:
 
     // The file last opened: the save dialog proposes its folder and its name as text.
     const QString &LastFileName() const { return lastFileName; }
+    // The file whose text Re1 shows, empty when the text is not a file's.
+    QString ShownDocument() const { return shownHash.isEmpty() ? QString() : lastFileName; }
 
 private:
     void ShowDocument(const QString &path, const QString &text);
