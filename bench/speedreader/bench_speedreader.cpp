@@ -1,5 +1,7 @@
-// The speed reader's beat on the real event loop, and the cost of taking one group from a book.
+// The speed reader's beat on the real event loop, the pace it keeps in words a minute, the cost of
+// taking one group from a book, and how still the focus letter stands in the real display.
 #include "../BenchSupport.h"
+#include "app/GroupDisplay.h"
 #include "platform/qt/QtClock.h"
 #include "platform/qt/QtTextMeasurer.h"
 #include "platform/qt/QtTimer.h"
@@ -12,6 +14,7 @@
 #include <QLabel>
 #include <QTimer>
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <optional>
@@ -53,6 +56,7 @@ public:
     void ShowIndicators(bool) override {}
     void ShowClock(const QString &) override {}
     void ShowSettings(const SpeedReaderSettings &) override {}
+    void ShowContext(const ReadingContext &) override {}
     void FocusTabControl() override {}
     int DisplayWidth() const override { return 100000; }
     bool SpeedReaderTabShown() const override { return true; }
@@ -150,6 +154,72 @@ void BenchNextWordGroup()
     std::fflush(stdout);
 }
 
+// The words a minute shown over one minute of real ticks, against the pace set.
+void BenchWordsPerMinute()
+{
+    constexpr int Set = 300;
+    constexpr int OneMinute = 60000;
+    QStringList words;
+    for (int i = 0; i < 2 * Set; ++i)
+        words << QStringLiteral("слово%1").arg(i);
+    MemoryTextArea area(words.join(' '));
+    FixedWidthMeasurer measurer;
+    BenchClock clock;
+    QtTimer timer1, counting, clockTimer;
+    TimingView view(clock, INT_MAX);
+    SpeedReaderController reader(area, measurer, clock, timer1, counting, clockTimer, view);
+    reader.UdWordsPerMinuteClick(Set);
+    WarmUp();
+    reader.BtStartClick();
+    QTimer::singleShot(OneMinute, qApp, &QCoreApplication::quit);
+    QCoreApplication::exec();
+    reader.AcStopReading();
+
+    const double minutes = double(view.shownAt.back() - view.shownAt.front()) / 6e10;
+    const double measured = double(view.shownAt.size() - 1) / minutes;
+    std::printf("BENCH wpm_measured %.2f wpm\n", measured);
+    std::printf("BENCH wpm_error %.3f %%\n", std::abs(measured - Set) * 100.0 / Set);
+    std::fflush(stdout);
+}
+
+// The centre of the focus letter as the display drew it, over 2000 one-word groups of the book;
+// groups the display had to shift to fit are counted apart.
+void BenchFocusPoint()
+{
+    const std::optional<QString> book = ReadBook();
+    if (!book)
+        return;
+    MemoryTextArea area(*book);
+    GroupDisplay display;
+    display.setFont(QFont(QStringLiteral("DejaVu Serif"), 36));
+    display.resize(900, 300);
+    display.SetFocusPoint(true);
+    QtTextMeasurer measurer(&display);
+    WordChunker chunker(area, measurer);
+    chunker.MoveTo(area.LineCount() / 3);
+
+    double lowest = 1e9, highest = -1e9;
+    int shifted = 0;
+    for (int i = 0; i < 2000; ++i) {
+        if (!chunker.NextWordGroup(ChunkRules(), display.contentsRect().width())) {
+            chunker.Rewind();
+            continue;
+        }
+        display.SetGroup(chunker.CurrentGroup());
+        display.grab();
+        const FocusLayout &drawn = display.DrawnLayout();
+        if (drawn.shifted) {
+            ++shifted;
+            continue;
+        }
+        lowest = std::min(lowest, drawn.LetterCentre());
+        highest = std::max(highest, drawn.LetterCentre());
+    }
+    std::printf("BENCH orp_x_spread %.1f px\n", highest - lowest);
+    std::printf("BENCH orp_shifted %d count\n", shifted);
+    std::fflush(stdout);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -158,6 +228,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const int ticks = argc > 1 ? std::max(QByteArray(argv[1]).toInt(), 1) : 1000;  // 1000 unless told
     BenchNextWordGroup();
+    BenchFocusPoint();
+    BenchWordsPerMinute();
     BenchBeat(50, ticks);
     BenchBeat(200, ticks);
     return 0;

@@ -1,9 +1,11 @@
 #include "GroupDisplay.h"
 #include "Accessibility.h"
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -63,10 +65,41 @@ void GroupDisplay::SetFontAndColour(const QFont &font, const QColor &colour)
     update();
 }
 
+void GroupDisplay::SetFocusPoint(bool on)
+{
+    focusPoint = on;
+    update();
+}
+
 void GroupDisplay::paintEvent(QPaintEvent *event)
 {
     DoubleClickFrame::paintEvent(event);
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(contentsRect(), Qt::AlignCenter, group);
+    if (focusPoint)
+        PaintAroundFocus(painter);
+    else
+        painter.drawText(contentsRect(), Qt::AlignCenter, group);
+}
+
+// The group in three pieces, so that the focus letter stands exactly where the layout put it.
+void GroupDisplay::PaintAroundFocus(QPainter &painter)
+{
+    const QRect area = contentsRect();
+    const QFontMetrics metrics = fontMetrics();
+    const int top = area.top() + (area.height() - metrics.height()) / 2;
+    const int baseline = top + metrics.ascent();
+    const int pointX = area.left() + FocusPointX(area.width());
+    const int mark = std::max(metrics.height() / 4, 4);
+    painter.drawLine(pointX, top - mark, pointX, top - 2);
+    painter.drawLine(pointX, top + metrics.height() + 2, pointX, top + metrics.height() + mark);
+
+    drawn = LayOutAroundFocus(group, measurer, area.width());
+    if (group.isEmpty())
+        return;
+    const QString before = group.left(drawn.focus), after = group.mid(drawn.focus + 1);
+    painter.drawText(area.left() + drawn.left, baseline, before);
+    painter.drawText(area.left() + drawn.letterRight, baseline, after);
+    painter.setPen(QColor(255, 0, 0));
+    painter.drawText(area.left() + drawn.letterLeft, baseline, group.mid(drawn.focus, 1));
 }

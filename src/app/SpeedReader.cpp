@@ -27,8 +27,17 @@ SpeedReader::SpeedReader(QWidget *pnSrBase, QWidget *pnSettings, TextArea &area)
     settingsPage.Attach(controller);
 }
 
-void SpeedReader::BindSettings(SettingsControls &controls)
+void SpeedReader::BindSettings(SettingsControls &controls, OptionsStore &switches)
 {
+    using Switch = OptionsStore::Switch;
+    SpeedReaderSettingsPage &s = settingsPage;
+    BindSwitch(s.CbFocusPoint, switches, Switch::FocusPoint, [this](bool on) { page.PnSR->SetFocusPoint(on); });
+    BindSwitch(s.CbWordsPerMinute, switches, Switch::WordsPerMinute,
+               [this](bool on) { page.ShowWordsPerMinute(on); });
+    BindSwitch(s.CbContextWhenStopped, switches, Switch::ContextWhenStopped,
+               [this](bool on) { controller.SetContextWhenStopped(on); });
+    BindSwitch(s.CbSmoothStart, switches, Switch::SmoothStart, [this](bool on) { controller.SetSmoothStart(on); });
+
     using C = SpeedReaderController;
     using S = SpeedReaderSettings;
     C &c = controller;

@@ -5,6 +5,7 @@
 #include "platform/qt/QtTimer.h"
 #include "speedreader/SpeedReaderController.h"
 
+class OptionsStore;
 class TextArea;
 struct SettingsControls;
 
@@ -14,8 +15,9 @@ class SpeedReader {
 public:
     SpeedReader(QWidget *pnSrBase, QWidget *pnSettings, TextArea &area);
 
-    // The values the speed reader keeps, the display's font and background.
-    void BindSettings(SettingsControls &controls);
+    // The values the speed reader keeps, the display's font and background, and its switches
+    // that "Data.dat" does not hold.
+    void BindSettings(SettingsControls &controls, OptionsStore &switches);
 
     SpeedReaderController &Controller() { return controller; }
     SpeedReaderPage &Page() { return page; }

@@ -6,6 +6,7 @@
 #include "ShowQuietly.h"
 #include "SpeedReaderSettingsPage.h"
 #include "speedreader/SpeedReaderController.h"
+#include "speedreader/WordsPerMinute.h"
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -50,6 +51,21 @@ QSpinBox *NumberPanel(DoubleClickFrame *&panel, const char *panelName, const cha
     return spin;
 }
 
+// The words of the context as links by their index, the group's own in bold; the links take the
+// label's colours (SetDisplayFont).
+QString ContextText(const ReadingContext &context)
+{
+    QStringList words;
+    for (int i = 0; i < context.words.size(); ++i) {
+        const ReadingContext::Word &word = context.words[i];
+        const QString text = word.text.toHtmlEscaped();
+        words << QStringLiteral("<a href=\"%1\" style=\"text-decoration: none\">%2</a>")
+                     .arg(i)
+                     .arg(word.inGroup ? QStringLiteral("<b>%1</b>").arg(text) : text);
+    }
+    return words.join(QLatin1Char(' '));
+}
+
 QTabWidget *TabControlOf(QWidget *widget)
 {
     for (QWidget *w = widget; w; w = w->parentWidget())
@@ -75,6 +91,12 @@ SpeedReaderPage::SpeedReaderPage(QWidget *pnSrBase, SpeedReaderSettingsPage &set
     UdDelay = NumberPanel(PnDelay, "PnDelay", "UdDelay", "EdDelay", QStringLiteral(" Задержка"),
                           QStringLiteral("+/- Задержка -> 200"), PnTopButtons);
     UdDelay->setRange(SpeedReaderSettings::MinDelay, SpeedReaderSettings::MaxDelay);
+    UdWordsPerMinute = NumberPanel(PnWordsPerMinute, "PnWordsPerMinute", "UdWordsPerMinute",
+                                   "EdWordsPerMinute", QStringLiteral(" Слов в минуту"), QString(),
+                                   PnTopButtons);
+    UdWordsPerMinute->setRange(WordsPerMinute::Min, WordsPerMinute::Max);
+    UdWordsPerMinute->setSingleStep(WordsPerMinute::Step);
+    PnWordsPerMinute->hide();
     UdLength = NumberPanel(PnLength, "PnLength", "UdLength", "EdLength", QStringLiteral(" Длина"),
                            QStringLiteral("Длина -> 1"), PnTopButtons);
     UdLength->setRange(SpeedReaderSettings::MinLength, SpeedReaderSettings::MaxLength);
@@ -89,12 +111,20 @@ SpeedReaderPage::SpeedReaderPage(QWidget *pnSrBase, SpeedReaderSettingsPage &set
     LbWords = PnSR->LbWords;
     LbSymbols = PnSR->LbSymbols;
     measurer.emplace(PnSR);
+    LbContext = new QLabel(pnSrBase);
+    LbContext->setObjectName("LbContext");
+    LbContext->setWordWrap(true);
+    LbContext->setAlignment(Qt::AlignCenter);
+    LbContext->setTextFormat(Qt::RichText);
+    LbContext->setContentsMargins(8, 4, 8, 8);
+    LbContext->hide();
 
     auto *layout = new QVBoxLayout(pnSrBase);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(PnTopButtons);
     layout->addWidget(PnSR, 1);
+    layout->addWidget(LbContext);
 }
 
 void SpeedReaderPage::Attach(SpeedReaderController &c)
@@ -106,8 +136,11 @@ void SpeedReaderPage::Attach(SpeedReaderController &c)
         OnSignal(spin, &QSpinBox::valueChanged, &connections, what, [&c, handler](int value) { (c.*handler)(value); });
     };
     onValue(UdDelay, "UdDelayClick", &C::UdDelayClick);
+    onValue(UdWordsPerMinute, "UdWordsPerMinuteClick", &C::UdWordsPerMinuteClick);
     onValue(UdLength, "UdLengthClick", &C::UdLengthClick);
     onValue(UdWritten, "UdWrittenClick", &C::UdWrittenClick);
+    OnSignal(LbContext, &QLabel::linkActivated, &connections, "ContextWordClicked",
+             [&c](const QString &index) { c.ContextWordClicked(index.toInt()); });
     PnSR->OnDoubleClick = [&c] { c.PnSRDblClick(); };
     PnDelay->OnDoubleClick = [&c] { c.PnDelayDblClick(); };
     PnLength->OnDoubleClick = [&c] { c.PnLengthDblClick(); };
@@ -116,9 +149,25 @@ void SpeedReaderPage::Attach(SpeedReaderController &c)
     ShowIndicators(c.Settings().IndicatorsShown);
 }
 
+// The context under the display is written in the display's colour, on its background.
 void SpeedReaderPage::SetDisplayFont(const QFont &font, const QColor &colour)
 {
     PnSR->SetFontAndColour(font, colour);
+    QPalette palette = LbContext->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Link, colour);
+    LbContext->setPalette(palette);
+}
+
+void SpeedReaderPage::ShowWordsPerMinute(bool shown)
+{
+    PnWordsPerMinute->setVisible(shown);
+}
+
+void SpeedReaderPage::ShowContext(const ReadingContext &context)
+{
+    LbContext->setText(ContextText(context));
+    LbContext->setVisible(!context.IsEmpty());
 }
 
 void SpeedReaderPage::ShowGroup(const QString &group)
@@ -157,6 +206,8 @@ void SpeedReaderPage::ShowSettings(const SpeedReaderSettings &settings)
 {
     ShowQuietly(UdDelay, &QSpinBox::setValue, settings.Delay);
     UdDelay->setSingleStep(settings.DelayStep);
+    ShowQuietly(UdWordsPerMinute, &QSpinBox::setValue,
+                WordsPerMinute::ForDelay(settings.Delay, UdWordsPerMinute->value()));
     ShowQuietly(UdLength, &QSpinBox::setValue, settings.Length);
     ShowQuietly(UdWritten, &QSpinBox::setValue, settings.Written);
     settingsPage.ShowSettings(settings);

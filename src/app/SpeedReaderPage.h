@@ -16,8 +16,9 @@ class SpeedReaderController;
 class SpeedReaderSettingsPage;
 
 // The "Быстрочиталка" tab, built into PnSrBase: the bar PnTopButtons ("Старт"/"Стоп", the delay,
-// the group length and "Прочитано") over the display PnSR. It is the controller's view, and hands
-// the clock and the settings of the "Настройки" tab on to that page.
+// the words a minute when shown, the group length and "Прочитано") over the display PnSR and the
+// context LbContext shown while stopped. It is the controller's view, and hands the clock and the
+// settings of the "Настройки" tab on to that page.
 class SpeedReaderPage : public SpeedReaderView {
 public:
     SpeedReaderPage(QWidget *pnSrBase, SpeedReaderSettingsPage &settingsPage);
@@ -25,6 +26,7 @@ public:
 
     const TextMeasurer &Measurer() const { return *measurer; }
     void SetDisplayFont(const QFont &font, const QColor &colour);
+    void ShowWordsPerMinute(bool shown);
 
     void ShowGroup(const QString &group) override;
     void ShowRunning(bool running) override;
@@ -33,6 +35,7 @@ public:
     void ShowIndicators(bool shown) override;
     void ShowClock(const QString &text) override;
     void ShowSettings(const SpeedReaderSettings &settings) override;
+    void ShowContext(const ReadingContext &context) override;
     void FocusTabControl() override;
     int DisplayWidth() const override;
     bool SpeedReaderTabShown() const override;
@@ -41,10 +44,11 @@ public:
     QWidget *PnSrBase;
     QWidget *PnTopButtons;
     QPushButton *BtStart, *BtStop;
-    DoubleClickFrame *PnDelay, *PnLength, *PnWritten;
-    QSpinBox *UdDelay, *UdLength, *UdWritten;
+    DoubleClickFrame *PnDelay, *PnWordsPerMinute, *PnLength, *PnWritten;
+    QSpinBox *UdDelay, *UdWordsPerMinute, *UdLength, *UdWritten;
     GroupDisplay *PnSR;
     QLabel *LbWords, *LbSymbols;
+    QLabel *LbContext;
 
 private:
     SpeedReaderSettingsPage &settingsPage;

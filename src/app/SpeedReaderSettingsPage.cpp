@@ -62,6 +62,28 @@ QCheckBox *RowWithCheckBox(DoubleClickFrame *row, const char *name, const QStrin
     return box;
 }
 
+// The program's own switches, one under the other without the rows' margins: the tab holds them
+// at the first-run size.
+QFrame *SwitchesPanel(QWidget *column)
+{
+    auto *panel = new QFrame(column);
+    panel->setObjectName("PnSwitches");
+    panel->setFrameShape(QFrame::StyledPanel);
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(CompactGroupMargins);
+    layout->setSpacing(0);
+    column->layout()->addWidget(panel);
+    return panel;
+}
+
+QCheckBox *SwitchBox(QWidget *panel, const char *name, const QString &caption)
+{
+    auto *box = new QCheckBox(caption, panel);
+    box->setObjectName(name);
+    panel->layout()->addWidget(box);
+    return box;
+}
+
 } // namespace
 
 SpeedReaderSettingsPage::SpeedReaderSettingsPage(QWidget *pnSettings) : PnSettings(pnSettings)
@@ -108,6 +130,12 @@ SpeedReaderSettingsPage::SpeedReaderSettingsPage(QWidget *pnSettings) : PnSettin
     CbAutoStop = RowWithCheckBox(Pn77, "CbAutoStop", QStringLiteral("Пауза при неактивности"));
     Pn99 = Row("Pn99", PnSettingRight, QString());
     CbNonStop = RowWithCheckBox(Pn99, "CbNonStop", QStringLiteral("Читать бесконечно"));
+    PnSwitches = SwitchesPanel(PnSettingRight);
+    CbFocusPoint = SwitchBox(PnSwitches, "CbFocusPoint", QStringLiteral("Точка фиксации"));
+    CbWordsPerMinute = SwitchBox(PnSwitches, "CbWordsPerMinute", QStringLiteral("Слов в минуту"));
+    CbContextWhenStopped =
+        SwitchBox(PnSwitches, "CbContextWhenStopped", QStringLiteral("Контекст при остановке"));
+    CbSmoothStart = SwitchBox(PnSwitches, "CbSmoothStart", QStringLiteral("Плавный старт"));
     for (QWidget *column : {PnSettingsLeft, PnSettingRight})
         static_cast<QVBoxLayout *>(column->layout())->addStretch();
 
@@ -119,7 +147,7 @@ SpeedReaderSettingsPage::SpeedReaderSettingsPage(QWidget *pnSettings) : PnSettin
     layout->addLayout(sides, 1);
     columns = new TwoColumns(pnSettings, PnSettingsLeft, PnSettingRight);
     columns->AddLeftRows({Pn22, Pn33, Pn44, Pn55});
-    columns->AddRightRows({Pn66, Pn77, Pn99});
+    columns->AddRightRows({Pn66, Pn77, Pn99, PnSwitches});
 }
 
 void SpeedReaderSettingsPage::Attach(SpeedReaderController &c)

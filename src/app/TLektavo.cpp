@@ -278,7 +278,7 @@ void TLektavo::BindSettings()
                                                 }};
     controls.options[OptionField::CbAutoActive] = CheckBoxValue(soundPage->CbAutoActive);
     reading->BindSettings(controls, *options);
-    speedReading->BindSettings(controls);
+    speedReading->BindSettings(controls, *options);
     controls.soundData[SettingsField::Sound1] = [this] { return foreignVoice.Panel().Data().ToBytes(); };
     controls.soundData[SettingsField::Sound2] = [this] { return russianVoice.Panel().Data().ToBytes(); };
     controls.stopVoices = [this] { reading->StopVoices(); };

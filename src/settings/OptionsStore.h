@@ -6,7 +6,11 @@
 class OptionsStore {
 public:
     enum class Switch {
-        MarkWord,  // "Подсвечивать слово"
+        MarkWord,            // "Подсвечивать слово"
+        FocusPoint,          // "Точка фиксации"
+        WordsPerMinute,      // "Слов в минуту"
+        ContextWhenStopped,  // "Контекст при остановке"
+        SmoothStart,         // "Плавный старт"
     };
 
     virtual ~OptionsStore() = default;

@@ -13,6 +13,14 @@ QString KeyOf(OptionsStore::Switch option)
     switch (option) {
     case OptionsStore::Switch::MarkWord:
         return QStringLiteral("MarkWord");
+    case OptionsStore::Switch::FocusPoint:
+        return QStringLiteral("FocusPoint");
+    case OptionsStore::Switch::WordsPerMinute:
+        return QStringLiteral("WordsPerMinute");
+    case OptionsStore::Switch::ContextWhenStopped:
+        return QStringLiteral("ContextWhenStopped");
+    case OptionsStore::Switch::SmoothStart:
+        return QStringLiteral("SmoothStart");
     }
     return {};
 }

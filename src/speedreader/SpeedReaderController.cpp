@@ -3,12 +3,16 @@
 #include "platform/TextArea.h"
 #include "platform/Timer.h"
 #include "speedreader/SpeedReaderView.h"
+#include "speedreader/WordsPerMinute.h"
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
 constexpr qint64 MsPerDay = 86400000;
+// How many delays the first groups after a smooth start stay.
+constexpr double SmoothStartRamp[] = {2.0, 1.8, 1.6, 1.4, 1.2};
 
 // Whole units per minute, rounded down to a multiple of unit; 0 when no time has passed.
 qint64 RatePerMinute(int count, qint64 elapsedMs, int unit)
@@ -69,7 +73,7 @@ SpeedReaderController::SpeedReaderController(TextArea &area, const TextMeasurer 
 
     timer1.SetEnabled(false);
     timer1.SetSingleShot(true);
-    timer1.OnTimer = [this] { Timer1Timer(); };
+    timer1.OnTimer = [this] { TickAndArm(); };
     tmCounting.SetEnabled(false);
     tmCounting.SetInterval(CountingPeriod);
     tmCounting.OnTimer = [this] { TmCountingTimer(); };
@@ -95,10 +99,12 @@ void SpeedReaderController::BtStartClick()
         RewindToTop();
     replayIndex = -2;
     running = true;
+    groupsSinceStart = 0;
     view.ShowRunning(true);
+    ShowContext();
     RestartBeat();
     tmCounting.SetEnabled(true);
-    AcTimerExecute();
+    TickAndArm();
     view.FocusTabControl();
 }
 
@@ -116,7 +122,9 @@ void SpeedReaderController::AcStopReading()
     running = false;
     view.ShowRunning(false);
     timer1.SetEnabled(false);
-    groupHistory.clear();
+    if (!contextWhenStopped)
+        groupHistory.clear();
+    ShowContext();
 }
 
 // A piece of a cut word is dropped with the position, so a new text never starts with the tail
@@ -127,7 +135,9 @@ void SpeedReaderController::AcFullStop()
     AcStopReading();
     view.ShowGroup({});
     area.SetSelStart(0);
+    groupHistory.clear();
     RewindToTop();
+    ShowContext();
 }
 
 void SpeedReaderController::RewindToTop()
@@ -143,33 +153,41 @@ void SpeedReaderController::AcStopCounting()
     chunker.ResetCounts();
 }
 
-void SpeedReaderController::Timer1Timer()
+// A tick that stopped the reader, or started it afresh from the top, leaves the next tick alone.
+void SpeedReaderController::TickAndArm()
 {
-    ++tickNumber;
-    ArmNextTick();
+    const int beat = beatNumber;
     AcTimerExecute();
+    if (running && beat == beatNumber)
+        ArmNextTick();
 }
 
 void SpeedReaderController::RestartBeat()
 {
-    beatStart = clock.MonotonicMs();
-    tickNumber = 0;
-    ArmNextTick();
+    nextDue = clock.MonotonicMs();
+    ++beatNumber;
 }
 
-// Tick n is due at beatStart + n delays, so a late tick makes the next one come sooner and the
-// error never adds up. A tick a whole delay late or more means the event loop was held up: the
-// beat starts afresh rather than flashing the missed groups all at once.
+// Each tick is due one tick length after the one before was due, so a late tick makes the next
+// one come sooner and the error never adds up. A tick a whole length late or more means the event
+// loop was held up: the beat starts afresh rather than flashing the missed groups all at once.
 void SpeedReaderController::ArmNextTick()
 {
     const qint64 now = clock.MonotonicMs();
-    if (beatStart + (tickNumber + 1) * settings.Delay <= now) {
-        beatStart = now;
-        tickNumber = 0;
-    }
-    const qint64 due = beatStart + (tickNumber + 1) * settings.Delay;
-    timer1.SetInterval(int(due - now));
+    nextDue += TickLength();
+    if (nextDue <= now)
+        nextDue = now + TickLength();
+    timer1.SetInterval(int(nextDue - now));
     timer1.SetEnabled(true);
+}
+
+// The ticks of the first groups after a smooth start are longer, the group on screen deciding.
+int SpeedReaderController::TickLength() const
+{
+    const int group = groupsSinceStart - 1;
+    if (!smoothStart || group < 0 || group >= int(std::size(SmoothStartRamp)))
+        return settings.Delay;
+    return int(std::lround(settings.Delay * SmoothStartRamp[group]));
 }
 
 void SpeedReaderController::AcTimerExecute()
@@ -196,17 +214,84 @@ bool SpeedReaderController::Paused() const
         || !view.SpeedReaderTabShown();
 }
 
+ChunkRules SpeedReaderController::Rules() const
+{
+    return {settings.Length, settings.Letters, settings.LongWord, settings.EndOfSentence, settings.Comma};
+}
+
 void SpeedReaderController::ShowNextGroup()
 {
-    const ChunkRules rules{settings.Length, settings.Letters, settings.LongWord,
-                           settings.EndOfSentence, settings.Comma};
-    if (!chunker.NextWordGroup(rules, view.DisplayWidth())) {
+    if (!chunker.NextWordGroup(Rules(), view.DisplayWidth())) {
         EndOfText();
         return;
     }
+    ++groupsSinceStart;
     view.ShowGroup(chunker.CurrentGroup());
-    groupHistory.append(chunker.CurrentGroup());
+    groupHistory.append(chunker.Here());
     TrimHistory();
+}
+
+QStringList SpeedReaderController::GroupHistory() const
+{
+    QStringList groups;
+    for (const WordChunker::Place &place : groupHistory)
+        groups << place.group;
+    return groups;
+}
+
+void SpeedReaderController::ShowContext()
+{
+    const WordChunker::Span &shown = chunker.Shown();
+    const bool shows = contextWhenStopped && !running && shown.line >= 0 && shown.line < area.LineCount();
+    context = shows ? ReadingContext::Around(area.LineText(shown.line), shown.line, shown.from, shown.to)
+                    : ReadingContext();
+    view.ShowContext(context);
+}
+
+void SpeedReaderController::SetContextWhenStopped(bool on)
+{
+    contextWhenStopped = on;
+    ShowContext();
+}
+
+// At the end of the text nothing changes.
+void SpeedReaderController::StepForward()
+{
+    const WordChunker::Place before = chunker.Here();
+    if (!chunker.NextWordGroup(Rules(), view.DisplayWidth())) {
+        chunker.ReturnTo(before);
+        return;
+    }
+    chunker.DropExtraTicks();
+    chunker.ResetCounts();
+    groupHistory.append(chunker.Here());
+    TrimHistory();
+    ShowStepped();
+}
+
+// The first group remembered has none before it.
+void SpeedReaderController::StepBack()
+{
+    if (groupHistory.size() < 2)
+        return;
+    groupHistory.removeLast();
+    chunker.ReturnTo(groupHistory.last());
+    ShowStepped();
+}
+
+void SpeedReaderController::ShowStepped()
+{
+    view.ShowGroup(chunker.CurrentGroup());
+    ShowContext();
+}
+
+void SpeedReaderController::ContextWordClicked(int index)
+{
+    if (running || index < 0 || index >= context.words.size())
+        return;
+    chunker.MoveTo(context.line, context.words[index].offset);
+    groupHistory.clear();
+    StepForward();
 }
 
 // With "Читать бесконечно" the end of the text starts the reader again from the top, once: when
@@ -223,7 +308,7 @@ void SpeedReaderController::EndOfText()
 
 void SpeedReaderController::Replay()
 {
-    view.ShowGroup(replayIndex == -1 ? QString() : groupHistory[replayIndex]);
+    view.ShowGroup(replayIndex == -1 ? QString() : groupHistory[replayIndex].group);
     ++replayIndex;
 }
 
@@ -236,8 +321,10 @@ void SpeedReaderController::TrimHistory()
 void SpeedReaderController::AcDelay()
 {
     FitDelayToScale(settings.Delay, settings.DelayStep);
-    if (running)
+    if (running) {
         RestartBeat();
+        ArmNextTick();
+    }
     ShowSettings();
 }
 
@@ -284,7 +371,10 @@ bool SpeedReaderController::FormKeyDown(int key, Qt::KeyboardModifiers modifiers
         replayIndex = -1;
     else if (key == Qt::Key_Space)
         running ? AcStopReading() : BtStartClick();
-    else
+    else if ((key == Qt::Key_Left || key == Qt::Key_Right) && contextWhenStopped) {
+        if (!running)
+            key == Qt::Key_Left ? StepBack() : StepForward();
+    } else
         return false;
     return true;
 }
@@ -303,6 +393,11 @@ void SpeedReaderController::UdDelayClick(int value)
     AcStopCounting();
 }
 
+void SpeedReaderController::UdWordsPerMinuteClick(int wordsPerMinute)
+{
+    UdDelayClick(WordsPerMinute::Delay(wordsPerMinute));
+}
+
 void SpeedReaderController::UdLengthClick(int value)
 {
     SetLength(value);
@@ -315,6 +410,7 @@ void SpeedReaderController::UdWrittenClick(int value)
     const qint64 lines = std::max(area.LineCount(), 0);
     chunker.MoveTo(int(lines * settings.Written / 100));
     ShowSettings();
+    ShowContext();
 }
 
 void SpeedReaderController::PnSRDblClick()
@@ -380,6 +476,7 @@ void SpeedReaderController::ReadFrom(int start)
     groupHistory.clear();
     chunker.MoveTo(line, start - std::max(area.LineIndex(line), 0));
     ShowSettings();
+    ShowContext();
 }
 
 void SpeedReaderController::GivePositionToTextArea()

@@ -1,4 +1,5 @@
 #pragma once
+#include "speedreader/ReadingContext.h"
 #include "speedreader/SpeedReaderSettings.h"
 #include "speedreader/WordChunker.h"
 #include <QStringList>
@@ -15,7 +16,9 @@ class Timer;
 // the replay of the last groups, the reading-speed indicator, the "Прочитано" position, the clock
 // and the keys. Ticks keep to a fixed beat: tick n falls due at the start plus n delays, whatever
 // the earlier ticks cost, and the beat starts afresh when the reader starts, the delay changes or
-// the event loop was held up for a whole tick.
+// the event loop was held up for a whole tick. Three switches, off unless set: a smooth start
+// (the first groups after a start stay longer), and while stopped the sentence around the group
+// shown last, with ← and → stepping one group back or on.
 class SpeedReaderController {
 public:
     static constexpr int CountingPeriod = 5000;
@@ -43,6 +46,7 @@ public:
     bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
 
     void UdDelayClick(int value);
+    void UdWordsPerMinuteClick(int wordsPerMinute);  // the delay of one word at that pace
     void UdLengthClick(int value);
     void UdWrittenClick(int value);
     void PnSRDblClick();     // also the double-click of LbWords and LbSymbols
@@ -54,6 +58,12 @@ public:
     void Pn44DblClick();
     void Pn55DblClick();
     void Pn66DblClick();
+
+    // A word of the context shown while stopped: the reader goes there and shows the group that
+    // begins with it.
+    void ContextWordClicked(int index);
+    void StepBack();     // the group before, as the history remembers it
+    void StepForward();  // the next group
 
     // The hand-over of the reading position on a tab switch: entering the speed reader reads on
     // from the start of the text area's selection; leaving it selects the group shown last.
@@ -82,21 +92,28 @@ public:
     void SetAutoStop(bool on);
     void SetNonStop(bool on);
     void SetIndicatorsShown(bool shown);
+    void SetSmoothStart(bool on) { smoothStart = on; }
+    void SetContextWhenStopped(bool on);
 
     bool Running() const { return running; }
     bool CountingActive() const { return countingStart.has_value(); }
     int ReplayIndex() const { return replayIndex; }
-    const QStringList &GroupHistory() const { return groupHistory; }
+    QStringList GroupHistory() const;
     void ClearGroupHistory() { groupHistory.clear(); }
+    const ReadingContext &Context() const { return context; }
     const WordChunker &Chunker() const { return chunker; }
 
     double StartTime = 0;  // time of day the clock counts from
 
 private:
-    void Timer1Timer();
+    void TickAndArm();
     void ArmNextTick();
+    int TickLength() const;
     void RestartBeat();
+    ChunkRules Rules() const;
     void ShowNextGroup();
+    void ShowStepped();
+    void ShowContext();
     void EndOfText();
     void RewindToTop();
     void Replay();
@@ -117,10 +134,14 @@ private:
     bool running = false;
     bool dialogOpen = false;
     int replayIndex = -2;
-    QStringList groupHistory;
+    QList<WordChunker::Place> groupHistory;
     std::optional<qint64> countingStart;  // monotonic ms when the measurement began
+    bool smoothStart = false;
+    bool contextWhenStopped = false;
+    ReadingContext context;  // as shown
 
-    qint64 beatStart = 0;   // monotonic ms of tick 0 of the beat
-    qint64 tickNumber = 0;  // ticks of the beat so far
+    qint64 nextDue = 0;        // monotonic ms the next tick falls due
+    int beatNumber = 0;        // grows with every fresh beat
+    int groupsSinceStart = 0;  // for the smooth start
     bool restartingFromTop = false;
 };

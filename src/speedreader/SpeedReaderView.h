@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 
+struct ReadingContext;
 struct SpeedReaderSettings;
 
 // What the speed reader shows and what it asks of the window around it.
@@ -15,6 +16,7 @@ public:
     virtual void ShowIndicators(bool shown) = 0;       // LbWords and LbSymbols visible
     virtual void ShowClock(const QString &text) = 0;   // PnClock
     virtual void ShowSettings(const SpeedReaderSettings &settings) = 0;  // spin boxes, check boxes
+    virtual void ShowContext(const ReadingContext &context) = 0;  // under the display; empty hides it
     virtual void FocusTabControl() = 0;                // so that the keys reach the window
 
     virtual int DisplayWidth() const = 0;              // client width of PnSR in pixels

@@ -58,6 +58,17 @@ void WordChunker::MoveTo(int line, int offset)
     readOffset = std::max(offset, 0);
     groupSpan = 0;
     pendingRemainder.clear();
+    shown = {};
+}
+
+void WordChunker::ReturnTo(const Place &place)
+{
+    readLine = place.line;
+    readOffset = place.offset;
+    groupSpan = place.span;
+    currentGroup = place.group;
+    pendingRemainder = place.remainder;
+    shown = place.shown;
 }
 
 bool WordChunker::NextWordGroup(const ChunkRules &groupRules, int width)
@@ -117,6 +128,7 @@ bool WordChunker::FindWordInLine(const QString &line, int from, Word &word) cons
     while (IsBlank(line[last - 1]))
         --last;
     word.text = line.mid(start, last - start);
+    word.start = start;
     word.end = end;
     word.consumed = end - from;
     return true;
@@ -154,6 +166,11 @@ bool WordChunker::EnterNextLine()
 
 void WordChunker::Consume(const Word &word)
 {
+    const int wordEnd = word.start + int(word.text.size());
+    if (groupSpan == 0 || shown.line != readLine)
+        shown = {readLine, word.start, wordEnd};
+    else
+        shown.to = wordEnd;
     readOffset = word.end;
     groupSpan += word.consumed;
     ++wordsRead;

@@ -35,6 +35,22 @@ public:
     // Moves the reading position to an offset in a line; a piece of a cut word is dropped.
     void MoveTo(int line, int offset = 0);
 
+    // The characters of the group shown last within the line where it ends, from its first word
+    // on that line to the end of its last; line -1 when nothing was shown since the position moved.
+    struct Span {
+        int line = -1, from = 0, to = 0;
+    };
+    const Span &Shown() const { return shown; }
+
+    // Where the reader stands behind a group shown, to come back to it.
+    struct Place {
+        int line = 0, offset = 0, span = 0;
+        QString group, remainder;
+        Span shown;
+    };
+    Place Here() const { return {readLine, readOffset, groupSpan, currentGroup, pendingRemainder, shown}; }
+    void ReturnTo(const Place &place);
+
     // The position: the line and the offset behind the group shown, and the characters the group
     // took from the line, blanks before it included (0 when it was the rest of a cut word).
     int ReadLine() const { return readLine; }
@@ -58,6 +74,7 @@ public:
 private:
     struct Word {
         QString text;
+        int start = 0;     // offset of the word in line ReadLine
         int end = 0;       // offset behind the word in line ReadLine
         int consumed = 0;  // characters passed over from ReadOffset, blanks before the word included
     };
@@ -82,6 +99,7 @@ private:
     int groupSpan = 0;
     QString currentGroup;
     QString pendingRemainder;
+    Span shown;
     int extraTicks = 0;
     int wordsRead = 0;
     int symbolsRead = 0;

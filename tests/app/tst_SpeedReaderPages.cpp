@@ -2,6 +2,9 @@
 #include "app/GroupDisplay.h"
 #include "app/KeyPreview.h"
 #include "app/SpeedReader.h"
+#include "settings/SettingsControls.h"
+#include "speedreader/FocusPoint.h"
+#include "testsupport/MemoryOptions.h"
 #include "testsupport/MemoryTextArea.h"
 #include <QAccessible>
 #include <QApplication>
@@ -192,6 +195,50 @@ private slots:
         QVERIFY(QFontMetrics(large).horizontalAdvance(shown) <= w.reader.Page().DisplayWidth());
         QCOMPARE(w.Find<QLabel>("LbWords")->palette().color(QPalette::WindowText),
                  QColor(Qt::white));
+    }
+
+    void theSwitchesOfTheSettingsTabReachTheReader()
+    {
+        Window w("Раз два три. Четыре");
+        MemoryOptions options;
+        for (auto on : {OptionsStore::Switch::FocusPoint, OptionsStore::Switch::WordsPerMinute,
+                        OptionsStore::Switch::ContextWhenStopped})
+            options.Set(on, true);
+        SettingsControls controls;
+        w.reader.BindSettings(controls, options);
+        QTest::mouseClick(w.Find<QCheckBox>("CbSmoothStart"), Qt::LeftButton);
+        QVERIFY(options.IsOn(OptionsStore::Switch::SmoothStart));
+
+        auto *wordsPerMinute = w.Find<QSpinBox>("UdWordsPerMinute");
+        QVERIFY(wordsPerMinute->isVisible());
+        QCOMPARE(wordsPerMinute->value(), 300);
+        wordsPerMinute->setValue(600);
+        QCOMPARE(w.Find<QSpinBox>("UdDelay")->value(), 100);
+
+        SpeedReaderController &c = w.reader.Controller();
+        c.BtStartClick();
+        c.AcStopReading();
+        auto *context = w.Find<QLabel>("LbContext");
+        QVERIFY(context->isVisible());
+        emit context->linkActivated(QStringLiteral("2"));
+        auto *display = w.Find<GroupDisplay>("PnSR");
+        QCOMPARE(display->Group(), QString("три."));
+
+        QFont large = display->font();
+        large.setPointSize(48);
+        w.reader.Page().SetDisplayFont(large, Qt::black);
+        const QImage drawn = display->grab().toImage();
+        const FocusLayout &layout = display->DrawnLayout();
+        QVERIFY(std::abs(layout.LetterCentre() - FocusPointX(display->contentsRect().width())) <= 0.5);
+        int redInLetter = 0, redElsewhere = 0;
+        for (int x = 0; x < drawn.width(); ++x)
+            for (int y = 0; y < drawn.height(); ++y)
+                if (drawn.pixelColor(x, y) == QColor(255, 0, 0)) {
+                    const int inside = x - display->contentsRect().left();
+                    (inside >= layout.letterLeft && inside < layout.letterRight ? redInLetter : redElsewhere)++;
+                }
+        QVERIFY(redInLetter > 0);
+        QCOMPARE(redElsewhere, 0);
     }
 };
 

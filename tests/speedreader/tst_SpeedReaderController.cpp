@@ -3,8 +3,10 @@
 #include "testsupport/ManualTimer.h"
 #include "testsupport/MemoryTextArea.h"
 #include "speedreader/SpeedReaderController.h"
+#include "speedreader/WordsPerMinute.h"
 #include "testsupport/FakeSpeedReaderView.h"
 #include <QTest>
+#include <cmath>
 
 namespace {
 
@@ -444,6 +446,82 @@ private slots:
         r.c.Indicators1Click();
         QVERIFY(!r.view.IndicatorsShown);
         QVERIFY(r.view.Settings.NonStop && r.view.Settings.AutoStop && !r.view.Settings.IndicatorsShown);
+    }
+
+    void wordsPerMinuteAndDelayKeepInStep()
+    {
+        Reader r;
+        for (int wpm = WordsPerMinute::Min; wpm <= WordsPerMinute::Max; wpm += WordsPerMinute::Step) {
+            r.c.UdWordsPerMinuteClick(wpm);
+            QCOMPARE(r.c.Settings().Delay, int(std::lround(60000.0 / wpm)));
+            QCOMPARE(WordsPerMinute::ForDelay(r.c.Settings().Delay, wpm), wpm);
+        }
+        QCOMPARE(r.c.Settings().Delay, 50);
+        for (const auto &[delay, wpm] :
+             std::initializer_list<std::pair<int, int>>{{200, 300}, {220, 270}, {1200, 50}, {3000, 50}, {50, 1200}})
+            QCOMPARE(WordsPerMinute::ForDelay(delay, 0), wpm);
+    }
+
+    void aSmoothStartRampsTheFirstFiveGroups()
+    {
+        Reader r(Numbered("слово", 10));
+        r.c.SetSmoothStart(true);
+        r.c.BtStartClick();
+        r.clock.Advance(1800);
+        QCOMPARE(r.view.Times(), (QList<qint64>{0, 400, 760, 1080, 1360, 1600, 1800}));
+    }
+
+    void theSentenceAroundTheLastGroupWhileStopped()
+    {
+        Reader r("Раз два. Три четыре, пять! Шесть.\r\n" + Numbered("w", 50));
+        r.c.SetContextWhenStopped(true);
+        r.c.BtStartClick();
+        r.clock.Advance(3 * 200);
+        QVERIFY(r.view.Context.IsEmpty());
+        r.c.FormKeyDown(Qt::Key_Space, Qt::NoModifier);
+        QStringList words, marked;
+        for (const ReadingContext::Word &w : r.view.Context.words)
+            (w.inGroup ? marked : words) << w.text;
+        QCOMPARE(words, (QStringList{"Три", "пять!"}));
+        QCOMPARE(marked, QStringList{"четыре,"});
+
+        r.c.ContextWordClicked(0);
+        QCOMPARE(r.view.Groups.last().group, QString("Три"));
+        r.c.BtStartClick();
+        QCOMPARE(r.view.Groups.last().group, QString("четыре,"));
+
+        r.c.AcStopReading();
+        r.c.ReadFrom(r.area.LineIndex(1) + r.area.LineText(1).indexOf("w25 "));
+        r.c.StepForward();
+        QCOMPARE(r.view.Context.words.size(), 41);
+        QCOMPARE(r.view.Context.words.first().text, QString("w5"));
+        QCOMPARE(r.view.Context.words.last().text, QString("w45"));
+    }
+
+    void arrowsStepWhileStopped()
+    {
+        Reader r("раз два три");
+        QVERIFY(!r.c.FormKeyDown(Qt::Key_Left, Qt::NoModifier));
+        r.c.SetContextWhenStopped(true);
+        r.c.BtStartClick();
+        QVERIFY(r.c.FormKeyDown(Qt::Key_Right, Qt::NoModifier));
+        QCOMPARE(r.view.GroupTexts(), QStringList{"раз"});
+        r.c.AcStopReading();
+        const auto press = [&](Qt::Key key) {
+            r.c.FormKeyDown(key, Qt::NoModifier);
+            return r.view.Groups.last().group;
+        };
+        QCOMPARE(press(Qt::Key_Left), QString("раз"));
+        QCOMPARE(press(Qt::Key_Right), QString("два"));
+        QCOMPARE(press(Qt::Key_Right), QString("три"));
+        QCOMPARE(press(Qt::Key_Right), QString("три"));
+        QVERIFY(!r.c.Running());
+        QCOMPARE(press(Qt::Key_Left), QString("два"));
+        QCOMPARE(press(Qt::Key_Left), QString("раз"));
+        QCOMPARE(press(Qt::Key_Left), QString("раз"));
+        QCOMPARE(r.view.GroupTexts(), (QStringList{"раз", "два", "три", "два", "раз"}));
+        r.c.BtStartClick();
+        QCOMPARE(r.view.Groups.last().group, QString("два"));
     }
 
     void handOverWithTheTextArea()

@@ -1,4 +1,5 @@
 #pragma once
+#include "speedreader/ReadingContext.h"
 #include "speedreader/SpeedReaderSettings.h"
 #include "speedreader/SpeedReaderView.h"
 #include "testsupport/ManualClock.h"
@@ -31,6 +32,7 @@ public:
     void ShowIndicators(bool shown) override { IndicatorsShown = shown; }
     void ShowClock(const QString &text) override { Clock = text; }
     void ShowSettings(const SpeedReaderSettings &settings) override { Settings = settings; }
+    void ShowContext(const ReadingContext &context) override { Context = context; }
     void FocusTabControl() override { ++Focused; }
     int DisplayWidth() const override { return Width; }
     bool SpeedReaderTabShown() const override { return TabShown; }
@@ -59,6 +61,7 @@ public:
     int RateUpdates = 0;
     bool IndicatorsShown = true;
     SpeedReaderSettings Settings;
+    ReadingContext Context;
     int Focused = 0;
     int Width = 10000;
     bool TabShown = true;
