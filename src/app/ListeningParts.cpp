@@ -17,11 +17,17 @@ ListeningParts::ListeningParts(const Parts &parts)
       saves(textTimer, placeTimer, {[this] { WriteText(); }, [this] { WritePlace(); }}),
       writer(std::make_unique<ThreadTask>()), player(parts.reading, clock),
       mediaPlayer(player, {[this] { ForceForeground(&this->parts.window); }, [this] { this->parts.window.close(); },
-                           [this] { return DocumentTitle(); }, [] { return QString(); }})
+                           [this] { return TitleShown(); }, [this] { return title.author; }})
 {
     textTimer.setObjectName("TmSaveText");
     placeTimer.setObjectName("TmSavePlace");
-    OnSignal(parts.re1, &QPlainTextEdit::textChanged, this, "the text kept", [this] { saves.TextChanged(); });
+    // A new document's name comes with its text, once the text is in place.
+    OnSignal(parts.re1, &QPlainTextEdit::textChanged, this, "the text kept", [this] {
+        saves.TextChanged();
+        QMetaObject::invokeMethod(
+            this, [this] { Guarded("the document's title", [this] { ReadTitleOfNewDocument(); }); },
+            Qt::QueuedConnection);
+    });
     OnSignal(qGuiApp, &QGuiApplication::applicationStateChanged, this, "the text kept on leaving",
              [this](Qt::ApplicationState state) {
                  if (state != Qt::ApplicationActive)
@@ -71,9 +77,31 @@ void ListeningParts::TakeMediaKeys()
     }
 }
 
-// The name of the document shown, or the program's when the text is not a file's.
-QString ListeningParts::DocumentTitle() const
+// What the document shown says of itself is read away from the window.
+void ListeningParts::ReadTitleOfNewDocument()
 {
+    const QString document = parts.documents.ShownDocument();
+    if (document == titledDocument)
+        return;
+    titledDocument = document;
+    title = {};
+    if (document.isEmpty())
+        return;
+    titleReader.Start([this, document](const BackgroundTask::ToWindow &toWindow, const std::atomic_bool &) {
+        toWindow([this, document, read = ReadDocumentTitle(document)] {
+            if (document != titledDocument)
+                return;
+            title = read;
+            mediaPlayer.ReadingChanged();
+        });
+    });
+}
+
+// The document's own title, else its file name, else the program's name for a text of no file.
+QString ListeningParts::TitleShown() const
+{
+    if (!title.title.isEmpty())
+        return title.title;
     const QString document = parts.documents.ShownDocument();
     return document.isEmpty() ? QStringLiteral("Lektavo") : QFileInfo(document).fileName();
 }

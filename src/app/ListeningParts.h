@@ -2,6 +2,7 @@
 #include "app/MediaPlayerService.h"
 #include "platform/qt/QtClock.h"
 #include "platform/qt/QtTimer.h"
+#include "platform/documents/DocumentTitle.h"
 #include "platform/qt/ThreadTask.h"
 #include "reading/ReadingAsPlayer.h"
 #include "workspace/PeriodicSaves.h"
@@ -41,7 +42,8 @@ private:
     void WaitForWrites();
     void ReadingChanged();
     void TakeMediaKeys();
-    QString DocumentTitle() const;
+    void ReadTitleOfNewDocument();
+    QString TitleShown() const;
 
     Parts parts;
     QtTimer textTimer, placeTimer;
@@ -49,5 +51,8 @@ private:
     std::unique_ptr<ThreadTask> writer;
     QtClock clock;
     ReadingAsPlayer player;
+    QString titledDocument;  // the document whose title is read, or is being read
+    DocumentTitle title;
     MediaPlayerService mediaPlayer;
+    ThreadTask titleReader;  // its steps reach the parts above until it goes, first
 };
