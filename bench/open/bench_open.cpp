@@ -2,15 +2,9 @@
 // drop to the window painted with the book in the text area, and the process's peak memory.
 //   open_txt_3mb: median of several opens, each replacing the text of the one before.
 //   open_peak_rss: the process's peak resident set once the book has been opened.
-#include "app/TLektavo.h"
-#include "platform/TextArea.h"
+#include "WindowOpen.h"
 #include "testsupport/ScriptedVoices.h"
-#include <QApplication>
-#include <QDropEvent>
-#include <QElapsedTimer>
-#include <QMimeData>
 #include <QTemporaryDir>
-#include <QUrl>
 #include <algorithm>
 #include <cstdio>
 #include <sys/resource.h>
@@ -20,33 +14,6 @@ namespace {
 
 constexpr int Rounds = 5;
 const QString Book = QStringLiteral(LEKTAVO_BENCH_BOOK);
-
-void Drop(QWidget &window, const QString &path)
-{
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(path)});
-    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&window, &enter);
-    QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&window, &drop);
-}
-
-// Milliseconds from the drop to the window painted with the text; -1 when it never came.
-double Open(TLektavo &window, const QString &path)
-{
-    window.Text().SetText(QString());
-    QCoreApplication::processEvents();
-    QElapsedTimer elapsed;
-    elapsed.start();
-    Drop(window, path);
-    while (window.Text().TextLength() == 0) {
-        if (elapsed.elapsed() > 30000)
-            return -1;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
-    }
-    window.repaint();
-    return elapsed.nsecsElapsed() / 1e6;
-}
 
 } // namespace
 

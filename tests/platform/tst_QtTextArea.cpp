@@ -68,6 +68,8 @@ private slots:
     void positionsRoundTrip_data();
     void positionsRoundTrip();
     void jumpsLandInTheRightParagraph();
+    void overLongParagraphReadsBackUnchanged();
+    void editsAcrossADisplayBreak();
     void userSelectionReadsInLogicPositions();
     void editForgetsTheRememberedSelection();
     void findCountsLogicPositions();
@@ -164,6 +166,93 @@ void TestQtTextArea::jumpsLandInTheRightParagraph()
         QCOMPARE(area.LogicPosition(area.WidgetPosition(p)), expectedBack);
         QCOMPARE(area.TextRange(p, 5), text.mid(p, 5));
     }
+}
+
+// A paragraph of many thousand characters, which the widget shows in pieces, between two short ones.
+QString TextWithOverLongParagraph()
+{
+    return u"Начало.\r\n"_s + u"Слово за словом, "_s.repeated(1200) + u"конец.\r\nКонец."_s;
+}
+
+// The logic positions of the spaces the widget shows as display breaks.
+QList<int> DisplayBreaks(const QPlainTextEdit &edit, const QtTextArea &area)
+{
+    QList<int> breaks;
+    for (QTextBlock block = edit.document()->begin().next(); block.isValid(); block = block.next()) {
+        if (area.TextRange(area.LogicPosition(block.position()) - 1, 1) == u" "_s)
+            breaks.append(area.LogicPosition(block.position()) - 1);
+    }
+    return breaks;
+}
+
+void TestQtTextArea::overLongParagraphReadsBackUnchanged()
+{
+    const QString text = TextWithOverLongParagraph();
+    QPlainTextEdit edit;
+    QtTextArea area(&edit);
+    area.SetText(text);
+    QCOMPARE(area.Text(), text);
+    QCOMPARE(area.TextLength(), int(text.size()));
+    QVERIFY(!edit.document()->isModified());
+    QVERIFY(!edit.document()->isUndoAvailable());
+    const QList<int> breaks = DisplayBreaks(edit, area);
+    QCOMPARE(breaks.size(), 4);
+    for (QTextBlock block = edit.document()->begin(); block.isValid(); block = block.next())
+        QVERIFY(block.length() <= 5001);
+    for (int p = 0; p <= text.size(); ++p) {
+        const int expectedBack = IsLineFeedOfLineBreak(text, p) ? p - 1 : p;
+        QCOMPARE(area.LogicPosition(area.WidgetPosition(p)), expectedBack);
+        QCOMPARE(area.TextRange(p, 9), text.mid(p, 9));
+    }
+    for (const int space : breaks) {
+        area.SetSelStart(space - 3);
+        area.SetSelLength(7);
+        QCOMPARE(area.SelText(), text.mid(space - 3, 7));
+        const QString across = text.mid(space - 2, 5);
+        QCOMPARE(area.Find(across, space - 4, 9), space - 2);
+        QCOMPARE(area.FindIgnoringCase(across.toUpper(), space - 4, 9), space - 2);
+        QTextCursor cursor = edit.textCursor();
+        cursor.setPosition(area.WidgetPosition(space + 2));
+        cursor.setPosition(area.WidgetPosition(space - 2), QTextCursor::KeepAnchor);
+        edit.setTextCursor(cursor);
+        QCOMPARE(area.SelStart(), space - 2);
+        QCOMPARE(area.SelText(), text.mid(space - 2, 4));
+    }
+}
+
+void TestQtTextArea::editsAcrossADisplayBreak()
+{
+    const QString text = TextWithOverLongParagraph();
+    QPlainTextEdit edit;
+    QtTextArea area(&edit);
+    area.ReplaceText(text);
+    QCOMPARE(area.Text(), text);
+    const QList<int> breaks = DisplayBreaks(edit, area);
+    QCOMPARE(breaks.size(), 4);
+    const int space = breaks[1];
+
+    area.SetSelStart(space - 2);
+    area.SetSelLength(4);
+    area.ReplaceSelection(u"X\nY"_s);
+    QCOMPARE(area.Text(), QString(text).replace(space - 2, 4, u"X\r\nY"_s));
+    edit.undo();
+    QCOMPARE(area.Text(), text);
+
+    QTextCursor typing(edit.document());
+    typing.setPosition(area.WidgetPosition(space + 1));
+    typing.insertBlock();
+    QCOMPARE(area.Text(), QString(text).insert(space + 1, u"\r\n"_s));
+    edit.undo();
+    typing.setPosition(area.WidgetPosition(space + 1));
+    typing.deletePreviousChar();
+    QCOMPARE(area.Text(), QString(text).remove(space, 1));
+    edit.undo();
+    QCOMPARE(area.Text(), text);
+
+    area.ReplaceText(u"Коротко."_s);
+    edit.undo();
+    QCOMPARE(area.Text(), text);
+    QCOMPARE(DisplayBreaks(edit, area), breaks);
 }
 
 void TestQtTextArea::userSelectionReadsInLogicPositions()

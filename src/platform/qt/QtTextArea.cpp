@@ -2,6 +2,7 @@
 #include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -11,6 +12,54 @@
 namespace {
 
 const QString LogicLineBreak = QStringLiteral("\r\n");
+
+// A paragraph longer than this is shown in pieces of about this length: the layout of one
+// paragraph of millions of characters takes more than a gigabyte.
+constexpr int DisplayParagraphLength = 5000;
+constexpr int DisplayBreakProperty = QTextFormat::UserProperty + 1;
+
+QTextCharFormat DisplayBreakFormat()
+{
+    QTextCharFormat format;
+    format.setProperty(DisplayBreakProperty, true);
+    return format;
+}
+
+// The space for a display break in the piece from start: the last one in the second half of the
+// piece's length, else the first one after it before end; -1 when there is none.
+int DisplayBreakAfter(QStringView paragraphs, int start, int end)
+{
+    const int half = DisplayParagraphLength / 2;
+    const qsizetype before = paragraphs.sliced(start + half, half + 1).lastIndexOf(u' ');
+    if (before >= 0)
+        return start + half + int(before);
+    const int limit = start + DisplayParagraphLength;
+    const qsizetype after = paragraphs.sliced(limit, end - limit).indexOf(u' ');
+    return after < 0 ? -1 : limit + int(after);
+}
+
+// Puts display breaks for the over-long paragraphs of a text whose paragraphs end in LF, each in
+// place of a space; gives their positions.
+std::vector<int> BreakForDisplay(QString &paragraphs)
+{
+    std::vector<int> breaks;
+    const int size = int(paragraphs.size());
+    for (int start = 0; start < size;) {
+        int end = int(paragraphs.indexOf(u'\n', start));
+        if (end < 0)
+            end = size;
+        while (end - start > DisplayParagraphLength) {
+            const int space = DisplayBreakAfter(paragraphs, start, end);
+            if (space < 0)
+                break;
+            paragraphs[space] = u'\n';
+            breaks.push_back(space);
+            start = space + 1;
+        }
+        start = end + 1;
+    }
+    return breaks;
+}
 
 QString WithLogicLineBreaks(QString text)
 {
@@ -92,6 +141,8 @@ QtTextArea::QtTextArea(QPlainTextEdit *edit)
         remembered = RememberedSelection();
         searched = SearchedSpan();
         caseFolded.reset();
+        if (madeDisplayBreaks)
+            displayBreaks.reset();
     });
 }
 
@@ -107,7 +158,54 @@ QTextDocument *QtTextArea::Document() const
 
 int QtTextArea::TextLength() const
 {
-    return Document()->characterCount() - 1 + Document()->blockCount() - 1;
+    return Document()->characterCount() - 1 + LineBreaksBefore(Document()->blockCount() - 1);
+}
+
+const std::vector<int> &QtTextArea::DisplayBreaks() const
+{
+    if (!displayBreaks) {
+        std::vector<int> numbers;
+        int number = 1;
+        for (QTextBlock block = Document()->begin().next(); block.isValid(); block = block.next(), ++number) {
+            if (block.charFormat().hasProperty(DisplayBreakProperty))
+                numbers.push_back(number);
+        }
+        displayBreaks = std::move(numbers);
+    }
+    return *displayBreaks;
+}
+
+bool QtTextArea::StartsAfterDisplayBreak(int number) const
+{
+    const std::vector<int> &breaks = DisplayBreaks();
+    return std::binary_search(breaks.begin(), breaks.end(), number);
+}
+
+int QtTextArea::LineBreaksBefore(int number) const
+{
+    const std::vector<int> &breaks = DisplayBreaks();
+    return number - int(std::upper_bound(breaks.begin(), breaks.end(), number) - breaks.begin());
+}
+
+void QtTextArea::SpacesAtDisplayBreaks(QString &widgetText, int widgetFrom) const
+{
+    const std::vector<int> &breaks = DisplayBreaks();
+    if (breaks.empty())
+        return;
+    const int first = Document()->findBlock(widgetFrom).blockNumber() + 1;
+    for (auto number = std::lower_bound(breaks.begin(), breaks.end(), first); number != breaks.end(); ++number) {
+        const int separator = Document()->findBlockByNumber(*number).position() - 1 - widgetFrom;
+        if (separator >= widgetText.size())
+            break;
+        widgetText[separator] = u' ';
+    }
+}
+
+QString QtTextArea::RawText() const
+{
+    QString text = Document()->toRawText();
+    SpacesAtDisplayBreaks(text, 0);
+    return text;
 }
 
 int QtTextArea::Clip(int position) const
@@ -115,22 +213,25 @@ int QtTextArea::Clip(int position) const
     return std::clamp(position, 0, TextLength());
 }
 
-// Whether a paragraph's logic span (its widget position plus its number, over its characters
-// and CR LF) holds a logic position.
+// Whether a paragraph's logic span (its widget position plus the CR LF before it, over its
+// characters and the CR LF or display break after it) holds a logic position.
 bool QtTextArea::BlockHolds(int number, int position) const
 {
     const QTextBlock block = Document()->findBlockByNumber(number);
     if (!block.isValid())
         return false;
-    const int start = block.position() + number;
-    return start <= position && (!block.next().isValid() || position <= start + block.length());
+    const int start = block.position() + LineBreaksBefore(number);
+    if (!block.next().isValid())
+        return start <= position;
+    const int end = start + block.length() - (StartsAfterDisplayBreak(number + 1) ? 1 : 0);
+    return start <= position && position <= end;
 }
 
 // The paragraph that holds a logic position: the last one whose logic start is not behind it.
 // Reading moves forward, so the paragraph found last and the next one are tried first. Otherwise
 // the paragraph at the logic position read as a widget position is this one or a later one, the
 // paragraph at that position less the later one's number is this one or an earlier one, and a
-// binary search between the two settles it.
+// binary search between the two settles it (a display break stands for one character, not two).
 int QtTextArea::BlockNumberAt(int position) const
 {
     for (int number : {lastBlockNumber, lastBlockNumber + 1}) {
@@ -145,7 +246,7 @@ int QtTextArea::BlockNumberAt(int position) const
     int low = document->findBlock(std::max(0, position - high)).blockNumber();
     while (low < high) {
         const int middle = (low + high + 1) / 2;
-        if (document->findBlockByNumber(middle).position() + middle <= position)
+        if (document->findBlockByNumber(middle).position() + LineBreaksBefore(middle) <= position)
             low = middle;
         else
             high = middle - 1;
@@ -159,19 +260,19 @@ int QtTextArea::WidgetPosition(int position) const
     position = Clip(position);
     const int number = BlockNumberAt(position);
     const QTextBlock block = Document()->findBlockByNumber(number);
-    const int offset = position - (block.position() + number);
+    const int offset = position - (block.position() + LineBreaksBefore(number));
     return block.position() + std::min(offset, block.length() - 1);
 }
 
 int QtTextArea::LogicPosition(int widgetPosition) const
 {
     widgetPosition = std::clamp(widgetPosition, 0, Document()->characterCount() - 1);
-    return widgetPosition + Document()->findBlock(widgetPosition).blockNumber();
+    return widgetPosition + LineBreaksBefore(Document()->findBlock(widgetPosition).blockNumber());
 }
 
 QString QtTextArea::Text() const
 {
-    return WithLogicLineBreaks(Document()->toRawText());
+    return WithLogicLineBreaks(RawText());
 }
 
 QString QtTextArea::TextRange(int from, int length) const
@@ -185,7 +286,9 @@ QString QtTextArea::TextRange(int from, int length) const
     QTextCursor cursor(Document());
     cursor.setPosition(widgetFrom);
     cursor.setPosition(widgetTo, QTextCursor::KeepAnchor);
-    QString range = WithLogicLineBreaks(cursor.selectedText());
+    QString range = cursor.selectedText();
+    SpacesAtDisplayBreaks(range, widgetFrom);
+    range = WithLogicLineBreaks(range);
     if (LogicPosition(widgetFrom) != from)  // starts between CR and LF
         range.remove(0, 1);
     if (LogicPosition(widgetTo) != to)      // ends between CR and LF
@@ -197,20 +300,31 @@ void QtTextArea::SetText(const QString &text)
 {
     mark.reset();
     edit->setExtraSelections({});
-    edit->setPlainText(Paragraphs(text));
+    QString paragraphs = Paragraphs(text);
+    const std::vector<int> breaks = BreakForDisplay(paragraphs);
+    madeDisplayBreaks = false;
+    displayBreaks = std::vector<int>();
+    edit->setPlainText(paragraphs);
+    if (breaks.empty())
+        return;
+    // The marks change nothing the widget shows, and a text set anew has nothing to undo.
+    const QSignalBlocker quiet(Document());
+    MarkDisplayBreaks(0, breaks);
+    Document()->clearUndoRedoStacks();
+    Document()->setModified(false);
 }
 
 void QtTextArea::ReplaceText(const QString &text)
 {
     const QString paragraphs = Paragraphs(text);
-    if (QString(paragraphs).replace(u'\n', QChar::ParagraphSeparator) == Document()->toRawText())
+    if (QString(paragraphs).replace(u'\n', QChar::ParagraphSeparator) == RawText())
         return;
     mark.reset();
     edit->setExtraSelections({});
     QTextCursor cursor(Document());
     cursor.beginEditBlock();
     cursor.select(QTextCursor::Document);
-    cursor.insertText(paragraphs);
+    Insert(cursor, paragraphs);
     cursor.endEditBlock();
     Select(0, 0);
 }
@@ -221,8 +335,37 @@ void QtTextArea::ReplaceSelection(const QString &text)
     QTextCursor cursor(Document());
     cursor.setPosition(WidgetPosition(selection.start));
     cursor.setPosition(WidgetPosition(selection.start + selection.length), QTextCursor::KeepAnchor);
-    cursor.insertText(Paragraphs(text));
+    Insert(cursor, Paragraphs(text));
     edit->setTextCursor(cursor);
+}
+
+// Puts paragraphs in place of the cursor's selection as one step of the undo history.
+void QtTextArea::Insert(QTextCursor &cursor, QString paragraphs)
+{
+    const std::vector<int> breaks = BreakForDisplay(paragraphs);
+    if (breaks.empty()) {
+        cursor.insertText(paragraphs);
+        return;
+    }
+    const int start = cursor.selectionStart();
+    cursor.beginEditBlock();
+    cursor.insertText(paragraphs);
+    MarkDisplayBreaks(start, breaks);
+    cursor.endEditBlock();
+}
+
+void QtTextArea::MarkDisplayBreaks(int widgetStart, const std::vector<int> &breaks)
+{
+    QTextCursor cursor(Document());
+    cursor.beginEditBlock();  // in an edit block, moving the cursor lays nothing out
+    for (const int separator : breaks) {
+        cursor.setPosition(widgetStart + separator);
+        cursor.setPosition(widgetStart + separator + 1, QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(DisplayBreakFormat());
+    }
+    cursor.endEditBlock();
+    madeDisplayBreaks = true;
+    displayBreaks.reset();
 }
 
 QtTextArea::LogicSelection QtTextArea::Selection() const
@@ -275,7 +418,7 @@ int QtTextArea::Find(const QString &needle, int from, int span) const
 const QString &QtTextArea::CaseFoldedText() const
 {
     if (!caseFolded)
-        caseFolded = CaseFolded(Document()->toRawText(), true);
+        caseFolded = CaseFolded(RawText(), true);
     return *caseFolded;
 }
 
