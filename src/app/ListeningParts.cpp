@@ -16,6 +16,7 @@ ListeningParts::ListeningParts(const Parts &parts)
     : parts(parts), textTimer(this), placeTimer(this),
       saves(textTimer, placeTimer, {[this] { WriteText(); }, [this] { WritePlace(); }}),
       writer(std::make_unique<ThreadTask>()), player(parts.reading, clock),
+      sleepTimer({parts.window, parts.viewMenu, parts.options, parts.reading, parts.foreign, parts.russian, clock}),
       mediaPlayer(player, {[this] { ForceForeground(&this->parts.window); }, [this] { this->parts.window.close(); },
                            [this] { return TitleShown(); }, [this] { return title.author; }})
 {
@@ -34,7 +35,10 @@ ListeningParts::ListeningParts(const Parts &parts)
                      saves.FocusLost();
              });
     parts.reading.OnStateChanged = [this] { ReadingChanged(); };
-    player.OnPieceStarted = [this] { mediaPlayer.ReadingChanged(); };
+    player.OnPieceStarted = [this] {
+        mediaPlayer.ReadingChanged();
+        sleepTimer.PieceStarted(player.SpokenPiece());
+    };
     parts.window.installEventFilter(this);
     TakeMediaKeys();
 }
@@ -60,6 +64,7 @@ void ListeningParts::ReadingChanged()
     const ReadingController &reading = parts.reading;
     saves.ReadingChanged(reading.ReadingActive() && !reading.ReadingPaused());
     mediaPlayer.ReadingChanged();
+    sleepTimer.ReadingChanged();
 }
 
 // The media keys while the window has the focus; elsewhere the desktop hands them over the bus.

@@ -1,5 +1,6 @@
 #pragma once
 #include "app/MediaPlayerService.h"
+#include "app/SleepTimerMenu.h"
 #include "platform/qt/QtClock.h"
 #include "platform/qt/QtTimer.h"
 #include "platform/documents/DocumentTitle.h"
@@ -10,14 +11,17 @@
 #include <memory>
 
 class DocumentCommands;
+class OptionsStore;
+class QMenu;
 class QPlainTextEdit;
 class QWidget;
 class ReadingController;
 class SettingsStore;
+class TDirectSS;
 class TextArea;
 
 // What a long listening needs besides the reading tab: the reading as a media player on the
-// session bus and under the media keys, and the text and the reading place written while the
+// session bus and under the media keys, the sleep timer, and the text and the reading place written while the
 // program runs, on a thread of their own, so that a crash loses at most half a minute of either.
 class ListeningParts : public QObject {
 public:
@@ -28,6 +32,9 @@ public:
         SettingsStore &settings;
         DocumentCommands &documents;
         ReadingController &reading;
+        QMenu *viewMenu;
+        OptionsStore &options;
+        TDirectSS &foreign, &russian;
     };
     explicit ListeningParts(const Parts &parts);
     ~ListeningParts() override;
@@ -51,6 +58,7 @@ private:
     std::unique_ptr<ThreadTask> writer;
     QtClock clock;
     ReadingAsPlayer player;
+    SleepTimerMenu sleepTimer;
     QString titledDocument;  // the document whose title is read, or is being read
     DocumentTitle title;
     MediaPlayerService mediaPlayer;

@@ -17,5 +17,13 @@ public:
 
     virtual bool IsOn(Switch option) const = 0;
     virtual void Set(Switch option, bool on) = 0;
+
+    // The item chosen in a menu of the program's own, the first (off) until one is chosen.
+    enum class Choice {
+        SleepTimer,  // "Таймер сна"
+    };
+    virtual int Chosen(Choice option) const = 0;
+    virtual void Choose(Choice option, int item) = 0;
+
     virtual void SetLocation(const QString &programFolder) = 0;
 };

@@ -37,6 +37,16 @@ void QSettingsOptions::Set(Switch option, bool on)
     ProgramSettings().setValue(KeyOf(option), on);
 }
 
+int QSettingsOptions::Chosen(Choice) const
+{
+    return ProgramSettings().value(QStringLiteral("SleepTimer"), 0).toInt();
+}
+
+void QSettingsOptions::Choose(Choice, int item)
+{
+    ProgramSettings().setValue(QStringLiteral("SleepTimer"), item);
+}
+
 void QSettingsOptions::SetLocation(const QString &programFolder)
 {
     ProgramSettings().setValue(QStringLiteral("Location"), programFolder);

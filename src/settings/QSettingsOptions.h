@@ -7,5 +7,7 @@ class QSettingsOptions : public OptionsStore {
 public:
     bool IsOn(Switch option) const override;
     void Set(Switch option, bool on) override;
+    int Chosen(Choice option) const override;
+    void Choose(Choice option, int item) override;
     void SetLocation(const QString &programFolder) override;
 };
