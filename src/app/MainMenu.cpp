@@ -67,6 +67,7 @@ MainMenu::MainMenu(QMainWindow &window, CommandTable &commands, std::function<Me
         {"N17"},
         {"DelMin1", "DelMin1Click", S("Удалить переносы")},
         {"Sentences1", "Sentences1Click", S("Разбить на предложения")},
+        {"EnglishRuns1", "EnglishRunsClick", S("Английские вставки — английским голосом"), {}, true},
         {"N6"},
         {"MnFind1", "MnFind1Click", S("Найти"), QKeySequence(Qt::CTRL | Qt::Key_F), true},
     });

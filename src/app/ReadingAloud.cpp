@@ -2,8 +2,10 @@
 #include "app/ReadingOptions.h"
 #include "app/SettingsBinding.h"
 #include "app/SoundPage.h"
+#include <QAction>
 #include <QCheckBox>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSpinBox>
@@ -17,12 +19,15 @@ ReadingOptions *NewOptions(SoundPage &soundPage)
     return options;
 }
 
-QCheckBox *NewWordMarkBox(SoundPage &soundPage)
+// Below the voices, where the columns have room: the word mark and the abbreviations side by
+// side, the English runs under them.
+QCheckBox *NewWordMarkBox(SoundPage &soundPage, ReadingOptions &options)
 {
     auto *box = new QCheckBox(QStringLiteral("Подсвечивать слово"));
     box->setObjectName("CbMarkWord");
     box->setAccessibleName(box->text());
     soundPage.AddBelowVoices(box);
+    soundPage.AddBelowVoices(options.CbAbbreviations);
     return box;
 }
 
@@ -30,7 +35,7 @@ QCheckBox *NewWordMarkBox(SoundPage &soundPage)
 
 ReadingAloud::ReadingAloud(const Parts &parts)
     : bar(parts.pnReTop), options(NewOptions(parts.soundPage)),
-      cbMarkWord(NewWordMarkBox(parts.soundPage)), lbTest(parts.soundPage.LbTest),
+      cbMarkWord(NewWordMarkBox(parts.soundPage, *options)), lbTest(parts.soundPage.LbTest),
       view(bar, *options, parts.re1, parts.textEvents, parts.owner), re2(parts.re2),
       dispatch(parts.foreignEngine, parts.russianEngine), tmSleep(parts.owner), tmBuffer(parts.owner),
       clipboard(QGuiApplication::clipboard()),
@@ -59,6 +64,12 @@ void ReadingAloud::FormCreate()
     controller.TakeStartupState();
 }
 
+Command ReadingAloud::EnglishRunsCommand()
+{
+    return {"EnglishRunsClick", ReadingOptions::EnglishRunsCaption, {}, [this] { options->AcEnglishRuns->toggle(); },
+            [this] { return options->AcEnglishRuns->isChecked(); }};
+}
+
 void ReadingAloud::BindSettings(SettingsControls &controls, OptionsStore &switches)
 {
     controls.options[OptionField::UpDown1] = SpinBoxValue(options->UpDown1);
@@ -69,6 +80,8 @@ void ReadingAloud::BindSettings(SettingsControls &controls, OptionsStore &switch
                                               [this](int index) { options->SetLangsIndex(index); }};
     controls.AcSoundEnables = [this] { controller.AcSoundEnablesExecute(); };
     BindSwitch(cbMarkWord, switches, OptionsStore::Switch::MarkWord, [this](bool on) { controller.SetWordMarking(on); });
+    BindSwitch(options->CbAbbreviations, switches, OptionsStore::Switch::Abbreviations, [](bool) {});
+    BindSwitch(options->AcEnglishRuns, switches, OptionsStore::Switch::EnglishRuns, [](bool) {});
     controls.colours[SettingsField::HighlightBackColor] = [this](ColorRef colour) {
         SetPanelBackground(lbTest, colour);
         controller.SetHighlightBackColour(colour);

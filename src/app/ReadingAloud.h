@@ -1,4 +1,5 @@
 #pragma once
+#include "app/CommandTable.h"
 #include "app/ReadingBar.h"
 #include "app/ReadingWindowView.h"
 #include "platform/qt/QtClipboard.h"
@@ -50,6 +51,8 @@ public:
     // The options of the sound tab and the voice groups that follow them; the colours of a text
     // reading, which LbTest shows too.
     void BindSettings(SettingsControls &controls, OptionsStore &switches);
+    // "Английские вставки — английским голосом", a switch of the program's own.
+    Command EnglishRunsCommand();
     void SetVisibleLineCount(int lines) { stepper.VisibleLineCount = lines; }
     void StopVoices() { dispatch.ResetVoices(); }
 

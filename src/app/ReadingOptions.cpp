@@ -4,6 +4,7 @@
 #include "reading/ClipboardMonitor.h"
 #include "reading/ReadingController.h"
 #include "reading/ReadingView.h"
+#include <QAction>
 #include <QButtonGroup>
 #include <algorithm>
 #include <QCheckBox>
@@ -42,6 +43,17 @@ QCheckBox *NewCheckBox(QGroupBox *group, const char *name, const QString &captio
     return box;
 }
 
+// Unchecked, placed by the window; a long caption never widens the column it goes to.
+QCheckBox *NewOwnBox(const char *name, const QString &caption, const QString &hint)
+{
+    auto *box = new QCheckBox(caption);
+    box->setObjectName(name);
+    box->setAccessibleName(caption);
+    box->setToolTip(hint);
+    box->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    return box;
+}
+
 } // namespace
 
 ReadingOptions::ReadingOptions(QWidget *parent) : QWidget(parent)
@@ -70,6 +82,11 @@ ReadingOptions::ReadingOptions(QWidget *parent) : QWidget(parent)
     Gb2222 = NewGroup(this, "Gb2222");
     CbLangApart = NewCheckBox(Gb2222, "CbLangApart", QStringLiteral("Различать языки"),
                               QStringLiteral("Читать английский и русский разными голосами"));
+    CbAbbreviations = NewOwnBox("CbAbbreviations", QStringLiteral("Учитывать сокращения"),
+                                QStringLiteral("Точка после «т. е.», «г.», «Mr.» и инициалов не кончает предложения"));
+    AcEnglishRuns = new QAction(EnglishRunsCaption, this);
+    AcEnglishRuns->setObjectName("AcEnglishRuns");
+    AcEnglishRuns->setCheckable(true);
 
     Gb22222 = NewGroup(this, "Gb22222");
     CbAutoBuffer = NewCheckBox(Gb22222, "CbAutoBuffer", QStringLiteral("Посылать в буфер "),
@@ -111,7 +128,7 @@ void ReadingOptions::SetLangsIndex(int index)
 ReadingController::Options ReadingOptions::Current() const
 {
     return {UpDown1->value(), CbLangApart->isChecked(), CbAutoBuffer->isChecked(), CbIgnoreLong->isChecked(),
-            LangsIndex()};
+            LangsIndex(), CbAbbreviations->isChecked(), AcEnglishRuns->isChecked()};
 }
 
 // The options go first, so that each click handler finds them changed.
@@ -119,8 +136,9 @@ void ReadingOptions::ConnectTo(ReadingController &controller, ClipboardMonitor &
 {
     const auto tell = [this, &controller] { controller.SetOptions(Current()); };
     OnSignal(UpDown1, &QSpinBox::valueChanged, this, "UpDown1Click", tell);
-    for (QCheckBox *box : {CbLangApart, CbAutoBuffer, CbIgnoreLong})
+    for (QCheckBox *box : {CbLangApart, CbAutoBuffer, CbIgnoreLong, CbAbbreviations})
         OnSignal(box, &QCheckBox::toggled, this, "the reading options", tell);
+    OnSignal(AcEnglishRuns, &QAction::toggled, this, "the reading options", tell);
     OnSignal(langsItems, &QButtonGroup::idToggled, this, "the reading options", tell);
     tell();
     OnSignal(CbLangApart, &QCheckBox::toggled, this, "CbLangApartClick",

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class ClipboardMonitor;
+class QAction;
 class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
@@ -11,7 +12,10 @@ class QLineEdit;
 class QSpinBox;
 
 // The reading options in the sound tab's left column PnSoundLeft: the extra pause between
-// sentences, telling the languages apart, and what the clipboard monitor reads by itself.
+// sentences, telling the languages apart, and what the clipboard monitor reads by itself; and
+// the program's own two: whether abbreviations end sentences, a box the window places below the
+// voices, and the English runs inside a Russian piece, an item of "Правка" (the tab has no room
+// left for its caption).
 // A change, by the user or by code, tells the controller the options anew, then runs the
 // control's click handler.
 class ReadingOptions : public QWidget {
@@ -32,6 +36,9 @@ public:
     QSpinBox *UpDown1;
     QLineEdit *Edit4;  // shows UpDown1's seconds
     QCheckBox *CbLangApart, *CbAutoBuffer, *CbIgnoreLong;
+    static inline const QString EnglishRunsCaption = QStringLiteral("Английские вставки — английским голосом");
+    QCheckBox *CbAbbreviations;  // unchecked until stored
+    QAction *AcEnglishRuns;      // checkable, unchecked until stored
     QGroupBox *RgLangs;
 
 private:

@@ -12,7 +12,11 @@ SaveAsAudio::SaveAsAudio(const Parts &parts)
                    [&russian = parts.russianVoice] { return VoiceToRender(russian, RussianLanguageId); },
                    [&reading = parts.reading] { return reading.CurrentOptions().LangApart; },
                    [&reading = parts.reading] { return reading.CurrentOptions().ExtraPause; },
-                   parts.documentPath})
+                   parts.documentPath,
+                   [&reading = parts.reading] {
+                       const ReadingController::Options &options = reading.CurrentOptions();
+                       return ReadingRules{options.KnowAbbreviations, options.EnglishRuns};
+                   }})
 {
     view.Cancelled = [this] { commands.CancelExport(); };
 }

@@ -1,6 +1,7 @@
 #include "app/SettingsBinding.h"
 #include "app/Handlers.h"
 #include "app/QtAppearance.h"
+#include <QAction>
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -17,17 +18,30 @@ void SetTextAreaColour(QPlainTextEdit *area, QPalette::ColorRole role, ColorRef 
     area->setPalette(palette);
 }
 
+template <typename Toggle>
+void BindToggle(Toggle *toggle, OptionsStore &options, OptionsStore::Switch option,
+                const std::function<void(bool on)> &apply)
+{
+    toggle->setChecked(options.IsOn(option));
+    apply(toggle->isChecked());
+    OnSignal(toggle, &Toggle::toggled, toggle, "a switch's click", [&options, option, apply](bool on) {
+        options.Set(option, on);
+        apply(on);
+    });
+}
+
 }  // namespace
 
 void BindSwitch(QCheckBox *box, OptionsStore &options, OptionsStore::Switch option,
                 const std::function<void(bool on)> &apply)
 {
-    box->setChecked(options.IsOn(option));
-    apply(box->isChecked());
-    OnSignal(box, &QCheckBox::toggled, box, "a switch's click", [&options, option, apply](bool on) {
-        options.Set(option, on);
-        apply(on);
-    });
+    BindToggle(box, options, option, apply);
+}
+
+void BindSwitch(QAction *item, OptionsStore &options, OptionsStore::Switch option,
+                const std::function<void(bool on)> &apply)
+{
+    BindToggle(item, options, option, apply);
 }
 
 SettingsControls::Number CheckBoxValue(QCheckBox *box)

@@ -3,6 +3,7 @@
 #include "settings/SettingsControls.h"
 #include <functional>
 
+class QAction;
 class QCheckBox;
 class QLabel;
 class QPlainTextEdit;
@@ -18,6 +19,9 @@ void SetTextColour(QWidget *widget, ColorRef colour);
 // A check box of one of the program's own switches, which "Data.dat" does not hold: shown and
 // applied as stored, stored and applied as clicked.
 void BindSwitch(QCheckBox *box, OptionsStore &options, OptionsStore::Switch option,
+                const std::function<void(bool on)> &apply);
+// The same for a checkable menu item.
+void BindSwitch(QAction *item, OptionsStore &options, OptionsStore::Switch option,
                 const std::function<void(bool on)> &apply);
 
 // The window's placement.

@@ -151,6 +151,7 @@ void TLektavo::BuildWorkspace()
     editingView = std::make_unique<WindowEditing>(findBar->Edit1(), Re1);
     editing = std::make_unique<EditingCommands>(*re1Area, reading->SystemClipboard(), *editingView,
                                                 [this] { rules->TextEdited(); });
+    editing->KnowAbbreviations = [this] { return reading->Controller().CurrentOptions().KnowAbbreviations; };
     appearanceDialogs = std::make_unique<QtAppearanceDialogs>(this);
     appearance = std::make_unique<AppearanceCommands>(settings.Record(), settingsControls, *appearanceDialogs);
 }
@@ -195,6 +196,7 @@ void TLektavo::BuildCommands()
         {"Cut1Click", QStringLiteral("Вырезать"), {}, [&e] { e.Cut1Click(); }},
         {"Copy1Click", QStringLiteral("Копировать"), {}, [&e] { e.Copy1Click(); }},
         {"Paste1Click", QStringLiteral("Вставить"), {}, [&e] { e.Paste1Click(); }},
+        reading->EnglishRunsCommand(),
         {"AcSelectAll", QStringLiteral("Выделить все"), QKeySequence::SelectAll, [&e] { e.AcSelectAllExecute(); }},
         {"AcCut", QStringLiteral("Вырезать"), QKeySequence::Cut, [&e] { e.AcCutExecute(); }},
         {"AcCopy", QStringLiteral("Копировать"), QKeySequence::Copy, [&e] { e.AcCopyExecute(); }},

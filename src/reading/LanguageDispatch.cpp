@@ -16,13 +16,10 @@ LanguageDispatch::LanguageDispatch(TDirectSS &foreignEngine, TDirectSS &russianE
     : foreign(foreignEngine), russian(russianEngine)
 {
     for (TDirectSS *engine : {&foreign, &russian}) {
-        engine->OnAudioStop = [this](TDirectSS *, quint32, quint32) {
-            if (OnPieceSpoken)
-                OnPieceSpoken();
-        };
+        engine->OnAudioStop = [this](TDirectSS *, quint32, quint32) { RunSpoken(); };
         engine->OnWord = [this](TDirectSS *, int position, int length) {
-            if (OnWordSpoken)
-                OnWordSpoken(position, length);
+            if (OnWordSpoken && run < runs.size())
+                OnWordSpoken(runs[run].start + position, length);
         };
     }
 }
@@ -38,7 +35,28 @@ LanguageDispatch::~LanguageDispatch()
 void LanguageDispatch::SpeakText(const QString &text)
 {
     ResetVoices();
-    (TakePiece(text) ? foreign : russian).Speak(text);
+    piece = text;
+    runs = TakeRuns(text);
+    run = 0;
+    SpeakRun();
+}
+
+void LanguageDispatch::SpeakRun()
+{
+    const LanguageRun &current = runs[run];
+    (current.foreign ? foreign : russian).Speak(piece.mid(current.start, current.length));
+}
+
+// The next run follows at once, as the next piece would.
+void LanguageDispatch::RunSpoken()
+{
+    if (run + 1 < runs.size()) {
+        ++run;
+        Guarded("Speak", [this] { SpeakRun(); });
+        return;
+    }
+    if (OnPieceSpoken)
+        OnPieceSpoken();
 }
 
 void LanguageDispatch::ResetVoices()

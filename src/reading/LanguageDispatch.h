@@ -5,8 +5,9 @@
 
 class TDirectSS;
 
-// Hands each piece to the foreign or the Russian engine by the language rule. The dispatch hears
-// both engines' end of speech and tells it on as the end of the piece, and the words they play.
+// Hands each piece to the foreign or the Russian engine by the language rule, a piece of several
+// runs one run after the other. The dispatch hears both engines' end of speech and tells the end
+// of the last run on as the end of the piece, and the words they play, where they are in the piece.
 class LanguageDispatch : public LanguageRule {
 public:
     LanguageDispatch(TDirectSS &foreignEngine, TDirectSS &russianEngine);
@@ -19,8 +20,8 @@ public:
     // A voice is playing the word at position, of length, in the text of the piece.
     std::function<void(int position, int length)> OnWordSpoken;
 
-    // Silences both voices and starts the text on the voice of its language. A failing Speak is
-    // thrown on.
+    // Silences both voices and starts the text on the voice of its language. A failing Speak of
+    // its first run is thrown on; of a later run, it ends the piece without a word.
     void SpeakText(const QString &text);
 
     // Both voices at once, foreign first; a failing engine is skipped.
@@ -29,6 +30,12 @@ public:
     void ResumeVoices();
 
 private:
+    void SpeakRun();
+    void RunSpoken();
+
     TDirectSS &foreign;
     TDirectSS &russian;
+    QString piece;
+    QList<LanguageRun> runs;
+    qsizetype run = 0;  // the run being spoken
 };

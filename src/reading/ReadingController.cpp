@@ -332,6 +332,13 @@ void ReadingController::AcSoundEnablesExecute()
     view.SetIgnoreLongEnabled(options.Langs < LangsNothing);
 }
 
+void ReadingController::SetOptions(const Options &changed)
+{
+    options = changed;
+    stepper.KnowAbbreviations = changed.KnowAbbreviations;
+    dispatch.EnglishRuns = changed.EnglishRuns;
+}
+
 void ReadingController::SetHighlightBackColour(ColorRef colour)
 {
     highlightBackColour = colour;

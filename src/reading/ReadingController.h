@@ -34,6 +34,8 @@ public:
         bool AutoBuffer = true;
         bool IgnoreLong = true;
         int Langs = LangsNothing;  // an RgLangsItem
+        bool KnowAbbreviations = false;  // CbAbbreviations, the program's own
+        bool EnglishRuns = false;        // "Английские вставки — английским голосом", the same
     };
 
     // Subscribes to the dispatch's end of a piece and to TmSleep.
@@ -72,7 +74,7 @@ public:
     void BtStartBufferClick();
     void BtPauseClick();
     const Options &CurrentOptions() const { return options; }
-    void SetOptions(const Options &changed) { options = changed; }
+    void SetOptions(const Options &changed);
 
     void BtResumeClick();
     void AcReadExecute();

@@ -1,5 +1,6 @@
 #include "reading/SentenceStepper.h"
 #include "platform/TextArea.h"
+#include "reading/Abbreviations.h"
 #include "reading/BlankText.h"
 #include <QStringView>
 #include <algorithm>
@@ -22,6 +23,19 @@ constexpr int DashLastHyphen = 3;  // offset of the dash's third hyphen
 int Find(const TextArea &area, QStringView needle, int from)
 {
     return area.Find(needle.toString(), from, SentenceStepper::SearchWindow);
+}
+
+// Looks on past the full stops that abbreviations hold, still within the window of start.
+int FindPastAbbreviations(const TextArea &area, QStringView delimiter, int start)
+{
+    const int contextStart = std::max(0, start - Abbreviations::Reach);
+    const QString context = area.TextRange(contextStart, start - contextStart + SentenceStepper::SearchWindow +
+                                                             Abbreviations::Reach);
+    const int windowEnd = start + SentenceStepper::SearchWindow;
+    int p = Find(area, delimiter, start);
+    while (p >= 0 && Abbreviations::HoldsStop(context, p - contextStart))
+        p = area.Find(delimiter.toString(), p + 1, windowEnd - (p + 1));
+    return p;
 }
 
 } // namespace
@@ -60,7 +74,7 @@ void SentenceStepper::SelectPiece(TextArea &area, int start)
 {
     int end = area.TextLength();
     for (QStringView delimiter : SentenceDelimiters) {
-        const int p = Find(area, delimiter, start);
+        const int p = FindDelimiter(area, delimiter, start);
         if (p >= 0 && p + 1 < end)
             end = p + 1;
     }
@@ -78,6 +92,13 @@ void SentenceStepper::SelectPiece(TextArea &area, int start)
     }
     area.SetSelStart(start);
     area.SetSelLength(std::min(end - start + 1, MaxPieceLength));
+}
+
+int SentenceStepper::FindDelimiter(const TextArea &area, QStringView delimiter, int start) const
+{
+    if (KnowAbbreviations && delimiter.front() == u'.')
+        return FindPastAbbreviations(area, delimiter, start);
+    return Find(area, delimiter, start);
 }
 
 void SentenceStepper::EndReading(TextArea &area)

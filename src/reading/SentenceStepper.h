@@ -31,6 +31,7 @@ public:
     std::function<void()> AcStopBoth;   // stops whichever reading is under way
     ColorRef HighlightTextColor = MakeColorRef(255, 255, 0);
     int VisibleLineCount = 0;
+    bool KnowAbbreviations = false;  // a full stop of a common abbreviation ends no piece
 
     bool DashPending = false;
     int HighlightStart = 0;
@@ -40,6 +41,7 @@ public:
 
 private:
     void SelectPiece(TextArea &area, int start);
+    int FindDelimiter(const TextArea &area, QStringView delimiter, int start) const;
     void EndReading(TextArea &area);
     void CreepToHighlight(TextArea &area);
     void ColourHighlight(TextArea &area, ColorRef colour);

@@ -11,6 +11,8 @@ public:
         WordsPerMinute,      // "Слов в минуту"
         ContextWhenStopped,  // "Контекст при остановке"
         SmoothStart,         // "Плавный старт"
+        Abbreviations,       // "Учитывать сокращения"
+        EnglishRuns,         // "Английские вставки — английским голосом"
     };
 
     virtual ~OptionsStore() = default;

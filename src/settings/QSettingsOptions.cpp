@@ -21,6 +21,10 @@ QString KeyOf(OptionsStore::Switch option)
         return QStringLiteral("ContextWhenStopped");
     case OptionsStore::Switch::SmoothStart:
         return QStringLiteral("SmoothStart");
+    case OptionsStore::Switch::Abbreviations:
+        return QStringLiteral("Abbreviations");
+    case OptionsStore::Switch::EnglishRuns:
+        return QStringLiteral("EnglishRuns");
     }
     return {};
 }

@@ -34,8 +34,10 @@ QStringList AudioExport::Run(const ExportRequest &exportRequest, const std::atom
     parts.clear();
     PlainTextArea area(request->text);
     SentenceStepper stepper;
+    stepper.KnowAbbreviations = request->rules.knowAbbreviations;
     LanguageRule rule;
     rule.LangApart = request->langApart;
+    rule.EnglishRuns = request->rules.englishRuns;
     int shownPercent = -1;
     while (const auto piece = stepper.NextSpokenPiece(area)) {
         if (cancelled)
@@ -45,8 +47,9 @@ QStringList AudioExport::Run(const ExportRequest &exportRequest, const std::atom
         else
             WriteSilence(request->pauseSeconds);
         AudioWriter &writer = *parts.back();
-        renderer.Render(rule.TakePiece(*piece) ? request->foreign : request->russian, *piece,
-                        [&writer](const float *samples, int count) { writer.Write(samples, count); });
+        for (const LanguageRun &run : rule.TakeRuns(*piece))
+            renderer.Render(run.foreign ? request->foreign : request->russian, piece->mid(run.start, run.length),
+                            [&writer](const float *samples, int count) { writer.Write(samples, count); });
         partHasBody = partHasBody || !IsChapterHeading(*piece);
         const int percent = Percent(area.SelStart() + area.SelLength(), area.TextLength());
         if (std::exchange(shownPercent, percent) != percent)

@@ -19,6 +19,12 @@ struct ExportParts {
     int minutes = 30;
 };
 
+// The program's own reading options, which the export follows as reading aloud does.
+struct ReadingRules {
+    bool knowAbbreviations = false;  // a common abbreviation's full stop ends no piece
+    bool englishRuns = false;        // English runs inside a Russian piece go to the foreign voice
+};
+
 // Everything an export reads, taken on the user-interface thread when it starts.
 struct ExportRequest {
     QString text;   // the whole text or the selection
@@ -29,6 +35,7 @@ struct ExportRequest {
     int pauseSeconds = 0;   // the extra pause of UpDown1, silence between the pieces
     RenderVoice foreign, russian;
     ExportParts parts;
+    ReadingRules rules;
 };
 
 // Reads a text into audio as reading aloud speaks it: the same pieces, each with the voice of its

@@ -48,6 +48,7 @@ void AudioExportCommands::SaveAsAudio1Click()
     request.encoder = QStringLiteral("Lektavo " LEKTAVO_VERSION);
     request.langApart = reading.langApart();
     request.pauseSeconds = reading.pauseSeconds();
+    request.rules = reading.rules();
     request.foreign = reading.foreignVoice();
     request.russian = reading.russianVoice();
     const auto parts = view.ChooseExportParts(StandInNotices(request), lastParts);

@@ -26,6 +26,7 @@ public:
         std::function<bool()> langApart;
         std::function<int()> pauseSeconds;
         std::function<QString()> documentPath;  // the file last opened, empty for none
+        std::function<ReadingRules()> rules;
     };
 
     // Renderer and files are used from the task's thread while an export runs.

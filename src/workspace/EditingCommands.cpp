@@ -86,6 +86,9 @@ void EditingCommands::DelMin1Click()
 void EditingCommands::Sentences1Click()
 {
     view.ShowBusy(true);
-    Guarded("Sentences1Click", [this] { re1.ReplaceText(SplitIntoSentences(re1.Text())); }, Failure::Seen);
+    const bool knowAbbreviations = KnowAbbreviations && KnowAbbreviations();
+    Guarded(
+        "Sentences1Click", [&] { re1.ReplaceText(SplitIntoSentences(re1.Text(), knowAbbreviations)); },
+        Failure::Seen);
     view.ShowBusy(false);
 }

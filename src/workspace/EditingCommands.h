@@ -28,6 +28,9 @@ public:
     void DelMin1Click();
     void Sentences1Click();
 
+    // Whether "Разбить на предложения" lets the common abbreviations keep their full stops.
+    std::function<bool()> KnowAbbreviations;
+
 private:
     TextArea &re1;
     Clipboard &clipboard;

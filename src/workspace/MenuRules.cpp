@@ -45,6 +45,7 @@ QMap<QString, MenuItemState> EditMenu(const MenuFacts &f)
             {"Paste2", Enabled(f.clipboardHasText)},
             {"SelectAll2", Enabled(!f.textEmpty)},
             {"Sentences1", Enabled(!f.textBlank)},
+            {"EnglishRuns1", Checked(true, f.englishRuns)},
             {"MnFind1", Checked(f.readingTab, f.findBarShown)}};
 }
 

@@ -16,6 +16,7 @@ struct MenuFacts {
     bool indicatorsShown = true;
     bool textCentred = false;
     bool findBarShown = false;
+    bool englishRuns = false;    // English runs of a Russian piece go to the foreign voice
 };
 
 // How an item shows: whether it is there, whether it can be chosen, its check mark if it has one.

@@ -44,6 +44,7 @@ MenuFacts PartRules::MenuState() const
     facts.readingTab = view.ReadingTabShown();
     facts.speedReaderTab = view.SpeedReaderTabShown();
     facts.indicatorsShown = speedReader.Settings().IndicatorsShown;
+    facts.englishRuns = reading.CurrentOptions().EnglishRuns;
     return facts;
 }
 

@@ -1,4 +1,5 @@
 #include "workspace/TextCleanup.h"
+#include "reading/Abbreviations.h"
 #include "reading/BlankText.h"
 #include <QList>
 #include <QStringList>
@@ -89,21 +90,21 @@ bool IsSentenceMark(QChar c)
 }
 
 // A space ends a sentence after ".", "?" or "!", alone or followed by a closing double quote.
-bool EndsSentence(QStringView text, qsizetype space)
+bool EndsSentence(QStringView text, qsizetype space, bool knowAbbreviations)
 {
     if (space >= 1 && IsSentenceMark(text[space - 1]))
-        return true;
+        return !(knowAbbreviations && text[space - 1] == u'.' && Abbreviations::HoldsStop(text, space - 1));
     return space >= 2 && text[space - 1] == u'"' && IsSentenceMark(text[space - 2]);
 }
 
 // Every space that ends a sentence becomes a line break and an empty line.
-QString BreakAfterSentenceEnds(QStringView text)
+QString BreakAfterSentenceEnds(QStringView text, bool knowAbbreviations)
 {
     QString broken;
     broken.reserve(text.size());
     qsizetype copied = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u' ' && EndsSentence(text, i)) {
+        if (text[i] == u' ' && EndsSentence(text, i, knowAbbreviations)) {
             broken += text.sliced(copied, i - copied);
             broken += LineBreak;
             broken += LineBreak;
@@ -129,10 +130,10 @@ QString SingleSpacedTrimmedLeft(QStringView text)
 }
 
 // The paragraph with one sentence a line, each followed by an empty line where a space followed it.
-QString SentenceLines(QStringView paragraph)
+QString SentenceLines(QStringView paragraph, bool knowAbbreviations)
 {
     QString restored;
-    AppendReplacing(restored, BreakAfterSentenceEnds(paragraph), RestoreTitles);
+    AppendReplacing(restored, BreakAfterSentenceEnds(paragraph, knowAbbreviations), RestoreTitles);
     return SingleSpacedTrimmedLeft(restored);
 }
 
@@ -175,7 +176,7 @@ QString RemoveHyphenation(const QString &text)
     return result += LineBreak;
 }
 
-QString SplitIntoSentences(const QString &text)
+QString SplitIntoSentences(const QString &text, bool knowAbbreviations)
 {
     const QString trimmed = TrimBlanks(text);
     if (trimmed.isEmpty())
@@ -187,7 +188,7 @@ QString SplitIntoSentences(const QString &text)
     for (const QString &paragraph : paragraphs) {
         // An empty entry after an empty one is surplus. The first entry, which the algorithm
         // always keeps, starts with the first line of a trimmed text and is never empty.
-        const QString sentences = SentenceLines(paragraph);
+        const QString sentences = SentenceLines(paragraph, knowAbbreviations);
         if (sentences.isEmpty() && lastKeptEmpty)
             continue;
         result += sentences;

@@ -13,6 +13,7 @@ QString RemoveHyphenation(const QString &text);
 
 // Joins the lines of each paragraph with single spaces and puts every sentence that a space
 // follows into a paragraph of its own, with an empty line after it. "Mr. " and "Mrs. " on one
-// line do not end a sentence. Runs of spaces become one space, surplus empty lines go, and the
-// result is trimmed; a text of blanks only comes back as it was.
-QString SplitIntoSentences(const QString &text);
+// line do not end a sentence, nor, when knowAbbreviations, the full stops that the common
+// abbreviations hold. Runs of spaces become one space, surplus empty lines go, and the result is
+// trimmed; a text of blanks only comes back as it was.
+QString SplitIntoSentences(const QString &text, bool knowAbbreviations = false);

@@ -108,7 +108,7 @@ private slots:
             {"mnView", "PnFontColor1", "PnFontColor1Click"}, {"mnView", "PnColor1", "PnColor1Click"},
             {"mnView", "Indicators1", "Indicators1Click"}, {"MnEdit1", "SelectAll2", "SelectAll1Click"},
             {"MnEdit1", "Cut2", "Cut1Click"}, {"MnEdit1", "Copy2", "Copy1Click"}, {"MnEdit1", "Paste2", "Paste1Click"},
-            {"MnEdit1", "DelMin1", "DelMin1Click"}, {"MnEdit1", "Sentences1", "Sentences1Click"},
+            {"MnEdit1", "DelMin1", "DelMin1Click"}, {"MnEdit1", "Sentences1", "Sentences1Click"}, {"MnEdit1", "EnglishRuns1", "EnglishRunsClick"},
             {"MnEdit1", "MnFind1", "MnFind1Click"}, {"N4", "Help1", "Help1Click"}, {"N4", "About1", "About1Click"},
             {"Pu1", "LoadFromFile2", "LoadFromFile1Click"}, {"Pu1", "LoadFromClipboard3", "LoadFromClipboard1Click"},
             {"Pu1", "Clear3", "Clear1Click"}, {"Pu1", "SaveToFile2", "SaveToFile1Click"},

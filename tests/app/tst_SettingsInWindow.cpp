@@ -49,7 +49,30 @@ private slots:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
-        QSettings("Lektavo", "Lektavo").remove("MarkWord");
+        for (const char *key : {"MarkWord", "Abbreviations", "EnglishRuns"})
+            QSettings("Lektavo", "Lektavo").remove(key);
+    }
+
+    // "Учитывать сокращения" and the English runs of "Правка" are off until switched on, then
+    // kept; the reading follows them.
+    void theReadingSwitchesAreKept()
+    {
+        QTemporaryDir folder;
+        WriteAll(folder.filePath("Data.dat"), DefaultSettings().Bytes());
+        const auto options = [](TLektavo &window) {
+            const ReadingController::Options &o = window.Reading().CurrentOptions();
+            return QPair(o.KnowAbbreviations, o.EnglishRuns);
+        };
+        {
+            auto window = Open(folder);
+            QCOMPARE(options(*window), QPair(false, false));
+            Named<QCheckBox>(*window, "CbAbbreviations")->click();
+            Named<QAction>(*window, "EnglishRunsClick")->trigger();
+            QCOMPARE(options(*window), QPair(true, true));
+        }
+        auto window = Open(folder);
+        QCOMPARE(options(*window), QPair(true, true));
+        QVERIFY(Named<QAction>(*window, "EnglishRunsClick")->isChecked());
     }
 
     // "Подсвечивать слово" is off until it is clicked, then kept for the next run; the word the

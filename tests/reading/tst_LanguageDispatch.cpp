@@ -104,6 +104,73 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(SpeechError, dispatch.SpeakText("Привет."));
     }
 
+    void runsOfAPiece_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("runs");
+        const auto row = [](const char *name, const QString &text, const QStringList &runs) {
+            QTest::newRow(name) << text << runs;
+        };
+        row("a quoted English phrase",
+            QStringLiteral("Книга с надписью «To be or not to be, that is the question». Конец."),
+            {QStringLiteral("R:Книга с надписью «"), "F:To be or not to be, that is the question",
+             QStringLiteral("R:». Конец.")});
+        row("one word of four letters", QStringLiteral("Открой Word и пиши."),
+            {QStringLiteral("R:Открой "), "F:Word", QStringLiteral("R: и пиши.")});
+        row("two short words", QStringLiteral("Он сказал: by the way, да."),
+            {QStringLiteral("R:Он сказал: "), "F:by the way", QStringLiteral("R:, да.")});
+        row("a short word alone stays Russian", QStringLiteral("Нажми OK и жди."),
+            {QStringLiteral("R:Нажми OK и жди.")});
+        row("an apostrophe keeps one word", QStringLiteral("Он сказал I'm и ушёл."),
+            {QStringLiteral("R:Он сказал I'm и ушёл.")});
+        row("signs at the start go with the first run", QStringLiteral("«Hello world», сказал он."),
+            {QStringLiteral("F:«Hello world"), QStringLiteral("R:», сказал он.")});
+        row("a piece without Cyrillic stays whole", "Hello world, 42.", {"F:Hello world, 42."});
+    }
+
+    void runsOfAPiece()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, runs);
+        LanguageRule rule;
+        rule.EnglishRuns = true;
+        QStringList got;
+        for (const LanguageRun &run : rule.TakeRuns(text))
+            got << (run.foreign ? "F:" : "R:") + text.mid(run.start, run.length);
+        QCOMPARE(got, runs);
+        rule.LangApart = false;
+        QCOMPARE(rule.TakeRuns(text), (QList<LanguageRun>{{0, int(text.size()), false}}));
+    }
+
+    // Each run starts as the one before ends, its words told where they are in the piece, and the
+    // piece ends with the last; a reset leaves the rest unspoken.
+    void runsAreSpokenBackToBack()
+    {
+        LanguageDispatch dispatch(foreign, russian);
+        dispatch.EnglishRuns = true;
+        int ended = 0;
+        QList<int> words;
+        dispatch.OnPieceSpoken = [&] { ++ended; };
+        dispatch.OnWordSpoken = [&](int position, int) { words << position; };
+        dispatch.SpeakText(QStringLiteral("Открой Word и пиши."));
+        QCOMPARE(russian.Pending, QStringLiteral("Открой "));
+        russian.FinishUtterance();
+        QCOMPARE(foreign.Pending, "Word");
+        foreign.PlayWord("Word");
+        foreign.FinishUtterance();
+        russian.PlayWord(QStringLiteral("пиши"));
+        QCOMPARE(ended, 0);
+        russian.FinishUtterance();
+        QCOMPARE(ended, 1);
+        QCOMPARE(words, (QList<int>{7, 14}));
+
+        dispatch.SpeakText(QStringLiteral("Открой Word и пиши."));
+        dispatch.ResetVoices();
+        russian.FinishUtterance();
+        QVERIFY(foreign.Pending.isEmpty());
+        QCOMPARE(ended, 1);
+    }
+
     void isRussianText_data()
     {
         QTest::addColumn<QString>("text");

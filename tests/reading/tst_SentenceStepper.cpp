@@ -16,6 +16,8 @@ class TestSentenceStepper : public QObject {
 private slots:
     void readsPieces_data();
     void readsPieces();
+    void abbreviationsEndNoPiece_data();
+    void abbreviationsEndNoPiece();
     void selectionIsHiddenWhileReading();
     void stepReadsOnlyItsWindow();
     void emptySelectionIsNotColoured();
@@ -45,6 +47,47 @@ void TestSentenceStepper::readsPieces()
     QCOMPARE(run.selLengthAfter, 0);
     QCOMPARE(run.dashPendingAfter, steppingCase.dashPendingAfter);
     QCOMPARE(run.highlightFault, QString());
+}
+
+void TestSentenceStepper::abbreviationsEndNoPiece_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("pieces");
+    const auto row = [](const char *name, const QString &text, const QStringList &pieces) {
+        QTest::newRow(name) << text << pieces;
+    };
+    const QString year = QStringLiteral("В 1987 г. он уехал, т. е. покинул город, и т. д.");
+    row("year, that is, and so on", year, {year});
+    row("abbreviation ending a sentence", QStringLiteral("Яблоки, груши и т. д. Потом всё."),
+        {QStringLiteral("Яблоки, груши и т. д. "), QStringLiteral("Потом всё.")});
+    row("year ending a sentence", QStringLiteral("Это было в 1987 г. Потом нет."),
+        {QStringLiteral("Это было в 1987 г. "), QStringLiteral("Потом нет.")});
+    const QString others = QStringLiteral("См. рис. 3 на стр. 5, напр. 2 млн. руб. 50 коп. и др. вещи.");
+    row("the others of the list", others, {others});
+    const QString initials = QStringLiteral("Поэт А. С. Пушкин жил на ул. Мойки в г. Санкт-Петербурге.");
+    row("initials, a street, a city", initials, {initials});
+    const QString english = QStringLiteral("Mr. Smith met Dr. Brown, e.g. at St. Paul etc. and left.");
+    row("english titles", english, {english});
+    row("a word in the list's letters ends a sentence", QStringLiteral("Кот спит. Дом стоит."),
+        {QStringLiteral("Кот спит. "), QStringLiteral("Дом стоит.")});
+    row("a lowercase word after an ordinary full stop", QStringLiteral("Был вечер. и тишина."),
+        {QStringLiteral("Был вечер. "), QStringLiteral("и тишина.")});
+}
+
+// The same texts are read one piece a sentence with the option on.
+void TestSentenceStepper::abbreviationsEndNoPiece()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, pieces);
+    MemoryTextArea area(text);
+    SentenceStepper stepper;
+    stepper.KnowAbbreviations = true;
+    QStringList read;
+    for (stepper.NextSentence(area); area.SelLength() > 0; stepper.NextSentence(area)) {
+        read << area.SelText();
+        stepper.HighlightSentence(area);
+    }
+    QCOMPARE(read, pieces);
 }
 
 void TestSentenceStepper::selectionIsHiddenWhileReading()

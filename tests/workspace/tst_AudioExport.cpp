@@ -6,6 +6,8 @@
 #include "workspace/AudioExport.h"
 #include <QTest>
 
+Q_DECLARE_METATYPE(ReadingRules)
+
 namespace {
 
 using Split = ExportParts::Split;
@@ -43,11 +45,15 @@ struct Export {
     int CancelAt = -1;
 };
 
-QStringList ReadAloud(const QString &text, bool langApart)
+QStringList ReadAloud(const QString &text, bool langApart, ReadingRules rules)
 {
     MemoryTextArea re1(text);
     ReadingFixture reading(re1);
     reading.dispatch.LangApart = langApart;
+    reading.ChangeOptions([rules](ReadingController::Options &o) {
+        o.KnowAbbreviations = rules.knowAbbreviations;
+        o.EnglishRuns = rules.englishRuns;
+    });
     reading.controller.BtStartSpeakingClick();
     return reading.ReadToTheEnd(1000);
 }
@@ -65,20 +71,27 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("langApart");
-        QTest::newRow("mixed, languages apart") << MixedText << true;
-        QTest::newRow("mixed, one voice") << MixedText << false;
-        QTest::newRow("long sentence") << QString(2500, u'д') + ". Yes." << true;
-        QTest::newRow("without a last stop") << QStringLiteral("Раз. Two") << true;
+        QTest::addColumn<ReadingRules>("rules");
+        QTest::newRow("mixed, languages apart") << MixedText << true << ReadingRules{};
+        QTest::newRow("mixed, one voice") << MixedText << false << ReadingRules{};
+        QTest::newRow("long sentence") << QString(2500, u'д') + ". Yes." << true << ReadingRules{};
+        QTest::newRow("without a last stop") << QStringLiteral("Раз. Two") << true << ReadingRules{};
+        QTest::newRow("abbreviations") << QStringLiteral("Т. е. кошки и т. д. Потом, напр. собаки.") << true
+                                       << ReadingRules{true, false};
+        QTest::newRow("english runs") << QStringLiteral("Открой Word и пиши «to be or not». Да.") << true
+                                      << ReadingRules{false, true};
     }
     void piecesAndVoicesAreThoseOfReadingAloud()
     {
         QFETCH(QString, text);
         QFETCH(bool, langApart);
+        QFETCH(ReadingRules, rules);
         Export e;
         ExportRequest request = Request(text);
         request.langApart = langApart;
+        request.rules = rules;
         QCOMPARE(e.Run(request), QStringList{"/книги/Книга.flac"});
-        QCOMPARE(e.renderer.Rendered, ReadAloud(text, langApart));
+        QCOMPARE(e.renderer.Rendered, ReadAloud(text, langApart, rules));
         QCOMPARE(e.files.Files.size(), 1);
         QVERIFY(e.files.Files[0].closed);
         QCOMPARE(e.files.Files[0].tags.title, "Книга");

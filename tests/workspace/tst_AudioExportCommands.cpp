@@ -70,7 +70,8 @@ struct Commands {
     QString document;
     AudioExportCommands commands{re1, view, renderer, files, std::unique_ptr<BackgroundTask>(task),
                                  {[] { return Voice("English"); }, [] { return Voice("Русский"); },
-                                  [this] { return langApart; }, [] { return 0; }, [this] { return document; }}};
+                                  [this] { return langApart; }, [] { return 0; }, [this] { return document; },
+                                  [] { return ReadingRules{}; }}};
 
     void Export()
     {

@@ -50,6 +50,14 @@ private slots:
         QCOMPARE(States("MnEdit1", facts, {"Sentences1", "SelectAll2"}), edit);
     }
 
+    void theEnglishRunsItemShowsTheSwitch()
+    {
+        MenuFacts facts = ReadingTabWith("");
+        QCOMPARE(States("MnEdit1", facts, {"EnglishRuns1"}), QStringList{"EnglishRuns1:on"});
+        facts.englishRuns = true;
+        QCOMPARE(States("MnEdit1", facts, {"EnglishRuns1"}), QStringList{"EnglishRuns1:on,checked"});
+    }
+
     // Without text in the clipboard (empty, or a picture) nothing offers to load or paste it.
     void anEmptyClipboardOffersNothingToPaste()
     {

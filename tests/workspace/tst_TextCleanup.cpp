@@ -36,6 +36,7 @@ private slots:
     void removeHyphenation();
     void splitIntoSentences_data();
     void splitIntoSentences();
+    void splitFollowsTheAbbreviations();
     void hyphenatedBookComesBackWhole();
     void bothMatchTheirAlgorithmsOnGeneratedTexts();
     void bothMatchTheirAlgorithmsOnTheBook_data();
@@ -106,6 +107,13 @@ void TestTextCleanup::splitIntoSentences()
     QFETCH(QString, text);
     QFETCH(QString, expected);
     QCOMPARE(SplitIntoSentences(text), expected);
+}
+
+void TestTextCleanup::splitFollowsTheAbbreviations()
+{
+    const QString text = u"Т. е. кошки и т. д. Потом\r\nсобаки."_s;
+    QCOMPARE(SplitIntoSentences(text, true), u"Т. е. кошки и т. д.\r\n\r\nПотом собаки."_s);
+    QCOMPARE(SplitIntoSentences(text), u"Т.\r\n\r\nе.\r\n\r\nкошки и т.\r\n\r\nд.\r\n\r\nПотом собаки."_s);
 }
 
 void TestTextCleanup::hyphenatedBookComesBackWhole()
