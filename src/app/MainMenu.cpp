@@ -66,6 +66,7 @@ MainMenu::MainMenu(QMainWindow &window, CommandTable &commands, std::function<Me
         {"Paste2", "Paste1Click", S("Вставить"), ctrlV},
         {"N17"},
         {"DelMin1", "DelMin1Click", S("Удалить переносы")},
+        {"HyphensByDictionary1", "HyphensByDictionaryClick", S("Переносы по словарю"), {}, true},
         {"Sentences1", "Sentences1Click", S("Разбить на предложения")},
         {"EnglishRuns1", "EnglishRunsClick", S("Английские вставки — английским голосом"), {}, true},
         {"N6"},
@@ -131,6 +132,10 @@ QMenu *MainMenu::Build(QWidget *parent, const char *name, const QString &title, 
         action->setCheckable(item.checkable);
         QAction *command = commands.Action(item.command);
         QObject::connect(action, &QAction::triggered, command, [command] { command->trigger(); });
+        if (item.checkable && command->isCheckable()) {  // the rules may check it anew on opening
+            action->setChecked(command->isChecked());
+            QObject::connect(command, &QAction::toggled, action, &QAction::setChecked);
+        }
     }
     QObject::connect(menu, &QMenu::aboutToShow, menu, [this, menu] { ApplyRules(menu); });
     menus << menu;

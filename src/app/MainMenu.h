@@ -13,7 +13,8 @@ class QWidget;
 
 // The main menu Mm1 and the context menus Pu1 (the text area), Pu2 (the find field) and Pu3 (the
 // speed reader's display), each item under its component name calling a command of the window.
-// Each time a menu opens its items are enabled, shown and checked by the menu rules.
+// Each time a menu opens its items are enabled, shown and checked by the menu rules; a checkable
+// item shows its command's check mark meanwhile.
 class MainMenu {
 public:
     MainMenu(QMainWindow &window, CommandTable &commands, std::function<MenuFacts()> facts);

@@ -6,6 +6,7 @@
 #include "FocusBeforePress.h"
 #include "Handlers.h"
 #include "HelpWindow.h"
+#include "HyphenOption.h"
 #include "KeyPreview.h"
 #include "ListeningParts.h"
 #include "MainMenu.h"
@@ -218,6 +219,7 @@ void TLektavo::BuildCommands()
         {"About1Click", QStringLiteral("О программе"), {}, [this] { About1Click(); }},
         {"MenuBarKeyboard", QStringLiteral("Меню"), QKeySequence(Qt::Key_F10), [this] { mainMenu->OpenFromKeyboard(); }},
     });
+    AddHyphenOption(commands, e, *options);
 }
 
 // The main menu and the context menus; "Правка" follows the tab.

@@ -13,6 +13,7 @@ public:
         SmoothStart,         // "Плавный старт"
         Abbreviations,       // "Учитывать сокращения"
         EnglishRuns,         // "Английские вставки — английским голосом"
+        HyphensByDictionary, // "Переносы по словарю"
     };
 
     virtual ~OptionsStore() = default;

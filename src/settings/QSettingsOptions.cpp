@@ -25,6 +25,8 @@ QString KeyOf(OptionsStore::Switch option)
         return QStringLiteral("Abbreviations");
     case OptionsStore::Switch::EnglishRuns:
         return QStringLiteral("EnglishRuns");
+    case OptionsStore::Switch::HyphensByDictionary:
+        return QStringLiteral("HyphensByDictionary");
     }
     return {};
 }

@@ -79,7 +79,7 @@ void EditingCommands::AcPasteExecute()
 void EditingCommands::DelMin1Click()
 {
     stopSpeedReader();
-    re1.ReplaceText(RemoveHyphenation(re1.Text()));
+    re1.ReplaceText(RemoveHyphenation(re1.Text(), JudgeForHyphens ? JudgeForHyphens() : HyphenJudge()));
 }
 
 // A failure leaves the text as it was; the pointer comes back in every case.

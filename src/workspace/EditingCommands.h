@@ -1,4 +1,5 @@
 #pragma once
+#include "workspace/TextCleanup.h"
 #include <functional>
 
 class Clipboard;
@@ -30,6 +31,9 @@ public:
 
     // Whether "Разбить на предложения" lets the common abbreviations keep their full stops.
     std::function<bool()> KnowAbbreviations;
+    // Who decides, for one run of "Удалить переносы", whether a broken word keeps its hyphen;
+    // no one (the hyphen always goes) while this is empty or gives an empty judge.
+    std::function<HyphenJudge()> JudgeForHyphens;
 
 private:
     TextArea &re1;

@@ -48,14 +48,43 @@ qsizetype TrimmedEnd(const QString &text, qsizetype from, qsizetype end)
     return end;
 }
 
-// The last line of text starts at lineStart. When its trimmed text ends in "-", it becomes that
-// text without the dash, trimmed again, and the answer is true.
-bool CutAtHyphen(QString &text, qsizetype lineStart)
+QStringView LettersAtEnd(QStringView text)
+{
+    qsizetype from = text.size();
+    while (from > 0 && text[from - 1].isLetter())
+        --from;
+    return text.sliced(from);
+}
+
+QStringView LettersAtStart(QStringView text)
+{
+    qsizetype end = 0;
+    while (end < text.size() && text[end].isLetter())
+        ++end;
+    return text.first(end);
+}
+
+// Whether the judge keeps the dash that ends before dashEnd, between the letters in front of it
+// and those the next line starts with.
+bool KeepsDash(QStringView text, qsizetype lineStart, qsizetype dashEnd, QStringView next, const HyphenJudge &judge)
+{
+    if (!judge)
+        return false;
+    const QStringView head = LettersAtEnd(text.sliced(lineStart, dashEnd - 1 - lineStart));
+    const QStringView tail = LettersAtStart(next);
+    return !head.isEmpty() && !tail.isEmpty() && judge(head, tail);
+}
+
+// The last line of text starts at lineStart and next follows it. When its trimmed text ends in
+// "-", it becomes that text without the dash (unless the judge keeps it), trimmed again, and the
+// answer is true.
+bool CutAtHyphen(QString &text, qsizetype lineStart, QStringView next, const HyphenJudge &judge)
 {
     qsizetype end = TrimmedEnd(text, lineStart, text.size());
     if (end == lineStart || text.at(end - 1) != u'-')
         return false;
-    end = TrimmedEnd(text, lineStart, end - 1);
+    if (!KeepsDash(text, lineStart, end, next, judge))
+        end = TrimmedEnd(text, lineStart, end - 1);
     qsizetype start = lineStart;
     while (start < end && IsBlankChar(text.at(start)))
         ++start;
@@ -157,7 +186,7 @@ QStringList JoinedParagraphs(QStringView text)
 
 } // namespace
 
-QString RemoveHyphenation(const QString &text)
+QString RemoveHyphenation(const QString &text, const HyphenJudge &judge)
 {
     const QList<QStringView> lines = SplitIntoLines(text);
     if (lines.isEmpty())
@@ -167,7 +196,7 @@ QString RemoveHyphenation(const QString &text)
     result += lines.first();
     qsizetype lineStart = 0;
     for (qsizetype i = 1; i < lines.size(); ++i) {
-        if (!CutAtHyphen(result, lineStart)) {
+        if (!CutAtHyphen(result, lineStart, lines[i], judge)) {
             result += LineBreak;
             lineStart = result.size();
         }

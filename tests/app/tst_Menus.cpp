@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -109,6 +110,7 @@ private slots:
             {"mnView", "Indicators1", "Indicators1Click"}, {"MnEdit1", "SelectAll2", "SelectAll1Click"},
             {"MnEdit1", "Cut2", "Cut1Click"}, {"MnEdit1", "Copy2", "Copy1Click"}, {"MnEdit1", "Paste2", "Paste1Click"},
             {"MnEdit1", "DelMin1", "DelMin1Click"}, {"MnEdit1", "Sentences1", "Sentences1Click"}, {"MnEdit1", "EnglishRuns1", "EnglishRunsClick"},
+            {"MnEdit1", "HyphensByDictionary1", "HyphensByDictionaryClick"},
             {"MnEdit1", "MnFind1", "MnFind1Click"}, {"N4", "Help1", "Help1Click"}, {"N4", "About1", "About1Click"},
             {"Pu1", "LoadFromFile2", "LoadFromFile1Click"}, {"Pu1", "LoadFromClipboard3", "LoadFromClipboard1Click"},
             {"Pu1", "Clear3", "Clear1Click"}, {"Pu1", "SaveToFile2", "SaveToFile1Click"},
@@ -145,6 +147,18 @@ private slots:
         QCOMPARE(reached.count(), 1);
         if (auto *about = w.window.findChild<TFormAbout *>())
             about->close();
+    }
+
+    // "Переносы по словарю" is kept among the program's own options and shows its check mark.
+    void theDictionaryOptionShowsItsState()
+    {
+        MenuWindow w;
+        QAction *item = w.Item("MnEdit1", "HyphensByDictionary1");
+        const bool before = item->isChecked();
+        item->trigger();
+        w.Open("MnEdit1");
+        QCOMPARE(item->isChecked(), !before);
+        QCOMPARE(QSettings("Lektavo", "Lektavo").value("HyphensByDictionary").toBool(), !before);
     }
 
     // "Показывть скорость чтения" of the display's menu hides the indicators; both menus then

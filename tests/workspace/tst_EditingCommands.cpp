@@ -114,6 +114,10 @@ private slots:
         e.commands.DelMin1Click();
         QCOMPARE(e.fullStops, 1);
         QCOMPARE(e.area.Text(), "Быстрочтение\r\nважно.\r\n");
+        Editing judged("по-\r\nанглийски");
+        judged.commands.JudgeForHyphens = [] { return HyphenJudge([](QStringView, QStringView) { return true; }); };
+        judged.commands.DelMin1Click();
+        QCOMPARE(judged.area.Text(), "по-английски\r\n");
 
         Editing split("Привет. Как дела? Хорошо!");
         split.commands.Sentences1Click();

@@ -34,6 +34,8 @@ class TestTextCleanup : public QObject {
 private slots:
     void removeHyphenation_data();
     void removeHyphenation();
+    void judgeKeepsHyphens_data();
+    void judgeKeepsHyphens();
     void splitIntoSentences_data();
     void splitIntoSentences();
     void splitFollowsTheAbbreviations();
@@ -68,6 +70,28 @@ void TestTextCleanup::removeHyphenation()
     QFETCH(QString, text);
     QFETCH(QString, expected);
     QCOMPARE(RemoveHyphenation(text), expected);
+}
+
+void TestTextCleanup::judgeKeepsHyphens_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("kept") << u"по-  \r\nанглийски"_s << u"по-английски\r\n"_s;
+    QTest::newRow("joined") << u"чемо-\r\nдан"_s << u"чемодан\r\n"_s;
+    QTest::newRow("chain asks with the joined head") << u"кое-\r\nгде-\r\nто"_s << u"коегде-то\r\n"_s;
+    QTest::newRow("dash after a space") << u"по -\r\nанглийски"_s << u"поанглийски\r\n"_s;
+    QTest::newRow("next line starts with a blank") << u"по-\r\n английски"_s << u"по английски\r\n"_s;
+}
+
+// The judge keeps the hyphen before "английски" and before "то" after "коегде".
+void TestTextCleanup::judgeKeepsHyphens()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    const HyphenJudge judge = [](QStringView head, QStringView tail) {
+        return (head == u"по" && tail == u"английски") || (head == u"коегде" && tail == u"то");
+    };
+    QCOMPARE(RemoveHyphenation(text, judge), expected);
 }
 
 void TestTextCleanup::splitIntoSentences_data()
