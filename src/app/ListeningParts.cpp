@@ -116,12 +116,13 @@ void ListeningParts::WriteText()
     WriteInBackground(parts.settings.LastEditPath(), parts.re1Area.Text().toUtf8());
 }
 
-// As the close keeps it: the selection in the settings record, and the document's place.
+// As the close keeps it: the selection in the settings, which go whole as the exit gathers them
+// (a first run's record has no voices yet), and the document's place.
 void ListeningParts::WritePlace()
 {
     parts.settings.CloseQuery(parts.re1Area.SelStart(), parts.re1Area.SelLength());
     parts.documents.RememberPlace();
-    WriteInBackground(parts.settings.SettingsPath(), parts.settings.Record().Bytes());
+    WriteInBackground(parts.settings.SettingsPath(), parts.settings.Gathered(parts.controls).Bytes());
 }
 
 // One write at a time, in the order they were asked for; a failure waits for the next one or

@@ -17,6 +17,7 @@ class QPlainTextEdit;
 class QWidget;
 class ReadingController;
 class SettingsStore;
+struct SettingsControls;
 class TDirectSS;
 class TextArea;
 
@@ -30,6 +31,7 @@ public:
         QPlainTextEdit *re1;
         TextArea &re1Area;
         SettingsStore &settings;
+        const SettingsControls &controls;  // what the exit gathers into "Data.dat"
         DocumentCommands &documents;
         ReadingController &reading;
         QMenu *viewMenu;

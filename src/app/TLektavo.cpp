@@ -72,7 +72,7 @@ TLektavo::TLektavo(QStringList arguments, QString programFolder, VoiceEngines en
     setMinimumSize(QSize(570, 300).expandedTo(minimumSizeHint()));  // every tab holds its controls
     FormCreate();
     listening = std::make_unique<ListeningParts>(
-        ListeningParts::Parts{*this, Re1, *re1Area, settings, *documents, reading->Controller(),
+        ListeningParts::Parts{*this, Re1, *re1Area, settings, settingsControls, *documents, reading->Controller(),
                               mainMenu->Menu("mnView"), *this->options, foreignVoice.Engine(), russianVoice.Engine()});
 }
 

@@ -15,6 +15,25 @@ void MakeWritable(const QString &path)
         file.setPermissions(file.permissions() | QFile::WriteOwner | QFile::WriteUser);
 }
 
+void GatherPositionsAndOptions(SettingsRecord &record, const SettingsControls &controls)
+{
+    for (const auto &[field, control] : controls.numbers) {
+        if (control.get)
+            record.SetControlValue(field, control.get());
+    }
+    OptionsRecord options = record.Options();
+    GatherOptions(controls, options);
+    record.SetOptions(options);
+}
+
+void GatherVoicesAndPlacement(SettingsRecord &record, const SettingsControls &controls)
+{
+    for (const auto &panel : controls.soundData)
+        Guarded("keep a voice panel's record", [&] { record.SetSoundData(panel.first, panel.second()); });
+    if (controls.window.get)
+        StorePlacement(record, controls.window.get());
+}
+
 }  // namespace
 
 SettingsStore::SettingsStore(const QString &programFolder)
@@ -56,23 +75,19 @@ void SettingsStore::CloseQuery(int selStart, int selLength)
 bool SettingsStore::SaveAtExit(const SettingsControls &controls)
 {
     const bool textWritten = !controls.text || WriteLastEdit(LastEditPath(), controls.text());
-
-    for (const auto &[field, control] : controls.numbers) {
-        if (control.get)
-            record.SetControlValue(field, control.get());
-    }
-    OptionsRecord options = record.Options();
-    GatherOptions(controls, options);
-    record.SetOptions(options);
-
+    GatherPositionsAndOptions(record, controls);
     if (controls.stopVoices)
         Guarded("stop the voices", controls.stopVoices);
-    for (const auto &panel : controls.soundData)
-        Guarded("keep a voice panel's record", [&] { record.SetSoundData(panel.first, panel.second()); });
-
-    if (controls.window.get)
-        StorePlacement(record, controls.window.get());
+    GatherVoicesAndPlacement(record, controls);
     return WriteSettings(SettingsPath(), record) && textWritten;
+}
+
+SettingsRecord SettingsStore::Gathered(const SettingsControls &controls) const
+{
+    SettingsRecord gathered = record;
+    GatherPositionsAndOptions(gathered, controls);
+    GatherVoicesAndPlacement(gathered, controls);
+    return gathered;
 }
 
 std::optional<SettingsRecord> SettingsStore::ReadSettings(const QString &path)

@@ -39,6 +39,8 @@ public:
     // and writes "Data.dat".
     // Each file is written even when the other cannot be. Returns whether both were written.
     bool SaveAtExit(const SettingsControls &controls);
+    // While running: the record as the exit would write it, the voices left speaking.
+    SettingsRecord Gathered(const SettingsControls &controls) const;
 
     // Reads the first record of "Data.dat"; a file that is shorter, missing, or cannot be opened
     // for reading and writing gives nothing.

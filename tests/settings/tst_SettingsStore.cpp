@@ -216,6 +216,22 @@ private slots:
         QCOMPARE(saved.mid(940, 3620), QByteArray(3620, '\0'));
         QCOMPARE(saved.mid(4560, 3620), QByteArray(3620, '\x07'));
     }
+
+    // What is kept while running: a first run's record with the voices it has found by now.
+    void whileRunningTheRecordIsGatheredAsTheExitWouldWithoutStoppingTheVoices()
+    {
+        SettingsStore store(folder.path());
+        RecordingControls controls;
+        SettingsControls bound = controls.Bind();
+        store.Restore(bound);
+        bound.stopVoices = [] { QFAIL("the voices were stopped"); };
+        controls.options[OptionField::UpDown1] = 4;
+        controls.soundData[SettingsField::Sound1] = QByteArray(3620, '\x01');
+        const SettingsRecord gathered = store.Gathered(bound);
+        QCOMPARE(gathered.Option(OptionField::UpDown1), 4);
+        QCOMPARE(gathered.SoundData(SettingsField::Sound1), QByteArray(3620, '\x01'));
+        QCOMPARE(store.Record().SoundData(SettingsField::Sound1), QByteArray(3620, '\0'));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSettingsStore)
