@@ -2,6 +2,9 @@
 #include "app/ReadingOptions.h"
 #include "app/SettingsBinding.h"
 #include "app/SoundPage.h"
+#include "platform/TDirectSS.h"
+#include "voices/VoicePanel.h"
+#include "workspace/PronunciationFile.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -68,6 +71,20 @@ Command ReadingAloud::EnglishRunsCommand()
 {
     return {"EnglishRunsClick", ReadingOptions::EnglishRunsCaption, {}, [this] { options->AcEnglishRuns->toggle(); },
             [this] { return options->AcEnglishRuns->isChecked(); }};
+}
+
+void ReadingAloud::UsePronunciation(const QString &programFolder, const VoicePanel &russianVoice)
+{
+    const QString path = programFolder + PronunciationFile::Name;
+    QList<int> badLines;
+    pronunciation = PronunciationFile::Read(path, &badLines);
+    if (!badLines.isEmpty() && view.ShowCaptionMessage)
+        view.ShowCaptionMessage(PronunciationFile::BadLines(path, badLines));
+    dispatch.Pronunciation = &pronunciation;
+    dispatch.RussianStyle = [&russianVoice] {
+        const int voice = russianVoice.Number();
+        return voice > 0 ? StyleOfModule(russianVoice.Ds().ProductName(voice)) : PronunciationStyle::Plain;
+    };
 }
 
 void ReadingAloud::BindSettings(SettingsControls &controls, OptionsStore &switches)

@@ -11,6 +11,8 @@
 #include "reading/SentenceStepper.h"
 #include <functional>
 
+class VoicePanel;
+
 class QCheckBox;
 class QLabel;
 class QPlainTextEdit;
@@ -53,6 +55,9 @@ public:
     void BindSettings(SettingsControls &controls, OptionsStore &switches);
     // "Английские вставки — английским голосом", a switch of the program's own.
     Command EnglishRunsCommand();
+    // The pronunciation dictionary for every text from the program folder, read by the Russian
+    // voice in the form its module understands; lines that make no sense are told of.
+    void UsePronunciation(const QString &programFolder, const VoicePanel &russianVoice);
     void SetVisibleLineCount(int lines) { stepper.VisibleLineCount = lines; }
     void StopVoices() { dispatch.ResetVoices(); }
 
@@ -67,6 +72,7 @@ private:
     ReadingWindowView view;
     QtTextArea re2;
     SentenceStepper stepper;
+    PronunciationDictionary pronunciation;
     LanguageDispatch dispatch;
     QtTimer tmSleep, tmBuffer;
     QtClipboard clipboard;

@@ -1,6 +1,7 @@
 #include "app/SaveAsAudio.h"
 #include "platform/LanguageIds.h"
 #include "platform/qt/ThreadTask.h"
+#include "reading/LanguageDispatch.h"
 #include "reading/ReadingController.h"
 #include "voices/VoiceToRender.h"
 
@@ -15,7 +16,14 @@ SaveAsAudio::SaveAsAudio(const Parts &parts)
                    parts.documentPath,
                    [&reading = parts.reading] {
                        const ReadingController::Options &options = reading.CurrentOptions();
-                       return ReadingRules{options.KnowAbbreviations, options.EnglishRuns};
+                       ReadingRules rules;
+                       rules.knowAbbreviations = options.KnowAbbreviations;
+                       rules.englishRuns = options.EnglishRuns;
+                       if (const LanguageDispatch &dispatch = reading.Dispatch(); dispatch.Pronunciation) {
+                           rules.pronunciation = *dispatch.Pronunciation;
+                           rules.russianStyle = dispatch.RussianStyle ? dispatch.RussianStyle() : rules.russianStyle;
+                       }
+                       return rules;
                    }})
 {
     view.Cancelled = [this] { commands.CancelExport(); };

@@ -115,6 +115,7 @@ void TLektavo::BuildParts()
         russianVoice.Engine(), textEvents,
         [this](bool available) { rules->TextAvailabilityChanged(available); },
         [this](const QString &message) { ShowCaptionMessage(message); }, this});
+    reading->UsePronunciation(settings.Folder(), russianVoice.Panel());
     new KeyPreview(this, [this](int key, Qt::KeyboardModifiers modifiers) {
         return speedReading->Controller().FormKeyDown(key, modifiers);
     });

@@ -18,8 +18,10 @@ LanguageDispatch::LanguageDispatch(TDirectSS &foreignEngine, TDirectSS &russianE
     for (TDirectSS *engine : {&foreign, &russian}) {
         engine->OnAudioStop = [this](TDirectSS *, quint32, quint32) { RunSpoken(); };
         engine->OnWord = [this](TDirectSS *, int position, int length) {
-            if (OnWordSpoken && run < runs.size())
-                OnWordSpoken(runs[run].start + position, length);
+            if (!OnWordSpoken || run >= runs.size())
+                return;
+            const auto [start, span] = spoken.PieceSpan(position, length);
+            OnWordSpoken(runs[run].start + start, span);
         };
     }
 }
@@ -44,7 +46,16 @@ void LanguageDispatch::SpeakText(const QString &text)
 void LanguageDispatch::SpeakRun()
 {
     const LanguageRun &current = runs[run];
-    (current.foreign ? foreign : russian).Speak(piece.mid(current.start, current.length));
+    const QString text = piece.mid(current.start, current.length);
+    if (current.foreign || !Pronunciation) {
+        spoken = {text, {}};
+    } else {
+        const PronunciationStyle style = RussianStyle ? RussianStyle() : PronunciationStyle::Plain;
+        spoken = ApplyPronunciation(text, *Pronunciation, [style](const SpokenWord &word) {
+            return WordForVoice(word, style);
+        });
+    }
+    (current.foreign ? foreign : russian).Speak(spoken.text);
 }
 
 // The next run follows at once, as the next piece would.

@@ -1,5 +1,6 @@
 #pragma once
 #include "reading/LanguageRule.h"
+#include "reading/PronunciationDictionary.h"
 #include <QString>
 #include <functional>
 
@@ -19,6 +20,9 @@ public:
     std::function<void()> OnPieceSpoken;
     // A voice is playing the word at position, of length, in the text of the piece.
     std::function<void(int position, int length)> OnWordSpoken;
+    // How the Russian voice is to read the words of the dictionary, none while it is not set.
+    const PronunciationDictionary *Pronunciation = nullptr;
+    std::function<PronunciationStyle()> RussianStyle;
 
     // Silences both voices and starts the text on the voice of its language. A failing Speak of
     // its first run is thrown on; of a later run, it ends the piece without a word.
@@ -37,5 +41,6 @@ private:
     TDirectSS &russian;
     QString piece;
     QList<LanguageRun> runs;
-    qsizetype run = 0;  // the run being spoken
+    qsizetype run = 0;    // the run being spoken
+    SpokenPiece spoken;  // the run as its voice was given it
 };

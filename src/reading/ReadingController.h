@@ -75,6 +75,8 @@ public:
     void BtPauseClick();
     const Options &CurrentOptions() const { return options; }
     void SetOptions(const Options &changed);
+    // The dispatch the reading speaks through: the export reads its pronunciation too.
+    const LanguageDispatch &Dispatch() const { return dispatch; }
 
     void BtResumeClick();
     void AcReadExecute();

@@ -48,7 +48,7 @@ QStringList AudioExport::Run(const ExportRequest &exportRequest, const std::atom
             WriteSilence(request->pauseSeconds);
         AudioWriter &writer = *parts.back();
         for (const LanguageRun &run : rule.TakeRuns(*piece))
-            renderer.Render(run.foreign ? request->foreign : request->russian, piece->mid(run.start, run.length),
+            renderer.Render(run.foreign ? request->foreign : request->russian, RunText(*piece, run),
                             [&writer](const float *samples, int count) { writer.Write(samples, count); });
         partHasBody = partHasBody || !IsChapterHeading(*piece);
         const int percent = Percent(area.SelStart() + area.SelLength(), area.TextLength());
@@ -59,6 +59,17 @@ QStringList AudioExport::Run(const ExportRequest &exportRequest, const std::atom
         throw AudioError(NothingToReadMessage);
     parts.back()->Close();
     return PublishParts();
+}
+
+QString AudioExport::RunText(const QString &piece, const LanguageRun &run) const
+{
+    const QString text = piece.mid(run.start, run.length);
+    if (run.foreign)
+        return text;
+    const PronunciationStyle style = request->rules.russianStyle;
+    return ApplyPronunciation(text, request->rules.pronunciation, [style](const SpokenWord &word) {
+        return WordForVoice(word, style);
+    }).text;
 }
 
 bool AudioExport::StartsPart(const QString &piece) const

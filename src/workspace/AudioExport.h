@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/SpeechRendering.h"
+#include "reading/PronunciationDictionary.h"
 #include <QString>
 #include <QStringList>
 #include <atomic>
@@ -8,6 +9,7 @@
 #include <vector>
 
 class AudioFiles;
+struct LanguageRun;
 class AudioWriter;
 
 // How an export is cut into files: one file, one per chapter, or one per so many minutes.
@@ -23,6 +25,8 @@ struct ExportParts {
 struct ReadingRules {
     bool knowAbbreviations = false;  // a common abbreviation's full stop ends no piece
     bool englishRuns = false;        // English runs inside a Russian piece go to the foreign voice
+    PronunciationDictionary pronunciation;  // for the Russian voice
+    PronunciationStyle russianStyle = PronunciationStyle::Plain;
 };
 
 // Everything an export reads, taken on the user-interface thread when it starts.
@@ -56,6 +60,7 @@ public:
 
 private:
     bool StartsPart(const QString &piece) const;
+    QString RunText(const QString &piece, const LanguageRun &run) const;  // as its voice is to hear it
     void OpenPart();
     void WriteSilence(int seconds);
     QStringList PublishParts();

@@ -49,6 +49,8 @@ void AudioExportCommands::SaveAsAudio1Click()
     request.langApart = reading.langApart();
     request.pauseSeconds = reading.pauseSeconds();
     request.rules = reading.rules();
+    if (!renderer.StandIn(request.russian).isEmpty())
+        request.rules.russianStyle = PronunciationStyle::Plain;  // the embedded voice would say the "+"
     request.foreign = reading.foreignVoice();
     request.russian = reading.russianVoice();
     const auto parts = view.ChooseExportParts(StandInNotices(request), lastParts);

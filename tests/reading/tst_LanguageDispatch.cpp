@@ -171,6 +171,31 @@ private slots:
         QCOMPARE(ended, 1);
     }
 
+    // The Russian voice hears the dictionary's words as its module reads them, the foreign voice
+    // the text as written; the words it reports are placed in the piece as written.
+    void theRussianVoiceHearsTheDictionary()
+    {
+        const auto dictionary = PronunciationDictionary::Parse(QStringLiteral("пот+ом\nвсё\n"));
+        LanguageDispatch dispatch(foreign, russian);
+        dispatch.EnglishRuns = true;
+        dispatch.Pronunciation = &dictionary;
+        PronunciationStyle style = StyleOfModule("RHVoice");
+        dispatch.RussianStyle = [&style] { return style; };
+        QList<std::pair<int, int>> words;
+        dispatch.OnWordSpoken = [&](int position, int length) { words.append({position, length}); };
+        dispatch.SpeakText(QStringLiteral("Потом всё, потом Windows."));
+        QCOMPARE(russian.Pending, QStringLiteral("Пот+ом всё, пот+ом "));
+        russian.PlayWord(QStringLiteral("всё"));
+        russian.FinishUtterance();
+        QCOMPARE(foreign.Pending, "Windows.");
+        foreign.PlayWord("Windows");
+        QCOMPARE(words, (QList<std::pair<int, int>>{{6, 3}, {17, 7}}));
+
+        style = StyleOfModule("espeak-ng");
+        dispatch.SpeakText(QStringLiteral("Потом все."));
+        QCOMPARE(russian.Pending, QStringLiteral("Потом всё."));
+    }
+
     void isRussianText_data()
     {
         QTest::addColumn<QString>("text");

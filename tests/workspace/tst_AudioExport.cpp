@@ -45,6 +45,16 @@ struct Export {
     int CancelAt = -1;
 };
 
+ReadingRules Rules(bool knowAbbreviations, bool englishRuns, const QString &pronunciation = {})
+{
+    ReadingRules rules;
+    rules.knowAbbreviations = knowAbbreviations;
+    rules.englishRuns = englishRuns;
+    rules.pronunciation = PronunciationDictionary::Parse(pronunciation);
+    rules.russianStyle = PronunciationStyle::StressMarks;
+    return rules;
+}
+
 QStringList ReadAloud(const QString &text, bool langApart, ReadingRules rules)
 {
     MemoryTextArea re1(text);
@@ -54,6 +64,8 @@ QStringList ReadAloud(const QString &text, bool langApart, ReadingRules rules)
         o.KnowAbbreviations = rules.knowAbbreviations;
         o.EnglishRuns = rules.englishRuns;
     });
+    reading.dispatch.Pronunciation = &rules.pronunciation;
+    reading.dispatch.RussianStyle = [style = rules.russianStyle] { return style; };
     reading.controller.BtStartSpeakingClick();
     return reading.ReadToTheEnd(1000);
 }
@@ -77,9 +89,11 @@ private slots:
         QTest::newRow("long sentence") << QString(2500, u'д') + ". Yes." << true << ReadingRules{};
         QTest::newRow("without a last stop") << QStringLiteral("Раз. Two") << true << ReadingRules{};
         QTest::newRow("abbreviations") << QStringLiteral("Т. е. кошки и т. д. Потом, напр. собаки.") << true
-                                       << ReadingRules{true, false};
+                                       << Rules(true, false);
         QTest::newRow("english runs") << QStringLiteral("Открой Word и пиши «to be or not». Да.") << true
-                                      << ReadingRules{false, true};
+                                      << Rules(false, true);
+        QTest::newRow("pronunciation") << QStringLiteral("Потом всё. Потом Windows 11 и всё.") << true
+                                       << Rules(false, true, QStringLiteral("пот+ом\nвсё"));
     }
     void piecesAndVoicesAreThoseOfReadingAloud()
     {

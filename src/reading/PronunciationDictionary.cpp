@@ -1,0 +1,248 @@
+#include "reading/PronunciationDictionary.h"
+#include <QStringList>
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+constexpr QChar Stress = u'+';
+constexpr QChar FormsMark = u'*';
+
+bool IsVowel(QChar c)
+{
+    static const QString vowels = QStringLiteral("аеёиоуыэюяaeiouy");
+    return vowels.contains(c.toLower());
+}
+
+bool IsYo(QChar c)
+{
+    return c == u'ё' || c == u'Ё';
+}
+
+bool IsJoiner(QChar c)
+{
+    return c == u'-' || c == u'\'' || c == u'\u2019';
+}
+
+QString WithoutStress(QStringView text)
+{
+    QString plain = text.toString();
+    plain.remove(Stress);
+    return plain;
+}
+
+// At most one "+", and only before a vowel.
+bool StressMarksFit(QStringView reading)
+{
+    const qsizetype at = reading.indexOf(Stress);
+    if (at < 0)
+        return true;
+    return reading.indexOf(Stress, at + 1) < 0 && at + 1 < reading.size() && IsVowel(reading[at + 1]);
+}
+
+bool IsOneWord(QStringView text)
+{
+    const auto words = WordsOf(text);
+    return words.size() == 1 && words.first() == std::pair<int, int>(0, int(text.size()));
+}
+
+int VowelsBefore(QStringView text, qsizetype end)
+{
+    return int(std::count_if(text.begin(), text.begin() + end, IsVowel));
+}
+
+// Which vowel the "+" or else the first "ё" marks, among the vowels of the text without "+".
+int StressedVowel(QStringView marked)
+{
+    const qsizetype stress = marked.indexOf(Stress);
+    if (stress >= 0)
+        return VowelsBefore(marked, stress);
+    const auto yo = std::find_if(marked.begin(), marked.end(), IsYo);
+    return yo == marked.end() ? -1 : VowelsBefore(marked, yo - marked.begin());
+}
+
+std::optional<PronunciationEntry> EntryOfLine(QStringView line)
+{
+    const qsizetype equals = line.indexOf(u'=');
+    QStringView key = (equals < 0 ? line : line.first(equals)).trimmed();
+    PronunciationEntry entry;
+    entry.forms = key.endsWith(FormsMark);
+    if (entry.forms)
+        key.chop(1);
+    entry.reading = (equals < 0 ? key : line.sliced(equals + 1).trimmed()).toString();
+    entry.key = WithoutStress(key);
+    if (!PronunciationDictionary::MakesSense(entry))
+        return std::nullopt;
+    return entry;
+}
+
+} // namespace
+
+QList<std::pair<int, int>> WordsOf(QStringView text)
+{
+    QList<std::pair<int, int>> words;
+    for (qsizetype i = 0; i < text.size();) {
+        if (!text[i].isLetter()) {
+            ++i;
+            continue;
+        }
+        const qsizetype start = i;
+        while (i < text.size() &&
+               (text[i].isLetter() || (IsJoiner(text[i]) && i + 1 < text.size() && text[i + 1].isLetter())))
+            ++i;
+        words.append({int(start), int(i - start)});
+    }
+    return words;
+}
+
+QString PronunciationDictionary::Folded(QStringView word)
+{
+    QString folded = word.toString().toLower();
+    folded.replace(u'ё', u'е');
+    return folded;
+}
+
+bool PronunciationDictionary::MakesSense(const PronunciationEntry &entry)
+{
+    const QString plain = WithoutStress(entry.reading);
+    if (!IsOneWord(entry.key) || !IsOneWord(plain) || !StressMarksFit(entry.reading))
+        return false;
+    if (Folded(plain) != Folded(entry.key))
+        return true;  // a respelling
+    return entry.reading.contains(Stress) || std::any_of(plain.begin(), plain.end(), IsYo);
+}
+
+PronunciationDictionary PronunciationDictionary::Parse(const QString &text, QList<int> *badLines)
+{
+    PronunciationDictionary dictionary;
+    const QStringList lines = text.split(u'\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QStringView line = QStringView(lines[i]).trimmed();
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        if (const auto entry = EntryOfLine(line))
+            dictionary.entries.append(*entry);
+        else if (badLines)
+            badLines->append(int(i + 1));
+    }
+    dictionary.Index();
+    return dictionary;
+}
+
+QString PronunciationDictionary::ToText() const
+{
+    QString text;
+    for (const PronunciationEntry &entry : entries)
+        text += entry.key + (entry.forms ? QString(FormsMark) : QString()) + u'=' + entry.reading + u'\n';
+    return text;
+}
+
+bool PronunciationDictionary::Set(const PronunciationEntry &entry)
+{
+    if (!MakesSense(entry))
+        return false;
+    const QString key = Folded(entry.key);
+    const auto same = std::find_if(entries.begin(), entries.end(), [&](const PronunciationEntry &e) {
+        return e.forms == entry.forms && Folded(e.key) == key;
+    });
+    if (same != entries.end())
+        *same = entry;
+    else
+        entries.append(entry);
+    Index();
+    return true;
+}
+
+void PronunciationDictionary::Remove(const QString &key, bool forms)
+{
+    const QString folded = Folded(key);
+    entries.removeIf([&](const PronunciationEntry &e) { return e.forms == forms && Folded(e.key) == folded; });
+    Index();
+}
+
+PronunciationDictionary PronunciationDictionary::Combined(const PronunciationDictionary &book,
+                                                          const PronunciationDictionary &everyText)
+{
+    PronunciationDictionary combined = everyText;
+    for (const PronunciationEntry &entry : book.entries)
+        combined.Set(entry);
+    return combined;
+}
+
+void PronunciationDictionary::Index()
+{
+    whole.clear();
+    forms.clear();
+    longestForm = 0;
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const PronunciationEntry &entry = entries[i];
+        (entry.forms ? forms : whole).insert(Folded(entry.key), i);
+        if (entry.forms)
+            longestForm = std::max(longestForm, int(entry.key.size()));
+    }
+}
+
+const PronunciationEntry *PronunciationDictionary::Find(QStringView word) const
+{
+    const QString folded = Folded(word);
+    if (const auto found = whole.constFind(folded); found != whole.constEnd())
+        return &entries[*found];
+    for (qsizetype length = std::min<qsizetype>(folded.size(), longestForm); length > 0; --length) {
+        if (const auto found = forms.constFind(folded.first(length)); found != forms.constEnd())
+            return &entries[*found];
+    }
+    return nullptr;
+}
+
+QString SpokenWord::Plain() const
+{
+    return WithoutStress(text);
+}
+
+SpokenWord Pronounce(QStringView word, const PronunciationEntry &entry)
+{
+    SpokenWord spoken;
+    const qsizetype covered = entry.forms ? entry.key.size() : word.size();
+    const QStringView rest = word.sliced(covered);
+    spoken.respelled = PronunciationDictionary::Folded(WithoutStress(entry.reading)) !=
+                       PronunciationDictionary::Folded(entry.key);
+    if (spoken.respelled) {
+        spoken.text = entry.reading + rest.toString();
+    } else {
+        qsizetype letter = 0;
+        for (QChar c : entry.reading) {
+            if (c == Stress) {
+                spoken.text += Stress;
+                continue;
+            }
+            const QChar own = word[letter++];
+            spoken.text += IsYo(c) && !IsYo(own) ? (own.isUpper() ? QChar(u'Ё') : QChar(u'ё')) : own;
+        }
+        spoken.text += rest;
+    }
+    spoken.stressedVowel = StressedVowel(spoken.text);
+    return spoken;
+}
+
+PronunciationStyle StyleOfModule(const QString &module)
+{
+    return module.compare(u"rhvoice", Qt::CaseInsensitive) == 0 ? PronunciationStyle::StressMarks
+                                                                 : PronunciationStyle::Plain;
+}
+
+QString WordForVoice(const SpokenWord &word, PronunciationStyle style)
+{
+    return style == PronunciationStyle::StressMarks ? word.text : word.Plain();
+}
+
+std::pair<int, int> SpokenPiece::PieceSpan(int position, int length) const
+{
+    const auto after = std::upper_bound(changes.begin(), changes.end(), position,
+                                        [](int p, const Change &change) { return p < change.spokenStart; });
+    if (after == changes.begin())
+        return {position, length};
+    const Change &change = *(after - 1);
+    if (position < change.spokenStart + change.spokenLength)
+        return {change.start, change.length};
+    return {position + (change.start + change.length) - (change.spokenStart + change.spokenLength), length};
+}

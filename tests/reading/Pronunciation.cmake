@@ -1,0 +1,1 @@
+lektavo_test(tst_PronunciationDictionary ${CMAKE_CURRENT_LIST_DIR}/tst_PronunciationDictionary.cpp)
