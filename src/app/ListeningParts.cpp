@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QShortcut>
+#include <utility>
 
 ListeningParts::ListeningParts(const Parts &parts)
     : parts(parts), textTimer(this), placeTimer(this),
@@ -20,6 +21,7 @@ ListeningParts::ListeningParts(const Parts &parts)
       mediaPlayer(player, {[this] { ForceForeground(&this->parts.window); }, [this] { this->parts.window.close(); },
                            [this] { return TitleShown(); }, [this] { return title.author; }})
 {
+    textWritten = qHash(parts.re1Area.Text());
     textTimer.setObjectName("TmSaveText");
     placeTimer.setObjectName("TmSavePlace");
     // A new document's name comes with its text, once the text is in place.
@@ -111,9 +113,13 @@ QString ListeningParts::TitleShown() const
     return document.isEmpty() ? QStringLiteral("Lektavo") : QFileInfo(document).fileName();
 }
 
+// The colouring of the spoken piece changes the text area's contents as well: only a text of
+// other characters is written.
 void ListeningParts::WriteText()
 {
-    WriteInBackground(parts.settings.LastEditPath(), parts.re1Area.Text().toUtf8());
+    const QString text = parts.re1Area.Text();
+    if (std::exchange(textWritten, qHash(text)) != textWritten)
+        WriteInBackground(parts.settings.LastEditPath(), text.toUtf8());
 }
 
 // As the close keeps it: the selection in the settings, which go whole as the exit gathers them

@@ -58,6 +58,7 @@ private:
     QtTimer textTimer, placeTimer;
     PeriodicSaves saves;
     std::unique_ptr<ThreadTask> writer;
+    size_t textWritten = 0;  // the hash of the text as "LastEdit" has it
     QtClock clock;
     ReadingAsPlayer player;
     SleepTimerMenu sleepTimer;
