@@ -224,10 +224,11 @@ SpokenWord Pronounce(QStringView word, const PronunciationEntry &entry)
     return spoken;
 }
 
+// The built-in voice turns the marks into its phoneme input.
 PronunciationStyle StyleOfModule(const QString &module)
 {
-    return module.compare(u"rhvoice", Qt::CaseInsensitive) == 0 ? PronunciationStyle::StressMarks
-                                                                 : PronunciationStyle::Plain;
+    const bool marks = module.compare(u"rhvoice", Qt::CaseInsensitive) == 0 || module == u"eSpeak NG";
+    return marks ? PronunciationStyle::StressMarks : PronunciationStyle::Plain;
 }
 
 QString WordForVoice(const SpokenWord &word, PronunciationStyle style)

@@ -50,7 +50,7 @@ void AudioExportCommands::SaveAsAudio1Click()
     request.pauseSeconds = reading.pauseSeconds();
     request.rules = reading.rules();
     if (!renderer.StandIn(request.russian).isEmpty())
-        request.rules.russianStyle = PronunciationStyle::Plain;  // the embedded voice would say the "+"
+        request.rules.russianStyle = PronunciationStyle::StressMarks;  // the built-in voice reads instead
     request.foreign = reading.foreignVoice();
     request.russian = reading.russianVoice();
     const auto parts = view.ChooseExportParts(StandInNotices(request), lastParts);

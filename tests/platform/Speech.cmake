@@ -4,6 +4,7 @@ set(speech_tests ${CMAKE_CURRENT_LIST_DIR}/speech)
 lektavo_test(tst_SpeechVoiceList ${speech_tests}/tst_SpeechVoiceList.cpp LIBS lektavo_ui)
 lektavo_test(tst_SilenceTrimmer ${speech_tests}/tst_SilenceTrimmer.cpp LIBS lektavo_ui)
 lektavo_test(tst_MarkedText ${speech_tests}/tst_MarkedText.cpp LIBS lektavo_ui)
+lektavo_test(tst_PhonemeInput ${speech_tests}/tst_PhonemeInput.cpp LIBS lektavo_ui)
 lektavo_test(tst_EspeakWords ${speech_tests}/tst_EspeakWords.cpp LIBS lektavo_ui)
 lektavo_test(tst_EspeakSpeech ${speech_tests}/tst_EspeakSpeech.cpp ${speech_tests}/MonitorRecorder.cpp
   ${speech_tests}/SpeechTestSupport.cpp SOUND LIBS lektavo_ui TIMEOUT 300)

@@ -1,4 +1,5 @@
 #include "EspeakSynthesizer.h"
+#include "PhonemeInput.h"
 #include <espeak-ng/speak_lib.h>
 #include <algorithm>
 #include <cstring>
@@ -15,7 +16,17 @@ std::atomic_bool synthesizerAlive = false;
 struct Performance {
     EspeakSynthesizer::Job &job;
     int sampleRate;
+    const PhonemeInput &input;  // the job's text as the library is given it
 };
+
+// The library's transcription of a word in the voice set.
+QString Transcription(const QString &word)
+{
+    const QByteArray utf8 = word.toUtf8();
+    const void *position = utf8.constData();
+    const char *phonemes = espeak_TextToPhonemes(&position, espeakCHARS_UTF8, 0);
+    return phonemes ? QString::fromUtf8(phonemes).trimmed() : QString();
+}
 
 QString MainLanguage(const char *languages)
 {
@@ -97,10 +108,12 @@ void EspeakSynthesizer::Perform(Job &job)
         espeak_SetParameter(espeakRATE, job.rate, 0);
         espeak_SetParameter(espeakPITCH, job.pitch, 0);
         espeak_SetParameter(espeakVOLUME, 100, 0);
-        const QByteArray text = job.text.toUtf8();
-        Performance performance{job, sampleRate_};
-        ok = espeak_Synth(text.constData(), size_t(text.size()) + 1, 0, POS_CHARACTER, 0,
-                          espeakCHARS_UTF8, nullptr, &performance) == EE_OK;
+        const PhonemeInput input = WithPhonemeInput(job.text, Transcription);
+        const QByteArray text = input.text.toUtf8();
+        const unsigned flags = espeakCHARS_UTF8 | (input.words.isEmpty() ? 0 : espeakPHONEMES);
+        Performance performance{job, sampleRate_, input};
+        ok = espeak_Synth(text.constData(), size_t(text.size()) + 1, 0, POS_CHARACTER, 0, flags, nullptr,
+                          &performance) == EE_OK;
     }
     if (!*job.cancelled)
         job.finished(ok);
@@ -116,7 +129,7 @@ int EspeakSynthesizer::OnSynthesized(short *samples, int count, void *events)
     if (job.word) {
         for (; event->type != espeakEVENT_LIST_TERMINATED; ++event)
             if (event->type == espeakEVENT_WORD)
-                TellWord(job, event, performance.sampleRate);
+                TellWord(job, event, performance.sampleRate, performance.input);
     }
     if (samples && count > 0)
         job.samples(samples, count);
@@ -128,12 +141,12 @@ int EspeakSynthesizer::OnSynthesized(short *samples, int count, void *events)
 // its first character that is neither a letter nor a digit. Now and then it tells a word at
 // position 0, which is none. A number read as several words ("1987": тысяча девятьсот ...) comes
 // as one word per spoken part, the later ones a character behind: they are the same number.
-void EspeakSynthesizer::TellWord(Job &job, const void *wordEvent, int sampleRate)
+void EspeakSynthesizer::TellWord(Job &job, const void *wordEvent, int sampleRate, const PhonemeInput &input)
 {
     const auto *event = static_cast<const espeak_EVENT *>(wordEvent);
     if (event->text_position < 1)
         return;
-    const QString &text = job.text;
+    const QString &text = input.text;
     const auto unitOf = [&text](int codePoint) {
         int unit = 0;
         for (int seen = 0; seen < codePoint && unit < text.size(); ++seen)
@@ -148,6 +161,9 @@ void EspeakSynthesizer::TellWord(Job &job, const void *wordEvent, int sampleRate
     }
     if (end == start)
         return;
+    const auto [original, length] = input.Original(start, end - start);
+    start = original;
+    end = original + length;
     if (start > job.toldStart && start < job.toldEnd) {
         start = job.toldStart;
         end = job.toldEnd;

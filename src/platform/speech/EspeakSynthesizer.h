@@ -1,5 +1,6 @@
 #pragma once
 #include "SpeechVoice.h"
+#include "PhonemeInput.h"
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -51,7 +52,7 @@ private:
     void Initialize();
     void Perform(Job &job);
     static int OnSynthesized(short *samples, int count, void *events);
-    static void TellWord(Job &job, const void *event, int sampleRate);
+    static void TellWord(Job &job, const void *event, int sampleRate, const PhonemeInput &input);
 
     std::thread worker_;
     std::mutex mutex_;

@@ -5,7 +5,8 @@
 namespace {
 
 // The words the embedded engine tells for a text, as the pieces of the text they cover.
-QStringList WordsTold(EspeakSynthesizer &synthesizer, const QByteArray &voice, const QString &text)
+QStringList WordsTold(EspeakSynthesizer &synthesizer, const QByteArray &voice, const QString &text,
+                      std::vector<short> *sound = nullptr)
 {
     QStringList words;
     QSemaphore finished;
@@ -13,7 +14,10 @@ QStringList WordsTold(EspeakSynthesizer &synthesizer, const QByteArray &voice, c
     job.voice = voice;
     job.text = text;
     job.cancelled = std::make_shared<std::atomic_bool>(false);
-    job.samples = [](const short *, int) {};
+    job.samples = [sound](const short *samples, int count) {
+        if (sound)
+            sound->insert(sound->end(), samples, samples + count);
+    };
     job.word = [&](qint64, int position, int length) { words << text.mid(position, length); };
     job.finished = [&](bool) { finished.release(); };
     synthesizer.Synthesize(std::move(job));
@@ -66,6 +70,20 @@ private slots:
         QVERIFY2(told.count(number) > 1, qPrintable(told.join('|')));
         for (const QString &word : told)
             QVERIFY2(text.split(' ').contains(word) || text.contains(word + '.'), qPrintable(told.join('|')));
+    }
+
+    // A stress mark is heard as the stress, not read aloud, and the word keeps its place.
+    void aStressMarkMovesTheStress()
+    {
+        const QByteArray voice = VoiceOf(synthesizer_, "ru");
+        if (voice.isEmpty())
+            QSKIP("no Russian voice");
+        std::vector<short> marked, plain;
+        const QString text = QStringLiteral("Пот+ом ушёл.");
+        QCOMPARE(WordsTold(synthesizer_, voice, text, &marked), (QStringList{QStringLiteral("Пот+ом"), QStringLiteral("ушёл")}));
+        WordsTold(synthesizer_, voice, QStringLiteral("Потом ушёл."), &plain);
+        QVERIFY(!marked.empty());
+        QVERIFY(marked != plain);
     }
 };
 
