@@ -59,10 +59,10 @@ bool LektavoApplication::notify(QObject *receiver, QEvent *event)
     return false;
 }
 
-// A failure that no command caught: the handler it broke off ends there, silently.
+// A failure that no command caught: the handler it broke off ends there, told as a warning.
 void LektavoApplication::ApplicationEvents1Exception(const char *reason)
 {
-    LogDropped("an event handler", reason);
+    LogDropped("an event handler", reason, Failure::Seen);
 }
 
 namespace {
