@@ -1,16 +1,11 @@
 #include "RunningProgram.h"
 #include "testsupport/PrivateSessionBus.h"
+#include "testsupport/TestTexts.h"
 #include <QtEndian>
 #include <memory>
 #include <signal.h>
 
 namespace {
-
-QByteArray Contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // What playerctl says of the program's reading, or the failure it reports.
 QString Playerctl(const QString &command)
@@ -43,26 +38,23 @@ private slots:
         const QString firstPiece = QStringLiteral("Глава первая.");
         const QByteArray text = (firstPiece + QStringLiteral("\r\nТекст, который не пропадёт, и место в нём.")).toUtf8();
         const QString document = QDir(program.Folder()).filePath("book.txt");
-        QFile file(document);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(text);
-        file.close();
+        WriteAll(document, text);
         const QString lastEdit = QDir(program.Folder()).filePath("LastEdit");
         const QString settings = QDir(program.Folder()).filePath("Data.dat");
 
         std::unique_ptr<QProcess> running(program.Start({document}));
-        QTRY_COMPARE_WITH_TIMEOUT(Contents(lastEdit), text, 45000);
+        QTRY_COMPARE_WITH_TIMEOUT(ReadAll(lastEdit), text, 45000);
         QVERIFY(!QFile::exists(settings));
         QCOMPARE(Playerctl("play"), QString());
         QTRY_COMPARE_WITH_TIMEOUT(Playerctl("status"), QStringLiteral("Playing"), 10000);
         QCOMPARE(Playerctl("pause"), QString());
-        QTRY_VERIFY_WITH_TIMEOUT(SelectionStartIn(Contents(settings)) >= firstPiece.size(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(SelectionStartIn(ReadAll(settings)) >= firstPiece.size(), 10000);
 
-        const QByteArray place = Contents(settings);
+        const QByteArray place = ReadAll(settings);
         ::kill(pid_t(running->processId()), SIGKILL);
         QVERIFY(running->waitForFinished(5000));
-        QCOMPARE(Contents(lastEdit), text);
-        QCOMPARE(Contents(settings), place);
+        QCOMPARE(ReadAll(lastEdit), text);
+        QCOMPARE(ReadAll(settings), place);
     }
 };
 

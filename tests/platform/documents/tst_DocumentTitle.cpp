@@ -1,5 +1,6 @@
 #include "platform/documents/DocumentTitle.h"
 #include "testsupport/TestDocuments.h"
+#include "testsupport/TestTexts.h"
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -29,17 +30,15 @@ private slots:
     void anFb2BookNamesItsFirstAuthor()
     {
         QTemporaryDir folder;
-        QFile book(folder.filePath("book.fb2"));
-        QVERIFY(book.open(QIODevice::WriteOnly));
-        book.write(QStringLiteral(
+        const QString book = folder.filePath("book.fb2");
+        WriteAll(book, QStringLiteral(
                        "<?xml version=\"1.0\" encoding=\"utf-8\"?><FictionBook><description><title-info>"
                        "<author><first-name>Лев</first-name><middle-name>Николаевич</middle-name>"
                        "<last-name>Толстой</last-name></author><author><first-name>Другой</first-name></author>"
                        "<book-title>Война и мир</book-title><translator><first-name>Никто</first-name></translator>"
                        "</title-info></description><body><p>Текст.</p></body></FictionBook>")
                        .toUtf8());
-        book.close();
-        const DocumentTitle read = ReadDocumentTitle(book.fileName());
+        const DocumentTitle read = ReadDocumentTitle(book);
         QCOMPARE(read.title, QStringLiteral("Война и мир"));
         QCOMPARE(read.author, QStringLiteral("Лев Николаевич Толстой"));
     }
