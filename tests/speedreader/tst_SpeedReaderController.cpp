@@ -166,7 +166,6 @@ private slots:
         const int keypadPlus = Qt::Key_Plus | int(Qt::KeypadModifier);
         QTest::newRow("nothing") << QList<int>{};
         QTest::newRow("right") << QList<int>{Qt::Key_Right};
-        QTest::newRow("left, right") << QList<int>{Qt::Key_Left, Qt::Key_Right};
         QTest::newRow("up") << QList<int>{Qt::Key_Up};
         QTest::newRow("keypad plus") << QList<int>{keypadPlus};
         QTest::newRow("a letter, down, page down") << QList<int>{Qt::Key_A, Qt::Key_Down, Qt::Key_PageDown};
@@ -507,18 +506,13 @@ private slots:
         QVERIFY(r.c.FormKeyDown(Qt::Key_Right, Qt::NoModifier));
         QCOMPARE(r.view.GroupTexts(), QStringList{"раз"});
         r.c.AcStopReading();
-        const auto press = [&](Qt::Key key) {
+        QStringList shown;
+        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_Left, Qt::Key_Left}) {
             r.c.FormKeyDown(key, Qt::NoModifier);
-            return r.view.Groups.last().group;
-        };
-        QCOMPARE(press(Qt::Key_Left), QString("раз"));
-        QCOMPARE(press(Qt::Key_Right), QString("два"));
-        QCOMPARE(press(Qt::Key_Right), QString("три"));
-        QCOMPARE(press(Qt::Key_Right), QString("три"));
+            shown << r.view.Groups.last().group;
+        }
+        QCOMPARE(shown, (QStringList{"раз", "два", "три", "три", "два", "раз", "раз"}));
         QVERIFY(!r.c.Running());
-        QCOMPARE(press(Qt::Key_Left), QString("два"));
-        QCOMPARE(press(Qt::Key_Left), QString("раз"));
-        QCOMPARE(press(Qt::Key_Left), QString("раз"));
         QCOMPARE(r.view.GroupTexts(), (QStringList{"раз", "два", "три", "два", "раз"}));
         r.c.BtStartClick();
         QCOMPARE(r.view.Groups.last().group, QString("два"));
