@@ -1,29 +1,7 @@
-#include "platform/speech/EspeakSynthesizer.h"
-#include <QSemaphore>
+#include "testsupport/EmbeddedSynthesis.h"
 #include <QTest>
 
 namespace {
-
-// The words the embedded engine tells for a text, as the pieces of the text they cover.
-QStringList WordsTold(EspeakSynthesizer &synthesizer, const QByteArray &voice, const QString &text,
-                      std::vector<short> *sound = nullptr)
-{
-    QStringList words;
-    QSemaphore finished;
-    EspeakSynthesizer::Job job;
-    job.voice = voice;
-    job.text = text;
-    job.cancelled = std::make_shared<std::atomic_bool>(false);
-    job.samples = [sound](const short *samples, int count) {
-        if (sound)
-            sound->insert(sound->end(), samples, samples + count);
-    };
-    job.word = [&](qint64, int position, int length) { words << text.mid(position, length); };
-    job.finished = [&](bool) { finished.release(); };
-    synthesizer.Synthesize(std::move(job));
-    finished.acquire();
-    return words;
-}
 
 QByteArray VoiceOf(const EspeakSynthesizer &synthesizer, const QString &language)
 {
@@ -65,7 +43,7 @@ private slots:
         const QByteArray voice = VoiceOf(synthesizer_, language);
         if (voice.isEmpty())
             QSKIP("no voice of the language");
-        const QStringList told = WordsTold(synthesizer_, voice, text);
+        const QStringList told = Synthesized(synthesizer_, voice, text).words;
         QVERIFY2(told.count(number) > 1, qPrintable(told.join('|')));
         for (const QString &word : told)
             QVERIFY2(text.split(' ').contains(word) || text.contains(word + '.'), qPrintable(told.join('|')));
@@ -77,12 +55,10 @@ private slots:
         const QByteArray voice = VoiceOf(synthesizer_, "ru");
         if (voice.isEmpty())
             QSKIP("no Russian voice");
-        std::vector<short> marked, plain;
-        const QString text = QStringLiteral("Пот+ом ушёл.");
-        QCOMPARE(WordsTold(synthesizer_, voice, text, &marked), (QStringList{QStringLiteral("Пот+ом"), QStringLiteral("ушёл")}));
-        WordsTold(synthesizer_, voice, QStringLiteral("Потом ушёл."), &plain);
-        QVERIFY(!marked.empty());
-        QVERIFY(marked != plain);
+        const EmbeddedSynthesis marked = Synthesized(synthesizer_, voice, QStringLiteral("Пот+ом ушёл."));
+        QCOMPARE(marked.words, (QStringList{QStringLiteral("Пот+ом"), QStringLiteral("ушёл")}));
+        QVERIFY(!marked.sound.empty());
+        QVERIFY(marked.sound != Synthesized(synthesizer_, voice, QStringLiteral("Потом ушёл.")).sound);
     }
 };
 

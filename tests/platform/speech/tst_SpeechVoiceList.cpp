@@ -1,4 +1,5 @@
 #include "testsupport/TestDocuments.h"
+#include "testsupport/EmbeddedSynthesis.h"
 #include "testsupport/SilentSpeechService.h"
 #include "platform/speech/EspeakPlayer.h"
 #include "platform/speech/EspeakSynthesizer.h"
@@ -8,7 +9,6 @@
 #include "platform/speech/WindowsLanguageId.h"
 #include <QRegularExpression>
 #include <QtTest>
-#include <future>
 
 namespace {
 
@@ -23,19 +23,8 @@ QStringList Languages(const QList<SpeechVoice> &voices)
 // Seconds of sound that the embedded engine makes of a text at this rate.
 double SpokenSeconds(EspeakSynthesizer &synthesizer, const QByteArray &voice, const QString &text, int rate)
 {
-    std::promise<bool> done;
-    long samples = 0;
-    EspeakSynthesizer::Job job;
-    job.voice = voice;
-    job.rate = rate;
-    job.text = text;
-    job.cancelled = std::make_shared<std::atomic_bool>(false);
-    job.samples = [&samples](const short *, int count) { samples += count; };
-    job.finished = [&done](bool ok) { done.set_value(ok); };
-    synthesizer.Synthesize(std::move(job));
-    if (!done.get_future().get())
-        return 0;
-    return double(samples) / synthesizer.SampleRate();
+    const EmbeddedSynthesis made = Synthesized(synthesizer, voice, text, rate);
+    return made.ok ? double(made.sound.size()) / synthesizer.SampleRate() : 0;
 }
 
 // Every Russian vowel letter is a syllable; in English every group of vowel letters is one, but
