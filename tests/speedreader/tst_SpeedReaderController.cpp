@@ -165,7 +165,6 @@ private slots:
         QTest::addColumn<QList<int>>("keysBetween");
         const int keypadPlus = Qt::Key_Plus | int(Qt::KeypadModifier);
         QTest::newRow("nothing") << QList<int>{};
-        QTest::newRow("right") << QList<int>{Qt::Key_Right};
         QTest::newRow("up") << QList<int>{Qt::Key_Up};
         QTest::newRow("keypad plus") << QList<int>{keypadPlus};
         QTest::newRow("a letter, down, page down") << QList<int>{Qt::Key_A, Qt::Key_Down, Qt::Key_PageDown};
