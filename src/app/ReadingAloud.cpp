@@ -1,9 +1,11 @@
 #include "app/ReadingAloud.h"
+#include "app/PronunciationDialog.h"
 #include "app/ReadingOptions.h"
 #include "app/SettingsBinding.h"
 #include "app/SoundPage.h"
 #include "platform/TDirectSS.h"
 #include "voices/VoicePanel.h"
+#include "workspace/PronunciationCommands.h"
 #include "workspace/PronunciationFile.h"
 #include <QAction>
 #include <QCheckBox>
@@ -40,6 +42,7 @@ ReadingAloud::ReadingAloud(const Parts &parts)
     : bar(parts.pnReTop), options(NewOptions(parts.soundPage)),
       cbMarkWord(NewWordMarkBox(parts.soundPage, *options)), lbTest(parts.soundPage.LbTest),
       view(bar, *options, parts.re1, parts.textEvents, parts.owner), re2(parts.re2),
+      re1Area(parts.re1Area),
       dispatch(parts.foreignEngine, parts.russianEngine), tmSleep(parts.owner), tmBuffer(parts.owner),
       clipboard(QGuiApplication::clipboard()),
       controller(view, parts.re1Area, re2, stepper, dispatch, tmSleep, clipboard),
@@ -81,10 +84,26 @@ void ReadingAloud::UsePronunciation(const QString &programFolder, const VoicePan
     if (!badLines.isEmpty() && view.ShowCaptionMessage)
         view.ShowCaptionMessage(PronunciationFile::BadLines(path, badLines));
     dispatch.Pronunciation = &pronunciation;
+    pronunciationCommands = std::make_unique<PronunciationCommands>(re1Area, pronunciation, path);
     dispatch.RussianStyle = [&russianVoice] {
         const int voice = russianVoice.Number();
         return voice > 0 ? StyleOfModule(russianVoice.Ds().ProductName(voice)) : PronunciationStyle::Plain;
     };
+}
+
+Command ReadingAloud::PronunciationCommand(QWidget *window)
+{
+    return {"PronunciationClick", QStringLiteral("Произношение..."), {}, [this, window] {
+                if (!pronunciationCommands)
+                    return;
+                if (pronunciationDialog)
+                    pronunciationDialog->close();
+                pronunciationDialog = new PronunciationDialog(window, *pronunciationCommands,
+                                                              pronunciationCommands->WordAtCaret(),
+                                                              [this](const QString &marked) { dispatch.SayWord(marked); });
+                pronunciationDialog->setAttribute(Qt::WA_DeleteOnClose);
+                pronunciationDialog->show();
+            }};
 }
 
 void ReadingAloud::BindSettings(SettingsControls &controls, OptionsStore &switches)

@@ -9,8 +9,12 @@
 #include "reading/LanguageDispatch.h"
 #include "reading/ReadingController.h"
 #include "reading/SentenceStepper.h"
+#include "workspace/PronunciationCommands.h"
+#include <QPointer>
 #include <functional>
+#include <memory>
 
+class PronunciationDialog;
 class VoicePanel;
 
 class QCheckBox;
@@ -58,6 +62,9 @@ public:
     // The pronunciation dictionary for every text from the program folder, read by the Russian
     // voice in the form its module understands; lines that make no sense are told of.
     void UsePronunciation(const QString &programFolder, const VoicePanel &russianVoice);
+    // "Произношение...": the word selected in Re1 or at its caret, in a dialog over window that
+    // stays beside it (one at a time).
+    Command PronunciationCommand(QWidget *window);
     void SetVisibleLineCount(int lines) { stepper.VisibleLineCount = lines; }
     void StopVoices() { dispatch.ResetVoices(); }
 
@@ -73,6 +80,9 @@ private:
     QtTextArea re2;
     SentenceStepper stepper;
     PronunciationDictionary pronunciation;
+    std::unique_ptr<PronunciationCommands> pronunciationCommands;
+    QPointer<PronunciationDialog> pronunciationDialog;
+    TextArea &re1Area;
     LanguageDispatch dispatch;
     QtTimer tmSleep, tmBuffer;
     QtClipboard clipboard;

@@ -199,6 +199,7 @@ void TLektavo::BuildCommands()
         {"Copy1Click", QStringLiteral("Копировать"), {}, [&e] { e.Copy1Click(); }},
         {"Paste1Click", QStringLiteral("Вставить"), {}, [&e] { e.Paste1Click(); }},
         reading->EnglishRunsCommand(),
+        reading->PronunciationCommand(this),
         {"AcSelectAll", QStringLiteral("Выделить все"), QKeySequence::SelectAll, [&e] { e.AcSelectAllExecute(); }},
         {"AcCut", QStringLiteral("Вырезать"), QKeySequence::Cut, [&e] { e.AcCutExecute(); }},
         {"AcCopy", QStringLiteral("Копировать"), QKeySequence::Copy, [&e] { e.AcCopyExecute(); }},

@@ -43,6 +43,17 @@ void LanguageDispatch::SpeakText(const QString &text)
     SpeakRun();
 }
 
+void LanguageDispatch::SayWord(const QString &marked)
+{
+    ResetVoices();
+    piece = marked;
+    runs = {{0, int(marked.size()), false}};
+    run = 0;
+    const bool marks = RussianStyle && RussianStyle() == PronunciationStyle::StressMarks;
+    spoken = {marks ? marked : SpokenWord{marked}.Plain(), {}};
+    russian.Speak(spoken.text);
+}
+
 void LanguageDispatch::SpeakRun()
 {
     const LanguageRun &current = runs[run];

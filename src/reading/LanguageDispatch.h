@@ -28,6 +28,10 @@ public:
     // its first run is thrown on; of a later run, it ends the piece without a word.
     void SpeakText(const QString &text);
 
+    // Silences both voices and says a word marked as the dictionary marks it ("пот+ом") with the
+    // Russian voice, in the form its module understands. A failing Speak is thrown on.
+    void SayWord(const QString &marked);
+
     // Both voices at once, foreign first; a failing engine is skipped.
     void ResetVoices();
     void PauseVoices();

@@ -1,0 +1,150 @@
+#include "app/PronunciationDialog.h"
+#include "app/Dialogs.h"
+#include "app/Handlers.h"
+#include "workspace/PronunciationCommands.h"
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QStringList TextFilters{QStringLiteral("Тексты (*.txt)"), QStringLiteral("Все файлы (*)")};
+
+QPushButton *NewButton(QWidget *parent, const char *name, const QString &caption)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+PronunciationDialog::PronunciationDialog(QWidget *parent, PronunciationCommands &commands, const QString &word,
+                                         Say say)
+    : QDialog(parent), commands(commands), say(std::move(say))
+{
+    setObjectName("PronunciationDialog");
+    setWindowTitle(QStringLiteral("Произношение"));
+    auto *layout = new QVBoxLayout(this);
+    auto *fields = new QFormLayout;
+    EdWord = new QLineEdit(this);
+    EdWord->setObjectName("EdWord");
+    EdReading = new QLineEdit(this);
+    EdReading->setObjectName("EdReading");
+    EdReading->setToolTip(QStringLiteral("«+» перед ударной гласной, «ё» или другое написание"));
+    fields->addRow(QStringLiteral("Слово:"), EdWord);
+    vowels = new QHBoxLayout;
+    fields->addRow(QStringLiteral("Ударение:"), vowels);
+    fields->addRow(QStringLiteral("Читать:"), EdReading);
+    layout->addLayout(fields);
+    CbForms = new QCheckBox(QStringLiteral("Все формы слова"), this);
+    CbForms->setObjectName("CbForms");
+    layout->addWidget(CbForms);
+
+    auto *actions = new QHBoxLayout;
+    BtSay = NewButton(this, "BtSay", QStringLiteral("Прослушать"));
+    BtKeep = NewButton(this, "BtKeep", QStringLiteral("Сохранить"));
+    actions->addWidget(BtSay);
+    actions->addStretch(1);
+    actions->addWidget(BtKeep);
+    layout->addLayout(actions);
+
+    LbEntries = new QListWidget(this);
+    LbEntries->setObjectName("LbEntries");
+    layout->addWidget(new QLabel(QStringLiteral("Словарь для всех текстов:"), this));
+    layout->addWidget(LbEntries, 1);
+    auto *listActions = new QHBoxLayout;
+    BtEdit = NewButton(this, "BtEdit", QStringLiteral("Изменить"));
+    BtDelete = NewButton(this, "BtDelete", QStringLiteral("Удалить"));
+    BtImport = NewButton(this, "BtImport", QStringLiteral("Импорт..."));
+    BtExport = NewButton(this, "BtExport", QStringLiteral("Экспорт..."));
+    for (QPushButton *button : {BtEdit, BtDelete, BtImport, BtExport})
+        listActions->addWidget(button);
+    layout->addLayout(listActions);
+
+    OnSignal(EdWord, &QLineEdit::textEdited, this, "EdWordChange", [this] {
+        EdReading->setText(EdWord->text());
+        ShowVowels();
+    });
+    OnSignal(BtSay, &QPushButton::clicked, this, "BtSayClick", [this] { this->say(EdReading->text()); });
+    OnSignal(BtKeep, &QPushButton::clicked, this, "BtKeepClick", [this] { Keep(); });
+    OnSignal(BtEdit, &QPushButton::clicked, this, "BtEditClick", [this] {
+        if (const PronunciationEntry *entry = Selected())
+            ShowEntry(*entry);
+    });
+    OnSignal(BtDelete, &QPushButton::clicked, this, "BtDeleteClick", [this] {
+        if (const PronunciationEntry *entry = Selected())
+            Told(this->commands.Remove(*entry));
+    });
+    OnSignal(BtImport, &QPushButton::clicked, this, "BtImportClick", [this] {
+        if (const auto file = Dialogs::ChooseOpenFile(this, {}, TextFilters))
+            Told(this->commands.Import(*file));
+    });
+    OnSignal(BtExport, &QPushButton::clicked, this, "BtExportClick", [this] {
+        if (const auto file = Dialogs::ChooseSaveFile(this, {}, QStringLiteral("Pronunciation.txt"), TextFilters))
+            Told(this->commands.Export(*file));
+    });
+    ShowEntry(commands.EntryFor(word));
+    ShowEntries();
+}
+
+void PronunciationDialog::ShowEntry(const PronunciationEntry &entry)
+{
+    EdWord->setText(entry.key);
+    EdReading->setText(entry.reading);
+    CbForms->setChecked(entry.forms);
+    ShowVowels();
+}
+
+// A button for each vowel of the word: its click puts the stress there.
+void PronunciationDialog::ShowVowels()
+{
+    while (QLayoutItem *item = vowels->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    const QString word = EdWord->text();
+    for (int vowel = 0; vowel < PronunciationCommands::VowelCount(word); ++vowel) {
+        const QString marked = PronunciationCommands::Marked(word, vowel);
+        auto *button = NewButton(this, "BtVowel", marked.mid(marked.indexOf(u'+') + 1, 1));
+        button->setObjectName(QStringLiteral("BtVowel%1").arg(vowel));
+        OnSignal(button, &QPushButton::clicked, this, "BtVowelClick", [this, marked] {
+            EdReading->setText(marked);
+            say(marked);
+        });
+        vowels->addWidget(button);
+    }
+    vowels->addStretch(1);
+}
+
+void PronunciationDialog::ShowEntries()
+{
+    LbEntries->clear();
+    for (const PronunciationEntry &entry : commands.Dictionary().Entries())
+        LbEntries->addItem(entry.key + (entry.forms ? "*" : "") + " = " + entry.reading);
+}
+
+void PronunciationDialog::Keep()
+{
+    Told(commands.Keep({EdWord->text().trimmed(), CbForms->isChecked(), EdReading->text().trimmed()}));
+}
+
+void PronunciationDialog::Told(const QString &failure)
+{
+    ShowEntries();
+    if (!failure.isEmpty())
+        Dialogs::ShowMessage(this, failure);
+}
+
+const PronunciationEntry *PronunciationDialog::Selected() const
+{
+    const int row = LbEntries->currentRow();
+    const auto &entries = commands.Dictionary().Entries();
+    return row >= 0 && row < entries.size() ? &entries[row] : nullptr;
+}

@@ -1,0 +1,1 @@
+lektavo_test(tst_PronunciationCommands ${CMAKE_CURRENT_LIST_DIR}/tst_PronunciationCommands.cpp)

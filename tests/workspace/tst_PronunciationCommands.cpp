@@ -1,0 +1,70 @@
+#include "testsupport/MemoryTextArea.h"
+#include "workspace/PronunciationCommands.h"
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray ReadAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestPronunciationCommands : public QObject {
+    Q_OBJECT
+private slots:
+    void theWordAtTheCaret_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("word");
+        QTest::newRow("caret inside") << 8 << 0 << QStringLiteral("потом");
+        QTest::newRow("caret behind") << 13 << 0 << QStringLiteral("потом");
+        QTest::newRow("a word selected") << 0 << 2 << QStringLiteral("Он");
+        QTest::newRow("two words selected") << 0 << 8 << QString();
+        QTest::newRow("caret between signs") << 15 << 0 << QString();
+    }
+    void theWordAtTheCaret()
+    {
+        QFETCH(int, start);
+        QFETCH(int, length);
+        QFETCH(QString, word);
+        MemoryTextArea re1(QStringLiteral("Он ушёл потом —  да."));
+        re1.SetSelStart(start);
+        re1.SetSelLength(length);
+        PronunciationDictionary dictionary;
+        QCOMPARE(PronunciationCommands(re1, dictionary, {}).WordAtCaret(), word);
+    }
+
+    // Each change is in the file at once; an import joins the entries that make sense and tells
+    // of the lines that do not.
+    void changesAreWrittenAndImported()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("Pronunciation.txt");
+        MemoryTextArea re1;
+        PronunciationDictionary dictionary;
+        PronunciationCommands commands(re1, dictionary, path);
+        QCOMPARE(commands.EntryFor(QStringLiteral("потом")).reading, QStringLiteral("потом"));
+        QCOMPARE(commands.Keep({QStringLiteral("потом"), false, PronunciationCommands::Marked("потом", 1)}), QString());
+        QCOMPARE(QString::fromUtf8(ReadAll(path)), QStringLiteral("потом=пот+ом\n"));
+        QVERIFY(!commands.Keep({QStringLiteral("потом"), false, QStringLiteral("потом")}).isEmpty());
+
+        const QString imported = folder.filePath("import.txt");
+        QFile file(imported);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QStringLiteral("всё\nнепонятно здесь\n").toUtf8());
+        file.close();
+        QCOMPARE(commands.Import(imported), QStringLiteral("В файле «import.txt» непонятные строки: 2. Остальные прочитаны."));
+        QCOMPARE(QString::fromUtf8(ReadAll(path)), QStringLiteral("потом=пот+ом\nвсё=всё\n"));
+        QCOMPARE(commands.Remove(*dictionary.Find(QStringLiteral("потом"))), QString());
+        QCOMPARE(QString::fromUtf8(ReadAll(path)), QStringLiteral("всё=всё\n"));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestPronunciationCommands)
+#include "tst_PronunciationCommands.moc"
