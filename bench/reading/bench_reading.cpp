@@ -5,6 +5,10 @@
 //   read_gap: with "Дополнит. задержка" at 0, the quiet stretch between the last loud sample of a
 //   sentence and the first of the next, found on the recording around the moment the voice
 //   reported the end of the sentence. Median over the gaps of a text of several sentences.
+//   read_first_sound_10k_entries: read_first_sound with a pronunciation dictionary of 10 000
+//   entries in the program folder, words of the text among them.
+//   mixed_run_gap_embedded: with the English runs read by the English voice, the quiet stretch
+//   where one run of a sentence hands over to the next, found as for read_gap.
 #include "../SoundMeasures.h"
 #include "app/TLektavo.h"
 #include "platform/TextArea.h"
@@ -15,6 +19,8 @@
 #include "testsupport/ObservedEngine.h"
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QRegularExpression>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -46,14 +52,25 @@ void RunEventsFor(int ms)
     RunEventsUntil([] { return false; }, ms);
 }
 
+// Entries for words of the text, and made-up words to make up the number.
+bool WriteDictionary(const QString &folder, int entries)
+{
+    QString lines = QStringLiteral("первое=п+ервое\nпредложение=предлож+ение\nчтение=чт+ение\n");
+    for (int i = 3; i < entries; ++i)
+        lines += QStringLiteral("слов%1=сл+ов%1\n").arg(QString::number(i, 36).replace(QRegularExpression("[0-9]"), "а"));
+    QFile file(folder + "/Pronunciation.txt");
+    return entries == 0 || (file.open(QIODevice::WriteOnly) && file.write(lines.toUtf8()) > 0);
+}
+
 struct Bench {
     SpeechSystem speech;
-    std::vector<Clock::time_point> ends;  // each voice's report of a spoken sentence
+    std::vector<Clock::time_point> ends;  // each voice's report of a spoken sentence (or run)
     QTemporaryDir folder;
+    bool dictionaryWritten;
     TLektavo window{{}, folder.path() + '/', {HeardEngine(), HeardEngine(), speech.NewRenderer()}};
     ReadingController &reading = window.Reading();
 
-    Bench()
+    explicit Bench(int entries = 0) : dictionaryWritten(WriteDictionary(folder.path(), entries))
     {
         window.show();
         Named<QPlainTextEdit>(window, "Re1")->setPlainText(Text);
@@ -87,6 +104,27 @@ double FirstSound(Bench &bench, const MonitorRecorder &recorder)
     return Median(delays);
 }
 
+// The quiet stretches inside a sentence of three runs, read again and again.
+double MixedRunGap(Bench &bench, const MonitorRecorder &recorder)
+{
+    ReadingController::Options options = bench.reading.CurrentOptions();
+    options.EnglishRuns = true;
+    bench.reading.SetOptions(options);
+    Named<QPlainTextEdit>(bench.window, "Re1")->setPlainText(
+        QStringLiteral("Он сказал to be or not to be и ушёл домой."));
+    RunEventsFor(300);
+    std::vector<double> gaps;
+    for (int trial = 0; trial < Trials; ++trial) {
+        bench.ends.clear();
+        bench.StartFromTheTop();
+        RunEventsUntil([&] { return !bench.reading.ReadingActive(); }, 20000);
+        RunEventsFor(300);
+        for (std::size_t i = 0; i + 1 < bench.ends.size(); ++i)  // the last run ends the sentence
+            gaps.push_back(recorder.QuietMsAround(bench.ends[i]));
+    }
+    return Median(gaps);
+}
+
 double Gap(Bench &bench, const MonitorRecorder &recorder)
 {
     Named<QSpinBox>(bench.window, "UpDown1")->setValue(0);
@@ -111,9 +149,18 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "the null sink's monitor cannot be recorded\n");
         return 1;
     }
-    Bench bench;
-    std::printf("BENCH read_first_sound %.1f ms\n", FirstSound(bench, recorder));
-    std::printf("BENCH read_gap %.1f ms\n", Gap(bench, recorder));
+    {
+        Bench bench;
+        std::printf("BENCH read_first_sound %.1f ms\n", FirstSound(bench, recorder));
+        std::printf("BENCH read_gap %.1f ms\n", Gap(bench, recorder));
+        std::printf("BENCH mixed_run_gap_embedded %.1f ms\n", MixedRunGap(bench, recorder));
+    }
+    Bench withDictionary(10'000);
+    if (!withDictionary.dictionaryWritten) {
+        std::fprintf(stderr, "the pronunciation dictionary cannot be written\n");
+        return 1;
+    }
+    std::printf("BENCH read_first_sound_10k_entries %.1f ms\n", FirstSound(withDictionary, recorder));
     std::fflush(stdout);
     return 0;
 }
