@@ -1,18 +1,8 @@
 #include "testsupport/MemoryTextArea.h"
+#include "testsupport/TestTexts.h"
 #include "workspace/PronunciationCommands.h"
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-QByteArray ReadAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 class TestPronunciationCommands : public QObject {
     Q_OBJECT
@@ -55,10 +45,7 @@ private slots:
         QVERIFY(!commands.Keep({QStringLiteral("потом"), false, QStringLiteral("потом")}).isEmpty());
 
         const QString imported = folder.filePath("import.txt");
-        QFile file(imported);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QStringLiteral("всё\nнепонятно здесь\n").toUtf8());
-        file.close();
+        WriteAll(imported, QStringLiteral("всё\nнепонятно здесь\n").toUtf8());
         QCOMPARE(commands.Import(imported), QStringLiteral("В файле «import.txt» непонятные строки: 2. Остальные прочитаны."));
         QCOMPARE(QString::fromUtf8(ReadAll(path)), QStringLiteral("потом=пот+ом\nвсё=всё\n"));
         QCOMPARE(commands.Remove(*dictionary.Find(QStringLiteral("потом"))), QString());
