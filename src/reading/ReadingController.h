@@ -24,7 +24,6 @@ enum class ReadingSource {
 class ReadingController {
 public:
     static constexpr ColorRef DefaultHighlightBackColor = MakeColorRef(104, 104, 104);
-    static inline const QString VoiceFailedMessage = QStringLiteral("Голос не смог прочитать текст");
 
     // The options of the sound tab that the reading and the clipboard monitor follow, as their
     // controls last told them.
@@ -37,6 +36,7 @@ public:
         bool KnowAbbreviations = false;  // CbAbbreviations, the program's own
         bool EnglishRuns = false;        // "Английские вставки — английским голосом", the same
     };
+    static inline const QString VoiceFailedMessage = QStringLiteral("Голос не смог прочитать текст");
 
     // Subscribes to the dispatch's end of a piece and to TmSleep.
     ReadingController(ReadingView &view, TextArea &re1, TextArea &re2, SentenceStepper &stepper,
@@ -67,17 +67,17 @@ public:
     void SetWordMarking(bool on);
     bool WordMarking() const { return wordMarking; }
 
+    const Options &CurrentOptions() const { return options; }
+    void SetOptions(const Options &changed);
+    // The dispatch the reading speaks through: the export reads its pronunciation too.
+    const LanguageDispatch &Dispatch() const { return dispatch; }
+
     // At the window's creation: whether there is a text to read and a clipboard text.
     void TakeStartupState();
 
     void BtStartSpeakingClick();
     void BtStartBufferClick();
     void BtPauseClick();
-    const Options &CurrentOptions() const { return options; }
-    void SetOptions(const Options &changed);
-    // The dispatch the reading speaks through: the export reads its pronunciation too.
-    const LanguageDispatch &Dispatch() const { return dispatch; }
-
     void BtResumeClick();
     void AcReadExecute();
     void AcStopSpeakingExecute();  // also the click on "Стоп" of a text reading
@@ -122,6 +122,7 @@ private:
     Timer &tmSleep;
     const Clipboard &clipboard;
 
+    Options options;
     ReadingSource source = ReadingSource::Nothing;
     bool paused = false;
     TextArea *target = nullptr;
@@ -131,7 +132,6 @@ private:
     enum class Resumption { Voice, ExtraPause, NextPiece };
     Resumption onResume = Resumption::Voice;
     ColorRef highlightBackColour = DefaultHighlightBackColor;
-    Options options;
     bool wordMarking = false;
     QString piece;  // the piece of Re1 being spoken, with the backquotes its voice was not given
     // As the bar first shows "Вслух" and "Буфер": enabled, until the start-up looks.
