@@ -106,7 +106,8 @@ bool MeasureFind(const QString &book)
     return true;
 }
 
-bool MeasureCleanUp(const char *name, const QString &text, QString (*cleanUp)(const QString &))
+bool MeasureCleanUp(const char *name, const QString &text,
+                    const std::function<QString(const QString &)> &cleanUp)
 {
     ShownArea shown;
     std::vector<double> times;
@@ -141,8 +142,10 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "workspace: the press did not come back to the one occurrence\n");
         return 1;
     }
-    if (!MeasureCleanUp("remove_hyphenation_3mb", HyphenatedText(book, 70), RemoveHyphenation)
-        || !MeasureCleanUp("split_sentences_3mb", book, SplitIntoSentences)) {
+    const auto removeHyphenation = [](const QString &text) { return RemoveHyphenation(text); };
+    const auto splitIntoSentences = [](const QString &text) { return SplitIntoSentences(text); };
+    if (!MeasureCleanUp("remove_hyphenation_3mb", HyphenatedText(book, 70), removeHyphenation)
+        || !MeasureCleanUp("split_sentences_3mb", book, splitIntoSentences)) {
         std::fprintf(stderr, "workspace: a clean-up changed nothing or its undo lost the text\n");
         return 1;
     }
