@@ -62,15 +62,17 @@ bool WriteDictionary(const QString &folder, int entries)
     return entries == 0 || (file.open(QIODevice::WriteOnly) && file.write(lines.toUtf8()) > 0);
 }
 
+// The benches share one speech system: the embedded engine cannot be started again once ended.
 struct Bench {
-    SpeechSystem speech;
+    SpeechSystem &speech;
     std::vector<Clock::time_point> ends;  // each voice's report of a spoken sentence (or run)
     QTemporaryDir folder;
     bool dictionaryWritten;
     TLektavo window{{}, folder.path() + '/', {HeardEngine(), HeardEngine(), speech.NewRenderer()}};
     ReadingController &reading = window.Reading();
 
-    explicit Bench(int entries = 0) : dictionaryWritten(WriteDictionary(folder.path(), entries))
+    explicit Bench(SpeechSystem &speech, int entries = 0)
+        : speech(speech), dictionaryWritten(WriteDictionary(folder.path(), entries))
     {
         window.show();
         Named<QPlainTextEdit>(window, "Re1")->setPlainText(Text);
@@ -149,13 +151,14 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "the null sink's monitor cannot be recorded\n");
         return 1;
     }
+    SpeechSystem speech;
     {
-        Bench bench;
+        Bench bench(speech);
         std::printf("BENCH read_first_sound %.1f ms\n", FirstSound(bench, recorder));
         std::printf("BENCH read_gap %.1f ms\n", Gap(bench, recorder));
         std::printf("BENCH mixed_run_gap_embedded %.1f ms\n", MixedRunGap(bench, recorder));
     }
-    Bench withDictionary(10'000);
+    Bench withDictionary(speech, 10'000);
     if (!withDictionary.dictionaryWritten) {
         std::fprintf(stderr, "the pronunciation dictionary cannot be written\n");
         return 1;
