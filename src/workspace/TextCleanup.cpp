@@ -1,4 +1,5 @@
 #include "workspace/TextCleanup.h"
+#include "platform/WordEdges.h"
 #include "reading/Abbreviations.h"
 #include "reading/BlankText.h"
 #include <QList>
@@ -46,22 +47,6 @@ qsizetype TrimmedEnd(const QString &text, qsizetype from, qsizetype end)
     while (end > from && IsBlankChar(text.at(end - 1)))
         --end;
     return end;
-}
-
-QStringView LettersAtEnd(QStringView text)
-{
-    qsizetype from = text.size();
-    while (from > 0 && text[from - 1].isLetter())
-        --from;
-    return text.sliced(from);
-}
-
-QStringView LettersAtStart(QStringView text)
-{
-    qsizetype end = 0;
-    while (end < text.size() && text[end].isLetter())
-        ++end;
-    return text.first(end);
 }
 
 // Whether the judge keeps the dash that ends before dashEnd, between the letters in front of it

@@ -1,5 +1,6 @@
 #include "PdfParagraphs.h"
 #include "ParagraphWriter.h"
+#include "platform/WordEdges.h"
 #include <QHash>
 #include <QRegularExpression>
 #include <QStringList>
@@ -305,22 +306,6 @@ bool EndsHyphenated(const QString &text)
     const QChar last = text.back();
     const bool hyphen = last == u'-' || last == QChar(0x00AD) || last == QChar(0x2010);
     return hyphen && text[text.size() - 2].isLetterOrNumber();
-}
-
-QStringView LettersAtEnd(QStringView text)
-{
-    qsizetype from = text.size();
-    while (from > 0 && text[from - 1].isLetter())
-        --from;
-    return text.sliced(from);
-}
-
-QStringView LettersAtStart(QStringView text)
-{
-    qsizetype end = 0;
-    while (end < text.size() && text[end].isLetter())
-        ++end;
-    return text.first(end);
 }
 
 void AppendLine(QString &paragraph, const QString &line, const KeepsHyphen &keepsHyphen)
