@@ -141,15 +141,16 @@ bool PronunciationDictionary::Set(const PronunciationEntry &entry)
 {
     if (!MakesSense(entry))
         return false;
+    QHash<QString, qsizetype> &index = entry.forms ? forms : whole;
     const QString key = Folded(entry.key);
-    const auto same = std::find_if(entries.begin(), entries.end(), [&](const PronunciationEntry &e) {
-        return e.forms == entry.forms && Folded(e.key) == key;
-    });
-    if (same != entries.end())
-        *same = entry;
-    else
-        entries.append(entry);
-    Index();
+    if (const auto same = index.constFind(key); same != index.constEnd()) {
+        entries[*same] = entry;
+        return true;
+    }
+    index.insert(key, entries.size());
+    entries.append(entry);
+    if (entry.forms)
+        longestForm = std::max(longestForm, int(entry.key.size()));
     return true;
 }
 
