@@ -25,9 +25,11 @@ QPushButton *NewButton(QWidget *parent, const char *name, const QString &caption
 
 } // namespace
 
+using Scope = PronunciationCommands::Scope;
+
 PronunciationDialog::PronunciationDialog(QWidget *parent, PronunciationCommands &commands, const QString &word,
-                                         Say say)
-    : QDialog(parent), commands(commands), say(std::move(say))
+                                         Say say, Transcribe transcribe)
+    : QDialog(parent), commands(commands), say(std::move(say)), transcribe(std::move(transcribe))
 {
     setObjectName("PronunciationDialog");
     setWindowTitle(QStringLiteral("Произношение"));
@@ -39,6 +41,10 @@ PronunciationDialog::PronunciationDialog(QWidget *parent, PronunciationCommands 
     EdReading->setObjectName("EdReading");
     EdReading->setToolTip(QStringLiteral("«+» перед ударной гласной, «ё» или другое написание"));
     fields->addRow(QStringLiteral("Слово:"), EdWord);
+    LbTranscription = new QLabel(this);
+    LbTranscription->setObjectName("LbTranscription");
+    LbTranscription->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    fields->addRow(QStringLiteral("Голос читает:"), LbTranscription);
     vowels = new QHBoxLayout;
     fields->addRow(QStringLiteral("Ударение:"), vowels);
     fields->addRow(QStringLiteral("Читать:"), EdReading);
@@ -46,6 +52,10 @@ PronunciationDialog::PronunciationDialog(QWidget *parent, PronunciationCommands 
     CbForms = new QCheckBox(QStringLiteral("Все формы слова"), this);
     CbForms->setObjectName("CbForms");
     layout->addWidget(CbForms);
+    CbBook = new QCheckBox(QStringLiteral("Только для этой книги"), this);
+    CbBook->setObjectName("CbBook");
+    CbBook->setEnabled(commands.BookShown());
+    layout->addWidget(CbBook);
 
     auto *actions = new QHBoxLayout;
     BtSay = NewButton(this, "BtSay", QStringLiteral("Прослушать"));
@@ -57,7 +67,7 @@ PronunciationDialog::PronunciationDialog(QWidget *parent, PronunciationCommands 
 
     LbEntries = new QListWidget(this);
     LbEntries->setObjectName("LbEntries");
-    layout->addWidget(new QLabel(QStringLiteral("Словарь для всех текстов:"), this));
+    layout->addWidget(new QLabel(QStringLiteral("Словарь («книга» — только для этой книги):"), this));
     layout->addWidget(LbEntries, 1);
     auto *listActions = new QHBoxLayout;
     BtEdit = NewButton(this, "BtEdit", QStringLiteral("Изменить"));
@@ -71,16 +81,17 @@ PronunciationDialog::PronunciationDialog(QWidget *parent, PronunciationCommands 
     OnSignal(EdWord, &QLineEdit::textEdited, this, "EdWordChange", [this] {
         EdReading->setText(EdWord->text());
         ShowVowels();
+        ShowTranscription();
     });
     OnSignal(BtSay, &QPushButton::clicked, this, "BtSayClick", [this] { this->say(EdReading->text()); });
     OnSignal(BtKeep, &QPushButton::clicked, this, "BtKeepClick", [this] { Keep(); });
     OnSignal(BtEdit, &QPushButton::clicked, this, "BtEditClick", [this] {
-        if (const PronunciationEntry *entry = Selected())
-            ShowEntry(*entry);
+        if (const auto listed = Selected())
+            ShowEntry(*listed);
     });
     OnSignal(BtDelete, &QPushButton::clicked, this, "BtDeleteClick", [this] {
-        if (const PronunciationEntry *entry = Selected())
-            Told(this->commands.Remove(*entry));
+        if (const auto listed = Selected())
+            Told(this->commands.Remove(listed->entry, listed->scope));
     });
     OnSignal(BtImport, &QPushButton::clicked, this, "BtImportClick", [this] {
         if (const auto file = Dialogs::ChooseOpenFile(this, {}, TextFilters))
@@ -94,12 +105,22 @@ PronunciationDialog::PronunciationDialog(QWidget *parent, PronunciationCommands 
     ShowEntries();
 }
 
-void PronunciationDialog::ShowEntry(const PronunciationEntry &entry)
+void PronunciationDialog::ShowEntry(const PronunciationCommands::ScopedEntry &shown)
 {
-    EdWord->setText(entry.key);
-    EdReading->setText(entry.reading);
-    CbForms->setChecked(entry.forms);
+    EdWord->setText(shown.entry.key);
+    EdReading->setText(shown.entry.reading);
+    CbForms->setChecked(shown.entry.forms);
+    CbBook->setChecked(shown.scope == Scope::Book);
     ShowVowels();
+    ShowTranscription();
+}
+
+// The voice's own reading of the word as written, without the dictionary.
+void PronunciationDialog::ShowTranscription()
+{
+    const QString word = EdWord->text().trimmed();
+    const QString phonemes = transcribe && !word.isEmpty() ? transcribe(word) : QString();
+    LbTranscription->setText(phonemes.isEmpty() ? QStringLiteral("—") : u'[' + phonemes + u']');
 }
 
 // A button for each vowel of the word: its click puts the stress there.
@@ -126,13 +147,15 @@ void PronunciationDialog::ShowVowels()
 void PronunciationDialog::ShowEntries()
 {
     LbEntries->clear();
-    for (const PronunciationEntry &entry : commands.Dictionary().Entries())
-        LbEntries->addItem(entry.key + (entry.forms ? "*" : "") + " = " + entry.reading);
+    for (const auto &[entry, scope] : Listed())
+        LbEntries->addItem((scope == Scope::Book ? QStringLiteral("книга: ") : QString()) + entry.key
+                           + (entry.forms ? "*" : "") + " = " + entry.reading);
 }
 
 void PronunciationDialog::Keep()
 {
-    Told(commands.Keep({EdWord->text().trimmed(), CbForms->isChecked(), EdReading->text().trimmed()}));
+    Told(commands.Keep({EdWord->text().trimmed(), CbForms->isChecked(), EdReading->text().trimmed()},
+                       CbBook->isChecked() ? Scope::Book : Scope::EveryText));
 }
 
 void PronunciationDialog::Told(const QString &failure)
@@ -142,9 +165,20 @@ void PronunciationDialog::Told(const QString &failure)
         Dialogs::ShowMessage(this, failure);
 }
 
-const PronunciationEntry *PronunciationDialog::Selected() const
+// The book's entries first, then those for every text.
+QList<PronunciationCommands::ScopedEntry> PronunciationDialog::Listed()
+{
+    QList<PronunciationCommands::ScopedEntry> listed;
+    for (const PronunciationEntry &entry : commands.BookDictionary().Entries())
+        listed.append({entry, Scope::Book});
+    for (const PronunciationEntry &entry : commands.Dictionary().Entries())
+        listed.append({entry, Scope::EveryText});
+    return listed;
+}
+
+std::optional<PronunciationCommands::ScopedEntry> PronunciationDialog::Selected()
 {
     const int row = LbEntries->currentRow();
-    const auto &entries = commands.Dictionary().Entries();
-    return row >= 0 && row < entries.size() ? &entries[row] : nullptr;
+    const auto listed = Listed();
+    return row >= 0 && row < listed.size() ? std::optional(listed[row]) : std::nullopt;
 }

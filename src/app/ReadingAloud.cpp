@@ -6,6 +6,7 @@
 #include "platform/TDirectSS.h"
 #include "voices/VoicePanel.h"
 #include "workspace/PronunciationCommands.h"
+#include "workspace/DocumentCommands.h"
 #include "workspace/PronunciationFile.h"
 #include <QAction>
 #include <QCheckBox>
@@ -76,18 +77,28 @@ Command ReadingAloud::EnglishRunsCommand()
             [this] { return options->AcEnglishRuns->isChecked(); }};
 }
 
-void ReadingAloud::UsePronunciation(const QString &programFolder, const VoicePanel &russianVoice)
+void ReadingAloud::UsePronunciation(const QString &programFolder, const VoicePanel &russianVoice,
+                                    DocumentCommands &documents)
 {
     const QString path = programFolder + PronunciationFile::Name;
     QList<int> badLines;
     pronunciation = PronunciationFile::Read(path, &badLines);
     if (!badLines.isEmpty() && view.ShowCaptionMessage)
         view.ShowCaptionMessage(PronunciationFile::BadLines(path, badLines));
-    dispatch.Pronunciation = &pronunciation;
-    pronunciationCommands = std::make_unique<PronunciationCommands>(re1Area, pronunciation, path);
+    pronunciationCommands = std::make_unique<PronunciationCommands>(
+        re1Area, pronunciation, path,
+        PronunciationCommands::Book{[&documents] { return documents.ShownDocument(); },
+                                    [&documents] { return documents.BookPronunciation(); },
+                                    [&documents](const QString &entries) {
+                                        return documents.KeepBookPronunciation(entries);
+                                    }});
+    dispatch.Pronunciation = [this]() -> const PronunciationDictionary & { return pronunciationCommands->InForce(); };
     dispatch.RussianStyle = [&russianVoice] {
         const int voice = russianVoice.Number();
         return voice > 0 ? StyleOfModule(russianVoice.Ds().ProductName(voice)) : PronunciationStyle::Plain;
+    };
+    transcription = [&russianVoice](const QString &word) {
+        return russianVoice.Number() > 0 ? russianVoice.Ds().Transcription(word) : QString();
     };
 }
 
@@ -98,9 +109,13 @@ Command ReadingAloud::PronunciationCommand(QWidget *window)
                     return;
                 if (pronunciationDialog)
                     pronunciationDialog->close();
-                pronunciationDialog = new PronunciationDialog(window, *pronunciationCommands,
-                                                              pronunciationCommands->WordAtCaret(),
-                                                              [this](const QString &marked) { dispatch.SayWord(marked); });
+                pronunciationDialog = new PronunciationDialog(
+                    window, *pronunciationCommands, pronunciationCommands->WordAtCaret(),
+                    [this](const QString &marked) {
+                        controller.StopWhateverReads();
+                        dispatch.SayWord(marked);
+                    },
+                    transcription);
                 pronunciationDialog->setAttribute(Qt::WA_DeleteOnClose);
                 pronunciationDialog->show();
             }};

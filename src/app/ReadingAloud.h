@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 
+class DocumentCommands;
 class PronunciationDialog;
 class VoicePanel;
 
@@ -59,11 +60,12 @@ public:
     void BindSettings(SettingsControls &controls, OptionsStore &switches);
     // "Английские вставки — английским голосом", a switch of the program's own.
     Command EnglishRunsCommand();
-    // The pronunciation dictionary for every text from the program folder, read by the Russian
-    // voice in the form its module understands; lines that make no sense are told of.
-    void UsePronunciation(const QString &programFolder, const VoicePanel &russianVoice);
+    // The pronunciation dictionary for every text from the program folder and the one of the book
+    // shown, read by the Russian voice in the form its module understands; lines that make no
+    // sense are told of.
+    void UsePronunciation(const QString &programFolder, const VoicePanel &russianVoice, DocumentCommands &documents);
     // "Произношение...": the word selected in Re1 or at its caret, in a dialog over window that
-    // stays beside it (one at a time).
+    // stays beside it (one at a time). What it plays stops the reading under way.
     Command PronunciationCommand(QWidget *window);
     void SetVisibleLineCount(int lines) { stepper.VisibleLineCount = lines; }
     void StopVoices() { dispatch.ResetVoices(); }
@@ -81,6 +83,7 @@ private:
     SentenceStepper stepper;
     PronunciationDictionary pronunciation;
     std::unique_ptr<PronunciationCommands> pronunciationCommands;
+    std::function<QString(const QString &word)> transcription;  // as the Russian voice reads it
     QPointer<PronunciationDialog> pronunciationDialog;
     TextArea &re1Area;
     LanguageDispatch dispatch;

@@ -20,7 +20,7 @@ SaveAsAudio::SaveAsAudio(const Parts &parts)
                        rules.knowAbbreviations = options.KnowAbbreviations;
                        rules.englishRuns = options.EnglishRuns;
                        if (const LanguageDispatch &dispatch = reading.Dispatch(); dispatch.Pronunciation) {
-                           rules.pronunciation = *dispatch.Pronunciation;
+                           rules.pronunciation = dispatch.Pronunciation();
                            rules.russianStyle = dispatch.RussianStyle ? dispatch.RussianStyle() : rules.russianStyle;
                        }
                        return rules;

@@ -115,7 +115,6 @@ void TLektavo::BuildParts()
         russianVoice.Engine(), textEvents,
         [this](bool available) { rules->TextAvailabilityChanged(available); },
         [this](const QString &message) { ShowCaptionMessage(message); }, this});
-    reading->UsePronunciation(settings.Folder(), russianVoice.Panel());
     new KeyPreview(this, [this](int key, Qt::KeyboardModifiers modifiers) {
         return speedReading->Controller().FormKeyDown(key, modifiers);
     });
@@ -170,6 +169,7 @@ void TLektavo::BuildDocuments()
         *re1Area, *loader, *documentView, settings.Record(), reading->SystemClipboard(), *places,
         rules->NewTextStopsReaders());
     rules->UseDocuments(*documents);
+    reading->UsePronunciation(settings.Folder(), russianVoice.Panel(), *documents);
     audioExport = std::make_unique<SaveAsAudio>(SaveAsAudio::Parts{
         this, *re1Area, foreignVoice.Panel(), russianVoice.Panel(), reading->Controller(),
         [this] { return documents->LastFileName(); }, *exportRenderer});

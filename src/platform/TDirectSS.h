@@ -53,6 +53,10 @@ public:
     virtual int MinVolumeLeft() = 0;
     virtual int MaxVolumeLeft() = 0;
 
+    // How the selected voice reads the text, in the International Phonetic Alphabet; empty for a
+    // voice that cannot tell.
+    virtual QString Transcription(const QString & /*text*/) { return {}; }
+
     // ASender, then the two halves of a 64-bit value that nobody uses.
     std::function<void(TDirectSS *sender, quint32 hi, quint32 lo)> OnAudioStop;
     // ASender, then where the word now heard starts in the text of its Speak call and its length,

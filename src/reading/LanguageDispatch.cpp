@@ -62,7 +62,7 @@ void LanguageDispatch::SpeakRun()
         spoken = {text, {}};
     } else {
         const PronunciationStyle style = RussianStyle ? RussianStyle() : PronunciationStyle::Plain;
-        spoken = ApplyPronunciation(text, *Pronunciation, [style](const SpokenWord &word) {
+        spoken = ApplyPronunciation(text, Pronunciation(), [style](const SpokenWord &word) {
             return WordForVoice(word, style);
         });
     }

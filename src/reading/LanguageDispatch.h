@@ -20,8 +20,9 @@ public:
     std::function<void()> OnPieceSpoken;
     // A voice is playing the word at position, of length, in the text of the piece.
     std::function<void(int position, int length)> OnWordSpoken;
-    // How the Russian voice is to read the words of the dictionary, none while it is not set.
-    const PronunciationDictionary *Pronunciation = nullptr;
+    // The dictionary the Russian voice reads the words of a piece by, asked for each run; none
+    // while it is not set.
+    std::function<const PronunciationDictionary &()> Pronunciation;
     std::function<PronunciationStyle()> RussianStyle;
 
     // Silences both voices and starts the text on the voice of its language. A failing Speak of

@@ -66,6 +66,16 @@ void DocumentCommands::RememberPlace()
                     {re1.SelStart(), re1.SelLength(), readers.speedReaderPosition()});
 }
 
+QString DocumentCommands::BookPronunciation() const
+{
+    return shownHash.isEmpty() ? QString() : places.Pronunciation(lastFileName);
+}
+
+bool DocumentCommands::KeepBookPronunciation(const QString &entries)
+{
+    return !shownHash.isEmpty() && places.KeepPronunciation(lastFileName, shownHash, entries);
+}
+
 void DocumentCommands::LoadFromFile1Click()
 {
     const auto path = view.ChooseDocumentToOpen(record.Text(SettingsField::LastFolder));

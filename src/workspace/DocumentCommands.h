@@ -48,6 +48,10 @@ public:
     const QString &LastFileName() const { return lastFileName; }
     // The file whose text Re1 shows, empty when the text is not a file's.
     QString ShownDocument() const { return shownHash.isEmpty() ? QString() : lastFileName; }
+    // The pronunciation entries of the shown document's own, kept with its place; a text that is
+    // not a file's has none and keeps none.
+    QString BookPronunciation() const;
+    bool KeepBookPronunciation(const QString &entries);
 
 private:
     void ShowDocument(const QString &path, const QString &text);

@@ -14,8 +14,9 @@ bool IsVowel(QChar c)
 
 } // namespace
 
-PronunciationCommands::PronunciationCommands(const TextArea &re1, PronunciationDictionary &dictionary, QString path)
-    : re1(re1), dictionary(dictionary), path(std::move(path))
+PronunciationCommands::PronunciationCommands(const TextArea &re1, PronunciationDictionary &dictionary, QString path,
+                                             Book book)
+    : re1(re1), dictionary(dictionary), path(std::move(path)), book(std::move(book))
 {
 }
 
@@ -36,24 +37,63 @@ QString PronunciationCommands::WordAtCaret() const
     return {};
 }
 
-PronunciationEntry PronunciationCommands::EntryFor(const QString &word) const
+PronunciationCommands::ScopedEntry PronunciationCommands::EntryFor(const QString &word)
 {
+    if (const PronunciationEntry *entry = BookDictionary().Find(word))
+        return {*entry, Scope::Book};
     if (const PronunciationEntry *entry = dictionary.Find(word))
-        return *entry;
-    return {word, false, word};
+        return {*entry, Scope::EveryText};
+    return {{word, false, word}, Scope::EveryText};
 }
 
-QString PronunciationCommands::Keep(const PronunciationEntry &entry)
+bool PronunciationCommands::BookShown() const
 {
-    if (!dictionary.Set(entry))
+    return book.shown && !book.shown().isEmpty();
+}
+
+const PronunciationDictionary &PronunciationCommands::BookDictionary()
+{
+    FollowShownBook();
+    return bookDictionary;
+}
+
+const PronunciationDictionary &PronunciationCommands::InForce()
+{
+    FollowShownBook();
+    if (bookDictionary.IsEmpty())
+        return dictionary;
+    if (std::exchange(combinedStale, false))
+        combined = PronunciationDictionary::Combined(bookDictionary, dictionary);
+    return combined;
+}
+
+// Asked before every piece: a look at which file is shown, the book's entries read when it changed.
+void PronunciationCommands::FollowShownBook()
+{
+    const QString shown = book.shown ? book.shown() : QString();
+    if (shown == bookFile)
+        return;
+    bookFile = shown;
+    bookDictionary = shown.isEmpty() ? PronunciationDictionary() : PronunciationDictionary::Parse(book.entries());
+    combinedStale = true;
+}
+
+QString PronunciationCommands::Keep(const PronunciationEntry &entry, Scope scope)
+{
+    FollowShownBook();
+    if (scope == Scope::Book && bookFile.isEmpty())
+        return QString::fromUtf8(BookNotWrittenMessage);
+    PronunciationDictionary &kept = scope == Scope::Book ? bookDictionary : dictionary;
+    if (!kept.Set(entry))
         return QStringLiteral("Непонятная запись: «%1=%2»").arg(entry.key, entry.reading);
-    return Write();
+    return Write(scope);
 }
 
-QString PronunciationCommands::Remove(const PronunciationEntry &entry)
+QString PronunciationCommands::Remove(const PronunciationEntry &entry, Scope scope)
 {
-    dictionary.Remove(entry.key, entry.forms);
-    return Write();
+    FollowShownBook();
+    (scope == Scope::Book ? bookDictionary : dictionary).Remove(entry.key, entry.forms);
+    return Write(scope);
 }
 
 QString PronunciationCommands::Import(const QString &file)
@@ -62,7 +102,7 @@ QString PronunciationCommands::Import(const QString &file)
     const PronunciationDictionary imported = PronunciationFile::Read(file, &badLines);
     for (const PronunciationEntry &entry : imported.Entries())
         dictionary.Set(entry);
-    const QString written = Write();
+    const QString written = Write(Scope::EveryText);
     return written.isEmpty() ? PronunciationFile::BadLines(file, badLines) : written;
 }
 
@@ -74,9 +114,12 @@ QString PronunciationCommands::Export(const QString &file) const
     return QString::fromUtf8(NotWrittenMessage).arg(file, reason);
 }
 
-QString PronunciationCommands::Write()
+QString PronunciationCommands::Write(Scope scope)
 {
-    return Export(path);
+    combinedStale = true;
+    if (scope == Scope::EveryText)
+        return Export(path);
+    return book.keep(bookDictionary.ToText()) ? QString() : QString::fromUtf8(BookNotWrittenMessage);
 }
 
 QString PronunciationCommands::Marked(const QString &word, int vowel)

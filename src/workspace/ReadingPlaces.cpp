@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr qint64 LargestStore = 4 * 1024 * 1024;  // far beyond Capacity entries: not a store
+constexpr qint64 LargestStore = 64 * 1024 * 1024;  // far beyond Capacity entries and their dictionaries: not a store
 
 std::optional<int> Position(const QJsonObject &object, const char *key)
 {
@@ -49,9 +49,11 @@ void ReadingPlaces::Load() const
         const auto selStart = Position(object, "selStart");
         const auto selLength = Position(object, "selLength");
         const auto speedReader = Position(object, "speedReader");
-        if (documentPath.isEmpty() || hash.isEmpty() || !selStart || !selLength || !speedReader)
+        const QJsonValue pronunciation = object.value(QLatin1String("pronunciation"));
+        if (documentPath.isEmpty() || hash.isEmpty() || !selStart || !selLength || !speedReader
+            || !(pronunciation.isUndefined() || pronunciation.isString()))
             return;
-        read.append({documentPath, hash, {*selStart, *selLength, *speedReader}});
+        read.append({documentPath, hash, {*selStart, *selLength, *speedReader}, pronunciation.toString()});
     }
     entries = read.mid(std::max<qsizetype>(0, read.size() - Capacity));
 }
@@ -76,22 +78,54 @@ std::optional<QString> ReadingPlaces::DocumentWithText(const QByteArray &textHas
 
 bool ReadingPlaces::Remember(const QString &documentPath, const QByteArray &textHash, const ReadingPlace &place)
 {
+    return Keep({documentPath, textHash, place, Pronunciation(documentPath)});
+}
+
+QString ReadingPlaces::Pronunciation(const QString &documentPath) const
+{
     Load();
-    entries.removeIf([&](const Entry &entry) { return entry.path == documentPath; });
-    entries.append({documentPath, textHash, place});
-    while (entries.size() > Capacity)
-        entries.removeFirst();
+    for (const Entry &entry : entries)
+        if (entry.path == documentPath)
+            return entry.pronunciation;
+    return {};
+}
+
+bool ReadingPlaces::KeepPronunciation(const QString &documentPath, const QByteArray &textHash,
+                                      const QString &pronunciation)
+{
+    Load();
+    const auto known = std::find_if(entries.cbegin(), entries.cend(),
+                                    [&](const Entry &entry) { return entry.path == documentPath; });
+    if (known == entries.cend())
+        return Keep({documentPath, textHash, {}, pronunciation});
+    return Keep({documentPath, known->hash, known->place, pronunciation});
+}
+
+bool ReadingPlaces::Keep(Entry kept)
+{
+    Load();
+    entries.removeIf([&](const Entry &entry) { return entry.path == kept.path; });
+    entries.append(std::move(kept));
+    while (entries.size() > Capacity) {
+        const auto plain = std::find_if(entries.cbegin(), entries.cend(),
+                                        [](const Entry &entry) { return entry.pronunciation.isEmpty(); });
+        entries.erase(plain == entries.cend() ? entries.cbegin() : plain);
+    }
     return WriteFileAtomically(path, Image());
 }
 
 QByteArray ReadingPlaces::Image() const
 {
     QJsonArray places;
-    for (const Entry &entry : entries)
-        places.append(QJsonObject{{"path", entry.path},
-                                  {"hash", QString::fromLatin1(entry.hash)},
-                                  {"selStart", entry.place.selStart},
-                                  {"selLength", entry.place.selLength},
-                                  {"speedReader", entry.place.speedReaderPosition}});
+    for (const Entry &entry : entries) {
+        QJsonObject place{{"path", entry.path},
+                          {"hash", QString::fromLatin1(entry.hash)},
+                          {"selStart", entry.place.selStart},
+                          {"selLength", entry.place.selLength},
+                          {"speedReader", entry.place.speedReaderPosition}};
+        if (!entry.pronunciation.isEmpty())
+            place.insert("pronunciation", entry.pronunciation);
+        places.append(place);
+    }
     return QJsonDocument(QJsonObject{{"places", places}}).toJson(QJsonDocument::Compact);
 }

@@ -16,7 +16,10 @@ struct ReadingPlace {
 
 // The places of the documents opened from files, one for each document, known by its full path
 // and a hash of its text, so that an edited or another file at the same path starts at the top.
-// At most Capacity documents are kept, the one left longest ago dropped first. The store is a file
+// A document may also keep the pronunciation entries for it alone (the text of a dictionary),
+// found by the path whatever its text, so that they outlive an edit. At most Capacity documents
+// are kept, the one left longest ago dropped first, one with entries only after every one without
+// them. The store is a file
 // of its own, read at the first need and written whole and atomically at each change; a file that
 // cannot be read or makes no sense counts as empty and is replaced at the next change.
 class ReadingPlaces {
@@ -31,6 +34,10 @@ public:
     // Returns whether the store was written.
     bool Remember(const QString &documentPath, const QByteArray &textHash, const ReadingPlace &place);
 
+    QString Pronunciation(const QString &documentPath) const;  // empty when it has none
+    // Returns whether the store was written; a document not known yet starts at the top.
+    bool KeepPronunciation(const QString &documentPath, const QByteArray &textHash, const QString &entries);
+
     static QByteArray HashOf(const QString &text);
 
 private:
@@ -38,9 +45,11 @@ private:
         QString path;
         QByteArray hash;
         ReadingPlace place;
+        QString pronunciation;
     };
 
     void Load() const;
+    bool Keep(Entry entry);
     QByteArray Image() const;
 
     QString path;

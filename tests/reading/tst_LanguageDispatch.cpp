@@ -178,7 +178,7 @@ private slots:
         const auto dictionary = PronunciationDictionary::Parse(QStringLiteral("пот+ом\nвсё\n"));
         LanguageDispatch dispatch(foreign, russian);
         dispatch.EnglishRuns = true;
-        dispatch.Pronunciation = &dictionary;
+        dispatch.Pronunciation = [&dictionary]() -> const PronunciationDictionary & { return dictionary; };
         PronunciationStyle style = StyleOfModule("RHVoice");
         dispatch.RussianStyle = [&style] { return style; };
         QList<std::pair<int, int>> words;

@@ -64,7 +64,7 @@ QStringList ReadAloud(const QString &text, bool langApart, ReadingRules rules)
         o.KnowAbbreviations = rules.knowAbbreviations;
         o.EnglishRuns = rules.englishRuns;
     });
-    reading.dispatch.Pronunciation = &rules.pronunciation;
+    reading.dispatch.Pronunciation = [&rules]() -> const PronunciationDictionary & { return rules.pronunciation; };
     reading.dispatch.RussianStyle = [style = rules.russianStyle] { return style; };
     reading.controller.BtStartSpeakingClick();
     return reading.ReadToTheEnd(1000);

@@ -39,7 +39,7 @@ private slots:
         MemoryTextArea re1;
         PronunciationDictionary dictionary;
         PronunciationCommands commands(re1, dictionary, path);
-        QCOMPARE(commands.EntryFor(QStringLiteral("потом")).reading, QStringLiteral("потом"));
+        QCOMPARE(commands.EntryFor(QStringLiteral("потом")).entry.reading, QStringLiteral("потом"));
         QCOMPARE(commands.Keep({QStringLiteral("потом"), false, PronunciationCommands::Marked("потом", 1)}), QString());
         QCOMPARE(QString::fromUtf8(ReadAll(path)), QStringLiteral("потом=пот+ом\n"));
         QVERIFY(!commands.Keep({QStringLiteral("потом"), false, QStringLiteral("потом")}).isEmpty());
@@ -50,6 +50,42 @@ private slots:
         QCOMPARE(QString::fromUtf8(ReadAll(path)), QStringLiteral("потом=пот+ом\nвсё=всё\n"));
         QCOMPARE(commands.Remove(*dictionary.Find(QStringLiteral("потом"))), QString());
         QCOMPARE(QString::fromUtf8(ReadAll(path)), QStringLiteral("всё=всё\n"));
+    }
+
+    // The book's entries are kept with the book, win over those for every text while it is shown,
+    // and are gone with it; a text that is not a book keeps none.
+    void theBookShownHasEntriesOfItsOwn()
+    {
+        QTemporaryDir folder;
+        MemoryTextArea re1;
+        PronunciationDictionary everyText = PronunciationDictionary::Parse(QStringLiteral("замок=з+амок\nвсё\n"));
+        QString shown = "/books/a.fb2";
+        QHash<QString, QString> kept;
+        PronunciationCommands commands(re1, everyText, folder.filePath("Pronunciation.txt"),
+                                       {[&] { return shown; }, [&] { return kept.value(shown); },
+                                        [&](const QString &entries) { kept[shown] = entries; return true; }});
+        const auto reading = [&](const char *word) { return commands.InForce().Find(QString::fromUtf8(word))->reading; };
+
+        QCOMPARE(commands.Keep({QStringLiteral("замок"), false, QStringLiteral("зам+ок")}, PronunciationCommands::Scope::Book),
+                 QString());
+        QCOMPARE(kept.value("/books/a.fb2"), QStringLiteral("замок=зам+ок\n"));
+        QCOMPARE(reading("Замок"), QStringLiteral("зам+ок"));
+        QCOMPARE(reading("все"), QStringLiteral("всё"));
+        QCOMPARE(commands.EntryFor(QStringLiteral("замок")).scope, PronunciationCommands::Scope::Book);
+
+        shown = "/books/b.fb2";
+        QCOMPARE(reading("замок"), QStringLiteral("з+амок"));
+        QVERIFY(commands.BookDictionary().IsEmpty());
+        shown.clear();
+        QVERIFY(!commands.BookShown());
+        QCOMPARE(commands.Keep({QStringLiteral("потом"), false, QStringLiteral("пот+ом")}, PronunciationCommands::Scope::Book),
+                 QString::fromUtf8(PronunciationCommands::BookNotWrittenMessage));
+        QCOMPARE(commands.InForce().Find(QStringLiteral("потом")), nullptr);
+
+        shown = "/books/a.fb2";
+        QCOMPARE(commands.Remove({QStringLiteral("замок"), false, {}}, PronunciationCommands::Scope::Book), QString());
+        QCOMPARE(kept.value("/books/a.fb2"), QString());
+        QCOMPARE(reading("замок"), QStringLiteral("з+амок"));
     }
 };
 

@@ -62,6 +62,25 @@ private slots:
         QVERIFY(QFile(path).size() < 100 * 1024);
     }
 
+    // A book's own pronunciation entries outlive an edit of its text and a new place, and a book
+    // that keeps entries is dropped only after every one without them.
+    void aBooksPronunciationStaysWithIt()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("Places.json");
+        ReadingPlaces places(path);
+        QVERIFY(places.KeepPronunciation(Book(0), Hash, QStringLiteral("замок=зам+ок\n")));
+        QCOMPARE(places.Find(Book(0), Hash), (ReadingPlace{}));
+        places.Remember(Book(0), ReadingPlaces::HashOf("Исправленный текст."), {7, 0, 7});
+        for (int book = 1; book <= ReadingPlaces::Capacity; ++book)
+            places.Remember(Book(book), Hash, {book, 0, 0});
+        const ReadingPlaces nextRun(path);
+        QCOMPARE(nextRun.Pronunciation(Book(0)), QStringLiteral("замок=зам+ок\n"));
+        QCOMPARE(nextRun.Find(Book(0), ReadingPlaces::HashOf("Исправленный текст.")), (ReadingPlace{7, 0, 7}));
+        QCOMPARE(nextRun.Find(Book(1), Hash), std::nullopt);
+        QCOMPARE(nextRun.Pronunciation(Book(2)), QString());
+    }
+
     void aStoreThatMakesNoSenseIsIgnoredAndReplaced_data()
     {
         QTest::addColumn<QByteArray>("store");
@@ -73,6 +92,7 @@ private slots:
         QTest::newRow("a negative position") << QByteArray(entry).replace("\"selStart\":3", "\"selStart\":-3").prepend(R"({"places":[)").append("]}");
         QTest::newRow("a fraction") << QByteArray(entry).replace("\"selStart\":3", "\"selStart\":3.5").prepend(R"({"places":[)").append("]}");
         QTest::newRow("a string for a number") << QByteArray(entry).replace("\"selStart\":3", "\"selStart\":\"3\"").prepend(R"({"places":[)").append("]}");
+        QTest::newRow("a number for entries") << QByteArray(entry).replace("\"speedReader\":3", "\"speedReader\":3,\"pronunciation\":5").prepend(R"({"places":[)").append("]}");
         QTest::newRow("no path") << QByteArray(entry).replace("\"path\"", "\"pad\"").prepend(R"({"places":[)").append("]}");
     }
     void aStoreThatMakesNoSenseIsIgnoredAndReplaced()

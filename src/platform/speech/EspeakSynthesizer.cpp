@@ -3,6 +3,7 @@
 #include <espeak-ng/speak_lib.h>
 #include <algorithm>
 #include <cstring>
+#include <future>
 #include <stdexcept>
 
 namespace {
@@ -19,13 +20,19 @@ struct Performance {
     const PhonemeInput &input;  // the job's text as the library is given it
 };
 
-// The library's transcription of a word in the voice set.
-QString Transcription(const QString &word)
+// The library's transcription of a text in the voice set, clause after clause; mode 0 gives its
+// own phoneme names, as its phoneme input takes them.
+QString Phonemes(const QString &text, int mode = 0)
 {
-    const QByteArray utf8 = word.toUtf8();
+    const QByteArray utf8 = text.toUtf8();
     const void *position = utf8.constData();
-    const char *phonemes = espeak_TextToPhonemes(&position, espeakCHARS_UTF8, 0);
-    return phonemes ? QString::fromUtf8(phonemes).trimmed() : QString();
+    QStringList clauses;
+    while (position) {
+        const char *phonemes = espeak_TextToPhonemes(&position, espeakCHARS_UTF8, mode);
+        if (phonemes && *phonemes)
+            clauses.append(QString::fromUtf8(phonemes).trimmed());
+    }
+    return clauses.join(u' ');
 }
 
 QString MainLanguage(const char *languages)
@@ -83,9 +90,16 @@ void EspeakSynthesizer::Run()
     changed_.notify_all();
     for (;;) {
         std::unique_lock lock(mutex_);
-        changed_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
+        changed_.wait(lock, [this] { return stopping_ || !jobs_.empty() || !calls_.empty(); });
         if (stopping_)
             break;
+        if (!calls_.empty()) {
+            const std::function<void()> call = std::move(calls_.front());
+            calls_.pop_front();
+            lock.unlock();
+            call();
+            continue;
+        }
         Job job = std::move(jobs_.front());
         jobs_.pop_front();
         running_ = &job;
@@ -108,7 +122,7 @@ void EspeakSynthesizer::Perform(Job &job)
         espeak_SetParameter(espeakRATE, job.rate, 0);
         espeak_SetParameter(espeakPITCH, job.pitch, 0);
         espeak_SetParameter(espeakVOLUME, 100, 0);
-        const PhonemeInput input = WithPhonemeInput(job.text, Transcription);
+        const PhonemeInput input = WithPhonemeInput(job.text, [](const QString &word) { return Phonemes(word); });
         const QByteArray text = input.text.toUtf8();
         const unsigned flags = espeakCHARS_UTF8 | (input.words.isEmpty() ? 0 : espeakPHONEMES);
         Performance performance{job, sampleRate_, input};
@@ -189,4 +203,21 @@ void EspeakSynthesizer::CancelAndWait(const std::shared_ptr<std::atomic_bool> &c
     std::unique_lock lock(mutex_);
     std::erase_if(jobs_, [&](const Job &job) { return job.cancelled == cancelled; });
     changed_.wait(lock, [&] { return !running_ || running_->cancelled != cancelled; });
+}
+
+QString EspeakSynthesizer::Transcription(const QByteArray &voice, const QString &text)
+{
+    if (!Available())
+        return {};
+    std::promise<QString> transcribed;
+    std::future<QString> transcription = transcribed.get_future();
+    {
+        std::lock_guard lock(mutex_);
+        calls_.push_back([&] {
+            transcribed.set_value(espeak_SetVoiceByName(voice.constData()) == EE_OK
+                                      ? Phonemes(text, espeakPHONEMES_IPA) : QString());
+        });
+    }
+    changed_.notify_all();
+    return transcription.get();
 }

@@ -44,6 +44,9 @@ public:
     const QList<Voice> &Voices() const { return voices_; }
 
     void Synthesize(Job job);
+    // How the voice reads the text, in the International Phonetic Alphabet, empty when it cannot
+    // be told. Runs on the worker before the jobs still waiting, once the running one is done.
+    QString Transcription(const QByteArray &voice, const QString &text);
     // Cancels the jobs that carry this flag and returns once none of them runs any more.
     void CancelAndWait(const std::shared_ptr<std::atomic_bool> &cancelled);
 
@@ -58,6 +61,7 @@ private:
     std::mutex mutex_;
     std::condition_variable changed_;
     std::deque<Job> jobs_;
+    std::deque<std::function<void()>> calls_;  // to run on the worker before the next job
     const Job *running_ = nullptr;
     bool stopping_ = false;
     bool initialized_ = false;

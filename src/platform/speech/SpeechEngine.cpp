@@ -1,4 +1,5 @@
 #include "SpeechEngine.h"
+#include "EspeakSynthesizer.h"
 #include "EspeakPlayer.h"
 #include "SpeechDispatcherClient.h"
 #include "platform/Guarded.h"
@@ -180,3 +181,12 @@ int SpeechEngine::MinPitch() { return SelectedScales().pitch.min; }
 int SpeechEngine::MaxPitch() { return SelectedScales().pitch.max; }
 int SpeechEngine::MinVolumeLeft() { return SelectedScales().volume.min; }
 int SpeechEngine::MaxVolumeLeft() { return SelectedScales().volume.max; }
+
+QString SpeechEngine::Transcription(const QString &text)
+{
+    if (selected_ == 0)
+        return {};
+    const SpeechVoice &voice = Selected();
+    return voice.backend == SpeechVoice::Backend::Embedded ? synthesizer_.Transcription(voice.synthesisName, text)
+                                                           : QString();
+}

@@ -47,6 +47,7 @@ public:
     int MaxPitch() override;
     int MinVolumeLeft() override;
     int MaxVolumeLeft() override;
+    QString Transcription(const QString &text) override;  // of an embedded voice only
 
     struct Scale {
         int min, max, natural;

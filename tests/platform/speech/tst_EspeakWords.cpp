@@ -60,6 +60,18 @@ private slots:
         QVERIFY(!marked.sound.empty());
         QVERIFY(marked.sound != Synthesized(synthesizer_, voice, QStringLiteral("Потом ушёл.")).sound);
     }
+
+    // The dictionary shows the voice's own reading: letters of the phonetic alphabet with one stress.
+    void theTranscriptionIsTheVoicesReading()
+    {
+        const QByteArray voice = VoiceOf(synthesizer_, "ru");
+        if (voice.isEmpty())
+            QSKIP("no Russian voice");
+        const QString phonemes = synthesizer_.Transcription(voice, QStringLiteral("потом"));
+        QVERIFY2(phonemes.startsWith(u'p') && phonemes.count(QChar(0x2c8)) == 1 && !phonemes.contains(u'\''),
+                 qPrintable(phonemes));
+        QCOMPARE(synthesizer_.Transcription("no-such-voice", QStringLiteral("потом")), QString());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestEspeakWords)
