@@ -46,6 +46,24 @@ bool IsOneWord(QStringView text)
     return words.size() == 1 && words.first() == std::pair<int, int>(0, int(text.size()));
 }
 
+QChar FoldedLetter(QChar c)
+{
+    return IsYo(c) ? QChar(u'е') : c.toLower();
+}
+
+// The reading is the key's letters, "ё" for "е" and a "+" allowed: no respelling.
+bool ReadsAsWritten(const PronunciationEntry &entry)
+{
+    qsizetype k = 0;
+    for (QChar c : entry.reading) {
+        if (c == Stress)
+            continue;
+        if (k == entry.key.size() || FoldedLetter(c) != FoldedLetter(entry.key[k++]))
+            return false;
+    }
+    return k == entry.key.size();
+}
+
 int VowelsBefore(QStringView text, qsizetype end)
 {
     return int(std::count_if(text.begin(), text.begin() + end, IsVowel));
@@ -150,7 +168,7 @@ bool PronunciationDictionary::Set(const PronunciationEntry &entry)
     index.insert(key, entries.size());
     entries.append(entry);
     if (entry.forms)
-        longestForm = std::max(longestForm, int(entry.key.size()));
+        NoteForm(entry.key);
     return true;
 }
 
@@ -175,24 +193,41 @@ void PronunciationDictionary::Index()
     whole.clear();
     forms.clear();
     longestForm = 0;
+    formLengths = 0;
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const PronunciationEntry &entry = entries[i];
         (entry.forms ? forms : whole).insert(Folded(entry.key), i);
         if (entry.forms)
-            longestForm = std::max(longestForm, int(entry.key.size()));
+            NoteForm(entry.key);
     }
 }
 
+// The word's beginnings are tried longest first by shortening one string in place, and only at
+// the lengths some forms key has: a string for every length would cost more than the lookups.
 const PronunciationEntry *PronunciationDictionary::Find(QStringView word) const
 {
-    const QString folded = Folded(word);
+    QString folded = Folded(word);
     if (const auto found = whole.constFind(folded); found != whole.constEnd())
         return &entries[*found];
-    for (qsizetype length = std::min<qsizetype>(folded.size(), longestForm); length > 0; --length) {
-        if (const auto found = forms.constFind(folded.first(length)); found != forms.constEnd())
+    folded.truncate(std::min<qsizetype>(folded.size(), longestForm));
+    for (; !folded.isEmpty(); folded.chop(1)) {
+        if (!(formLengths & LengthBit(folded.size())))
+            continue;
+        if (const auto found = forms.constFind(folded); found != forms.constEnd())
             return &entries[*found];
     }
     return nullptr;
+}
+
+void PronunciationDictionary::NoteForm(const QString &key)
+{
+    longestForm = std::max(longestForm, int(key.size()));
+    formLengths |= LengthBit(key.size());
+}
+
+quint64 PronunciationDictionary::LengthBit(qsizetype length)
+{
+    return quint64(1) << std::min<qsizetype>(length, 63);
 }
 
 QString SpokenWord::Plain() const
@@ -205,8 +240,7 @@ SpokenWord Pronounce(QStringView word, const PronunciationEntry &entry)
     SpokenWord spoken;
     const qsizetype covered = entry.forms ? entry.key.size() : word.size();
     const QStringView rest = word.sliced(covered);
-    spoken.respelled = PronunciationDictionary::Folded(WithoutStress(entry.reading)) !=
-                       PronunciationDictionary::Folded(entry.key);
+    spoken.respelled = !ReadsAsWritten(entry);
     if (spoken.respelled) {
         spoken.text = entry.reading + rest.toString();
     } else {

@@ -43,10 +43,13 @@ public:
 
 private:
     void Index();
+    void NoteForm(const QString &key);
+    static quint64 LengthBit(qsizetype length);
 
     QList<PronunciationEntry> entries;
     QHash<QString, qsizetype> whole, forms;  // folded key -> entry
     int longestForm = 0;
+    quint64 formLengths = 0;  // bit n: a forms key of n letters (63: of 63 or more)
 };
 
 // A word as a voice is to read it.
