@@ -1,8 +1,10 @@
 #include "app/PronunciationDialog.h"
 #include "app/Dialogs.h"
 #include "app/Handlers.h"
+#include "platform/Guarded.h"
 #include "workspace/PronunciationCommands.h"
 #include <QCheckBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -103,6 +105,20 @@ PronunciationDialog::PronunciationDialog(QWidget *parent, PronunciationCommands 
     });
     ShowEntry(commands.EntryFor(word));
     ShowEntries();
+}
+
+// The dialog stays open beside the window: back in it, it follows the document shown now.
+void PronunciationDialog::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow())
+        return;
+    Guarded("the pronunciation dialog's return", [this] {
+        CbBook->setEnabled(commands.BookShown());
+        if (!CbBook->isEnabled())
+            CbBook->setChecked(false);
+        ShowEntries();
+    });
 }
 
 void PronunciationDialog::ShowEntry(const PronunciationCommands::ScopedEntry &shown)

@@ -31,6 +31,9 @@ public:
     QListWidget *LbEntries;
     QPushButton *BtEdit, *BtDelete, *BtImport, *BtExport;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void ShowEntry(const PronunciationCommands::ScopedEntry &shown);
     void ShowVowels();

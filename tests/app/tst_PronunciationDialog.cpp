@@ -1,6 +1,7 @@
 #include "app/PronunciationDialog.h"
 #include "testsupport/MemoryTextArea.h"
 #include "workspace/PronunciationCommands.h"
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,9 +20,9 @@ private slots:
         QTemporaryDir folder;
         MemoryTextArea re1;
         PronunciationDictionary dictionary;
-        QString bookEntries;
+        QString bookEntries, shown = "/books/a.fb2";
         PronunciationCommands commands(re1, dictionary, folder.filePath("Pronunciation.txt"),
-                                       {[] { return QStringLiteral("/books/a.fb2"); }, [&] { return bookEntries; },
+                                       {[&] { return shown; }, [&] { return bookEntries; },
                                         [&](const QString &entries) { bookEntries = entries; return true; }});
         QStringList said;
         PronunciationDialog dialog(nullptr, commands, QStringLiteral("Потом"),
@@ -46,6 +47,12 @@ private slots:
         dialog.EdWord->setText(QStringLiteral("так"));
         Q_EMIT dialog.EdWord->textEdited(dialog.EdWord->text());
         QCOMPARE(dialog.LbTranscription->text(), QStringLiteral("—"));
+
+        shown.clear();  // another text in the window while the dialog stayed open
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        QTRY_VERIFY(!dialog.CbBook->isEnabled());
+        QCOMPARE(dialog.LbEntries->count(), 1);
     }
 };
 
