@@ -125,7 +125,7 @@ bool PronunciationDictionary::MakesSense(const PronunciationEntry &entry)
     const QString plain = WithoutStress(entry.reading);
     if (!IsOneWord(entry.key) || !IsOneWord(plain) || !StressMarksFit(entry.reading))
         return false;
-    if (Folded(plain) != Folded(entry.key))
+    if (!ReadsAsWritten(entry))
         return true;  // a respelling
     return entry.reading.contains(Stress) || std::any_of(plain.begin(), plain.end(), IsYo);
 }
