@@ -163,6 +163,7 @@ void AudioOutput::Open(quint64 utterance)
     playing_ = utterance;
     written_ = 0;
     sounding_ = false;
+    tailPadded_ = false;
     sink_ = new QAudioSink(QMediaDevices::defaultAudioOutput(), format_, this);
     sink_->setBufferSize(qsizetype(format_.bytesForDuration(BufferMs * 1000)));
     sink_->setVolume(volume_);
@@ -211,11 +212,13 @@ void AudioOutput::Feed()
         chunk = pending_.left(room);
         pending_.remove(0, chunk.size());
         allWritten = finished_ && pending_.isEmpty();
-        // The stream starts playing only once its buffer has been filled: a shorter utterance
-        // is padded with silence.
-        const qsizetype shortOf = sink_->bufferSize() - written_ - chunk.size();
-        if (allWritten && written_ + chunk.size() > 0 && shortOf > 0)
-            chunk.append(QByteArray(std::min(shortOf, room - chunk.size()), '\0'));
+        // The stream plays only once its buffer is full, at the start and again after it ran
+        // dry: the last samples are followed by silence up to a full buffer, or a short
+        // utterance, or a short tail after the sound ran dry, would wait there for ever.
+        if (allWritten && !tailPadded_ && room > 0 && written_ + chunk.size() > 0) {
+            chunk.append(QByteArray(room - chunk.size(), '\0'));
+            tailPadded_ = true;
+        }
     }
     if (!chunk.isEmpty())
         written_ += device_->write(chunk);

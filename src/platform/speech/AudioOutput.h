@@ -77,4 +77,5 @@ private:
     QTimer *feedTimer_ = nullptr;
     qint64 written_ = 0;
     bool sounding_ = false;  // the sink has been active: a later idle state means it ran dry
+    bool tailPadded_ = false;
 };

@@ -1,5 +1,7 @@
 #include "SpeechTestSupport.h"
+#include "platform/speech/AudioOutput.h"
 #include <QtTest>
+#include <cmath>
 #include <memory>
 
 using Clock = MonitorRecorder::Clock;
@@ -8,6 +10,15 @@ namespace {
 
 const QString LongEnglish = "This sentence is long enough to be paused in the middle, and then it "
                             "goes on speaking from the very word where it was held, to its end.";
+
+// A loud sine, as the synthesis would deliver it.
+std::vector<short> Tone(int samples, int rate)
+{
+    std::vector<short> tone(static_cast<std::size_t>(samples));
+    for (std::size_t i = 0; i < tone.size(); ++i)
+        tone[i] = short(8000 * std::sin(2 * M_PI * 440 * double(i) / rate));
+    return tone;
+}
 
 }  // namespace
 
@@ -172,6 +183,27 @@ private slots:
         QCOMPARE(heard.size(), 4);
         const Clock::time_point resumed = heard[1].at + std::chrono::milliseconds(1500);
         QVERIFY(heard[2].at > resumed);
+    }
+
+    // A stream that ran dry plays again only once its buffer is full: a short last piece of
+    // sound, arriving after the synthesis fell behind, must still be heard and end the utterance.
+    void aShortTailAfterTheSoundRanDryIsPlayed()
+    {
+        const int rate = MonitorRecorder::Rate;
+        const std::vector<short> tone = Tone(rate / 4, rate);
+        const std::vector<short> tail = Tone(rate / 100, rate);
+        auto *output = new AudioOutput(rate);
+        bool drained = false;
+        connect(output, &AudioOutput::Drained, this, [&] { drained = true; });
+        output->Begin(1);
+        output->Append(1, tone.data(), int(tone.size()));
+        RunEvents(600);
+        const std::size_t tailFrom = recorder_->SampleCount();
+        output->Append(1, tail.data(), int(tail.size()));
+        output->Finish(1);
+        QTRY_VERIFY_WITH_TIMEOUT(drained, 3000);
+        QVERIFY(WaitForSound(*recorder_, tailFrom, 3000));
+        output->Dispose();
     }
 
     void everyUtteranceStopsOnce()
