@@ -163,7 +163,7 @@ void AudioOutput::Open(quint64 utterance)
     playing_ = utterance;
     written_ = 0;
     sounding_ = false;
-    tailPadded_ = false;
+    waitingForFullBuffer_ = true;
     sink_ = new QAudioSink(QMediaDevices::defaultAudioOutput(), format_, this);
     sink_->setBufferSize(qsizetype(format_.bytesForDuration(BufferMs * 1000)));
     sink_->setVolume(volume_);
@@ -204,24 +204,26 @@ void AudioOutput::Feed()
         return;
     QByteArray chunk;
     bool allWritten = false;
+    const qsizetype room = sink_->bytesFree() & ~qsizetype(1);
     {
         std::lock_guard lock(mutex_);
         if (playing_ != current_)
             return;
-        const qsizetype room = sink_->bytesFree() & ~qsizetype(1);
         chunk = pending_.left(room);
         pending_.remove(0, chunk.size());
         allWritten = finished_ && pending_.isEmpty();
         // The stream plays only once its buffer is full, at the start and again after it ran
-        // dry: the last samples are followed by silence up to a full buffer, or a short
-        // utterance, or a short tail after the sound ran dry, would wait there for ever.
-        if (allWritten && !tailPadded_ && room > 0 && written_ + chunk.size() > 0) {
+        // dry: there the last samples are followed by silence up to a full buffer, or a short
+        // utterance, or a short tail after the synthesis fell behind, would wait for ever.
+        if (allWritten && waitingForFullBuffer_ && written_ + chunk.size() > 0)
             chunk.append(QByteArray(room - chunk.size(), '\0'));
-            tailPadded_ = true;
-        }
     }
-    if (!chunk.isEmpty())
-        written_ += device_->write(chunk);
+    if (!chunk.isEmpty()) {
+        const qint64 accepted = device_->write(chunk);
+        written_ += accepted;
+        if (accepted == room)
+            waitingForFullBuffer_ = false;
+    }
     const bool played = written_ == 0
         || (chunk.isEmpty() && sounding_ && sink_->state() == QAudio::IdleState);
     if (allWritten && played) {
@@ -258,10 +260,14 @@ void AudioOutput::Drain()
     emit Drained(utterance);
 }
 
-void AudioOutput::OnStateChanged()
+// The state told may already have passed: an idle state told from the sound server's thread says
+// the stream ran dry even when a write has made it active again since.
+void AudioOutput::OnStateChanged(QAudio::State told)
 {
     if (!sink_)
         return;
+    if (told == QAudio::IdleState)
+        waitingForFullBuffer_ = true;
     const quint64 utterance = playing_;
     if (sink_->error() == QAudio::OpenError || sink_->error() == QAudio::IOError
         || sink_->error() == QAudio::FatalError) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <QAudio>
 #include <QAudioFormat>
 #include <QObject>
 #include <QByteArray>
@@ -49,7 +50,7 @@ private:
     void Close();
     void Feed();
     void PostFeed();
-    void OnStateChanged();
+    void OnStateChanged(QAudio::State told);
     void Drain();
     void TellReached(qint64 played);
     bool Current(quint64 utterance) const;
@@ -77,5 +78,5 @@ private:
     QTimer *feedTimer_ = nullptr;
     qint64 written_ = 0;
     bool sounding_ = false;  // the sink has been active: a later idle state means it ran dry
-    bool tailPadded_ = false;
+    bool waitingForFullBuffer_ = true;  // the stream has not started, or ran dry since
 };
