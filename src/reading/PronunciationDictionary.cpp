@@ -10,8 +10,20 @@ constexpr QChar FormsMark = u'*';
 
 bool IsVowel(QChar c)
 {
-    static const QString vowels = QStringLiteral("аеёиоуыэюяaeiouy");
-    return vowels.contains(c.toLower());
+    switch (c.toLower().unicode()) {
+    case u'а': case u'е': case u'ё': case u'и': case u'о': case u'у': case u'ы': case u'э': case u'ю': case u'я':
+    case u'a': case u'e': case u'i': case u'o': case u'u': case u'y':
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool IsLetter(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= u'а' && u <= u'я') || (u >= u'А' && u <= u'Я') || (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z')
+        || (u > 0x7f && c.isLetter());
 }
 
 bool IsYo(QChar c)
@@ -46,9 +58,24 @@ bool IsOneWord(QStringView text)
     return words.size() == 1 && words.first() == std::pair<int, int>(0, int(text.size()));
 }
 
+// Letters of the Russian and English alphabets are folded without Qt's tables: every word of a
+// text read aloud is folded to be looked up.
 QChar FoldedLetter(QChar c)
 {
+    const char16_t u = c.unicode();
+    if ((u >= u'A' && u <= u'Z') || (u >= u'А' && u <= u'Я'))
+        return QChar(char16_t(u + 0x20));
+    if ((u >= u'a' && u <= u'z') || (u >= u'а' && u <= u'я'))
+        return c;
     return IsYo(c) ? QChar(u'е') : c.toLower();
+}
+
+void FoldInto(QStringView word, QString &folded)
+{
+    folded.resize(word.size());
+    QChar *out = folded.data();
+    for (QChar c : word)
+        *out++ = FoldedLetter(c);
 }
 
 // The reading is the key's letters, "ё" for "е" and a "+" allowed: no respelling.
@@ -100,13 +127,13 @@ QList<std::pair<int, int>> WordsOf(QStringView text)
 {
     QList<std::pair<int, int>> words;
     for (qsizetype i = 0; i < text.size();) {
-        if (!text[i].isLetter()) {
+        if (!IsLetter(text[i])) {
             ++i;
             continue;
         }
         const qsizetype start = i;
         while (i < text.size() &&
-               (text[i].isLetter() || (IsJoiner(text[i]) && i + 1 < text.size() && text[i + 1].isLetter())))
+               (IsLetter(text[i]) || (IsJoiner(text[i]) && i + 1 < text.size() && IsLetter(text[i + 1]))))
             ++i;
         words.append({int(start), int(i - start)});
     }
@@ -115,8 +142,8 @@ QList<std::pair<int, int>> WordsOf(QStringView text)
 
 QString PronunciationDictionary::Folded(QStringView word)
 {
-    QString folded = word.toString().toLower();
-    folded.replace(u'ё', u'е');
+    QString folded;
+    FoldInto(word, folded);
     return folded;
 }
 
@@ -202,11 +229,13 @@ void PronunciationDictionary::Index()
     }
 }
 
-// The word's beginnings are tried longest first by shortening one string in place, and only at
-// the lengths some forms key has: a string for every length would cost more than the lookups.
+// The word is folded into the thread's one buffer, and its beginnings are tried longest first by
+// shortening it in place, only at the lengths some forms key has: new strings would cost more
+// than the lookups.
 const PronunciationEntry *PronunciationDictionary::Find(QStringView word) const
 {
-    QString folded = Folded(word);
+    thread_local QString folded;
+    FoldInto(word, folded);
     if (const auto found = whole.constFind(folded); found != whole.constEnd())
         return &entries[*found];
     folded.truncate(std::min<qsizetype>(folded.size(), longestForm));
@@ -241,6 +270,7 @@ SpokenWord Pronounce(QStringView word, const PronunciationEntry &entry)
     const qsizetype covered = entry.forms ? entry.key.size() : word.size();
     const QStringView rest = word.sliced(covered);
     spoken.respelled = !ReadsAsWritten(entry);
+    spoken.text.reserve(entry.reading.size() + rest.size());
     if (spoken.respelled) {
         spoken.text = entry.reading + rest.toString();
     } else {

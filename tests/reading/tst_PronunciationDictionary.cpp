@@ -59,13 +59,15 @@ private slots:
         QTest::newRow("the word itself of a forms key") << QStringLiteral("пушкин") << QStringLiteral("Пушкин*=П+ушкин");
         QTest::newRow("the longest forms key") << QStringLiteral("Пушкинский") << QStringLiteral("Пушкинск*=П+ушкинск");
         QTest::newRow("the word's own key first") << QStringLiteral("Пушкина") << QStringLiteral("Пушкина=Пушк+ина");
+        QTest::newRow("Latin capitals") << QStringLiteral("Unesco") << QStringLiteral("UNESCO=юнэско");
+        QTest::newRow("a letter of neither alphabet") << QStringLiteral("ЇЖАК") << QStringLiteral("їжак=їж+ак");
     }
     void findsWholeWordsInAnyCaseAndTheForms()
     {
         QFETCH(QString, word);
         QFETCH(QString, entry);
         const auto dictionary = PronunciationDictionary::Parse(
-            EveryKind + QStringLiteral("Пушкинск*=П+ушкинск\nПушкина=Пушк+ина\n"));
+            EveryKind + QStringLiteral("Пушкинск*=П+ушкинск\nПушкина=Пушк+ина\nUNESCO=юнэско\nїжак=їж+ак\n"));
         const PronunciationEntry *found = dictionary.Find(word);
         QCOMPARE(found ? Shown(*found) : QString(), entry);
     }
